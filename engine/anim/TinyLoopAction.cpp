@@ -1,0 +1,47 @@
+#include "engine/anim/TinyLoopAction.h"
+
+#include <utility>
+
+TinyLoopAction::TinyLoopAction(std::unique_ptr<TinyAction> child, int loops)
+    : child_(std::move(child)), loops_(loops) {}
+
+TinyLoopAction::TinyLoopAction(const TinyLoopAction& other)
+    : TinyAction(other), TinyActionListener(), child_(other.child_->clone()), loops_(other.loops_),
+      done_(other.done_) {
+    rebindListener(*child_, &other, this);
+}
+
+void TinyLoopAction::start(TinyActionListener* listener, int index) {
+    // The loop is running before its child starts, so a child that finishes at once
+    // is counted against this round rather than lost.
+    TinyAction::start(listener, index);
+    done_ = 0;
+    child_->start(this, -1);
+}
+
+void TinyLoopAction::update(int ms) {
+    if (isRunning()) {
+        child_->update(ms);
+    }
+}
+
+void TinyLoopAction::stop() {
+    child_->stop();
+    TinyAction::stop();
+}
+
+std::unique_ptr<TinyAction> TinyLoopAction::clone() const {
+    return std::make_unique<TinyLoopAction>(*this);
+}
+
+void TinyLoopAction::actionFinished(int index) {
+    (void)index;
+    if (loops_ != kEndless) {
+        ++done_;
+    }
+    if (loops_ == kEndless || done_ < loops_) {
+        child_->start(this, -1);
+    } else {
+        finish();
+    }
+}

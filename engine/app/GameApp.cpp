@@ -1,0 +1,107 @@
+#include "engine/app/GameApp.h"
+
+#include "engine/anim/ActionClock.h"
+
+namespace {
+GameApp* theApp = nullptr;
+
+std::uint32_t gameClockNow() {
+    return theApp ? theApp->getClock().now() : 0;
+}
+} // namespace
+
+GameApp* GameApp::instance() {
+    return theApp;
+}
+
+GameApp::GameApp(std::unique_ptr<TickSource> ticks) : ticks_(std::move(ticks)) {
+    if (!ticks_) {
+        ticks_ = std::make_unique<SDLTickSource>();
+    }
+    clock_ = std::make_unique<GameClock>(ticks_.get());
+    clock_->restart();
+    theApp = this;
+    lux::setClockSource(&gameClockNow);
+}
+
+GameApp::~GameApp() {
+    exitAllScreens();
+    destroyRetiredScreens();
+    if (theApp == this) {
+        theApp = nullptr;
+        lux::setClockSource(nullptr);
+    }
+}
+
+void GameApp::exitAllScreens() {
+    while (!screens_.empty()) {
+        std::unique_ptr<GameState> top = std::move(screens_.back());
+        screens_.pop_back();
+        top->onExit(*this);
+    }
+}
+
+void GameApp::pushScreen(std::unique_ptr<GameState> screen) {
+    if (!screen) {
+        return;
+    }
+    if (!screens_.empty()) {
+        screens_.back()->onCovered(*this);
+    }
+    GameState* raw = screen.get();
+    screens_.push_back(std::move(screen));
+    raw->onEnter(*this);
+}
+
+void GameApp::popScreen() {
+    if (screens_.empty()) {
+        return;
+    }
+    std::unique_ptr<GameState> top = std::move(screens_.back());
+    screens_.pop_back();
+    top->onExit(*this);
+    retire(std::move(top));
+    if (!screens_.empty()) {
+        screens_.back()->onUncovered(*this);
+    }
+}
+
+void GameApp::replaceTop(std::unique_ptr<GameState> screen) {
+    if (screens_.empty()) {
+        return;
+    }
+    std::unique_ptr<GameState> top = std::move(screens_.back());
+    screens_.pop_back();
+    top->onExit(*this);
+    retire(std::move(top));
+    startScreen(std::move(screen));
+}
+
+GameState* GameApp::topScreen() const {
+    return screens_.empty() ? nullptr : screens_.back().get();
+}
+
+void GameApp::startScreen(std::unique_ptr<GameState> screen) {
+    if (!screen) {
+        return;
+    }
+    GameState* raw = screen.get();
+    raw->start(*this, std::move(screen));
+}
+
+GameState* GameApp::screenAt(std::size_t index) const {
+    return index < screens_.size() ? screens_[index].get() : nullptr;
+}
+
+void GameApp::retire(std::unique_ptr<GameState> screen) {
+    retired_.push_back(std::move(screen));
+}
+
+void GameApp::destroyRetiredScreens() {
+    // Destroying a screen may pop or retire others; take the list first.
+    while (!retired_.empty()) {
+        std::vector<std::unique_ptr<GameState>> doomed = std::move(retired_);
+        retired_.clear();
+        doomed.clear();
+    }
+}

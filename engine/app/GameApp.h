@@ -1,0 +1,82 @@
+#pragma once
+
+#include "engine/app/GameClock.h"
+#include "engine/app/GameState.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class Graphics;
+
+// The root of the running game, free of any platform: owns the game clock and
+// the screen stack, and defines the application's virtual interface. One
+// instance lives for the whole run and is reached through `instance`.
+class GameApp {
+public:
+    static GameApp* instance();
+
+    // With no tick source the clock runs on SDL's ticks.
+    explicit GameApp(std::unique_ptr<TickSource> ticks = nullptr);
+    virtual ~GameApp();
+    GameApp(const GameApp&) = delete;
+    GameApp& operator=(const GameApp&) = delete;
+
+    virtual void init() = 0;
+    virtual char translateKey(int unicode) = 0;
+    virtual void run() = 0;
+    virtual void showMainMenu() {}
+    virtual void getMousePosition(int& x, int& y) const = 0;
+    virtual void setMousePosition(int x, int y) = 0;
+    virtual bool confirmQuit() { return true; }
+    virtual void onExit() {}
+    virtual std::string getProductId() const { return "UNIMPLEMENTED"; }
+    virtual void saveScreenshot(const std::string& /*path*/) {}
+
+    // The screen stack; the stack owns its screens.
+    void pushScreen(std::unique_ptr<GameState> screen);
+    void popScreen();
+    void replaceTop(std::unique_ptr<GameState> screen);
+    GameState* topScreen() const;
+    void startScreen(std::unique_ptr<GameState> screen);
+    std::size_t screenCount() const { return screens_.size(); }
+    GameState* screenAt(std::size_t index) const;
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    void setSize(int width, int height) {
+        width_ = width;
+        height_ = height;
+    }
+
+    GameClock& getClock() { return *clock_; }
+    TickSource& tickSource() { return *ticks_; }
+    virtual Graphics* getGraphics() { return nullptr; }
+
+    void requestQuit() { quitRequested_ = true; }
+    bool isQuitRequested() const { return quitRequested_; }
+    void setExitNow() { exitNow_ = true; }
+    bool isExitNow() const { return exitNow_; }
+
+    // Screens popped during a frame are destroyed once the frame is over, so a
+    // screen may pop itself from inside its own handlers.
+    void destroyRetiredScreens();
+
+protected:
+    void clearQuitRequest() { quitRequested_ = false; }
+    // Tells every screen still on the stack, top first, that it leaves, and empties the stack.
+    void exitAllScreens();
+
+    std::vector<std::unique_ptr<GameState>> screens_;
+
+private:
+    void retire(std::unique_ptr<GameState> screen);
+
+    std::vector<std::unique_ptr<GameState>> retired_;
+    bool quitRequested_ = false;
+    bool exitNow_ = false;
+    int width_ = 0;
+    int height_ = 0;
+    std::unique_ptr<TickSource> ticks_;
+    std::unique_ptr<GameClock> clock_;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "engine/ui/InputEvents.h"
+
+#include <memory>
+
+class GameApp;
+class Graphics;
+
+// Anything that lives on the application's screen stack.
+class GameState : public InputListener {
+public:
+    ~GameState() override = default;
+
+    void keyEvent(const KeyEvent& event) override { onKeyEvent(event); }
+    void mouseEvent(const MouseEvent& event) override { onMouseEvent(event); }
+
+    virtual void onKeyEvent(const KeyEvent& event) = 0;
+    virtual void onMouseEvent(const MouseEvent& event) = 0;
+    virtual void onAppShutdown(GameApp& /*app*/) {}
+    // Puts the screen on the stack. `self` is the screen's own ownership,
+    // handed on to the stack (or dropped when another screen goes instead).
+    virtual void start(GameApp& app, std::unique_ptr<GameState> self) = 0;
+    virtual void onEnter(GameApp& app) = 0;
+    // Called as the stack removes the screen; the stack then destroys it.
+    virtual void onExit(GameApp& app) = 0;
+    virtual void onCovered(GameApp& app) = 0;
+    virtual void onUncovered(GameApp& app) = 0;
+    virtual void draw(Graphics& graphics) = 0;
+    virtual void update(int elapsedMs) = 0;
+    virtual void releaseGpuResources() = 0;
+    virtual void restoreGpuResources() = 0;
+
+    bool isEnabled() const { return enabled_; }
+    void setEnabled(bool enabled) { enabled_ = enabled; }
+
+private:
+    bool enabled_ = true;
+};

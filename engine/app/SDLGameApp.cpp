@@ -1,0 +1,472 @@
+#include "engine/app/SDLGameApp.h"
+
+#include "engine/app/AppConfig.h"
+#include "engine/app/Log.h"
+#include "engine/graphics/GLCheck.h"
+#include "engine/graphics/GLGraphics.h"
+#include "engine/graphics/GLTexture.h"
+#include "engine/platform/FileSystem.h"
+#include "engine/ui/InputEvents.h"
+
+#include <SDL_image.h>
+#include <SDL_mixer.h>
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <vector>
+
+namespace {
+void quitDecoderLibraries() {
+    IMG_Quit();
+    Mix_Quit();
+}
+} // namespace
+
+SDLGameApp::SDLGameApp(std::unique_ptr<TickSource> ticks)
+    : GameApp(std::move(ticks)), graphics_(std::make_unique<GLGraphics>()) {
+    IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
+    Mix_Init(MIX_INIT_OGG);
+    std::printf("Mix_Init: %s\n", SDL_GetError());
+    // SDL_mixer 1.2 does not survive Mix_Quit followed by another Mix_Init, so
+    // the decoders are shut down once, when the process ends.
+    static const bool registered = std::atexit(quitDecoderLibraries) == 0;
+    (void)registered;
+}
+
+SDLGameApp::~SDLGameApp() {
+    // Textures need the GL context: free them before SDL goes.
+    cursorTexture_.reset();
+    exitAllScreens();
+    destroyRetiredScreens();
+    if (audioOpen_) {
+        Mix_CloseAudio();
+        audioOpen_ = false;
+    }
+    if (sdlOpen_) {
+        SDL_Quit();
+        sdlOpen_ = false;
+    }
+    graphics_.reset();
+}
+
+char SDLGameApp::translateKey(int unicode) {
+    const unsigned value = unsigned(unicode) & 0xFFFFu;
+    return value < 256 ? char(value & 0xFF) : 0;
+}
+
+void SDLGameApp::getMousePosition(int& x, int& y) const {
+    x = mouseX_;
+    y = mouseY_;
+}
+
+void SDLGameApp::setMousePosition(int x, int y) {
+    mouseX_ = x;
+    mouseY_ = y;
+}
+
+Graphics* SDLGameApp::getGraphics() {
+    return graphics_.get();
+}
+
+bool SDLGameApp::openAudio() {
+    return Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 1024) == 0;
+}
+
+bool SDLGameApp::openVideo(int width, int height, int bitDepth, bool fullScreen) {
+    fullScreen_ = fullScreen;
+    setSize(width, height);
+    const Uint32 extraFlags = fullScreen ? (SDL_FULLSCREEN | SDL_DOUBLEBUF) : 0;
+
+    if (!sdlOpen_) {
+        if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
+            std::printf("SDL_Init: %s\n", SDL_GetError());
+            onError(0);
+            return false;
+        }
+        sdlOpen_ = true;
+    }
+    SDL_EnableUNICODE(1);
+    SDL_EnableKeyRepeat(500, 30);
+
+    if (!audioOpen_) {
+        if (openAudio()) {
+            audioOpen_ = true;
+        } else {
+            onError(1);
+            std::printf("Unable to open audio!\n");
+            audioAvailable_ = false;
+        }
+    }
+
+    setWindowIcon();
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
+    screenSurface_ = SDL_SetVideoMode(width, height, bitDepth, extraFlags | SDL_OPENGL);
+    if (!screenSurface_) {
+        std::printf("SDL_SetVideoMode: %s\n", SDL_GetError());
+        onError(2);
+        return false;
+    }
+    SDL_WM_SetCaption(caption_.c_str(), nullptr);
+    graphics_->init(width, height, DepthRange);
+    return true;
+}
+
+void SDLGameApp::setCaption(const std::string& caption) {
+    caption_ = caption;
+    SDL_WM_SetCaption(caption_.c_str(), nullptr);
+}
+
+void SDLGameApp::setCursorTexture(std::unique_ptr<GLTexture> texture) {
+    cursorTexture_ = std::move(texture);
+}
+
+bool SDLGameApp::setFullScreen(bool fullScreen) {
+    beforeVideoModeChange(fullScreen);
+    if (!canChangeVideoMode(width(), height(), fullScreen)) {
+        return false;
+    }
+    if (fullScreen == fullScreen_) {
+        return true;
+    }
+    // SDL frees the old window surface itself when the mode is set again.
+    const Uint32 flags = fullScreen ? (SDL_FULLSCREEN | SDL_OPENGL) : SDL_OPENGL;
+    SDL_Surface* surface = SDL_SetVideoMode(width(), height(), 0, flags);
+    if (!surface) {
+        std::printf("SDL_SetVideoMode: %s\n", SDL_GetError());
+        return false;
+    }
+    fullScreen_ = fullScreen;
+    screenSurface_ = surface;
+    graphics_->init(width(), height(), DepthRange);
+    releaseAndRestoreGpuResources();
+    return afterVideoModeChange(width(), height(), fullScreen);
+}
+
+void SDLGameApp::releaseAndRestoreGpuResources() {
+    // The mode change may have re-created the GL context: every texture is
+    // uploaded again from its kept pixels.
+    for (std::size_t i = 0; i < screenCount(); ++i) {
+        screenAt(i)->releaseGpuResources();
+    }
+    for (std::size_t i = 0; i < screenCount(); ++i) {
+        screenAt(i)->restoreGpuResources();
+    }
+}
+
+void SDLGameApp::run() {
+    lastFrameTime_ = getClock().now();
+    while (runFrame()) {
+    }
+    shutdown();
+}
+
+bool SDLGameApp::runFrame() {
+    pumpEvents();
+    if (!active_) {
+        tickSource().delay(InactivePumpMs);
+        destroyRetiredScreens();
+        return true;
+    }
+    const std::uint32_t now = getClock().now();
+    const std::uint32_t elapsed = now - lastFrameTime_;
+    lastFrameTime_ = now;
+    update(int(std::min<std::uint32_t>(elapsed, FrameMs)));
+    render();
+    destroyRetiredScreens();
+
+    const int wait = FrameMs - int(getClock().now() - lastFrameTime_);
+    if (wait > 0) {
+        tickSource().delay(std::uint32_t(wait));
+    }
+    if (isExitNow() || (isQuitRequested() && confirmQuit())) {
+        return false;
+    }
+    clearQuitRequest();
+    return true;
+}
+
+void SDLGameApp::shutdown() {
+    shutdownScreens();
+    onExit();
+    if (audioOpen_) {
+        Mix_CloseAudio();
+        audioOpen_ = false;
+    }
+    // Screens and the cursor hold textures: free them while the context lives.
+    exitAllScreens();
+    destroyRetiredScreens();
+    cursorTexture_.reset();
+    if (sdlOpen_) {
+        SDL_Quit();
+        sdlOpen_ = false;
+    }
+}
+
+void SDLGameApp::shutdownScreens() {
+    for (std::size_t i = screenCount(); i-- > 0;) {
+        if (GameState* screen = screenAt(i)) {
+            screen->onAppShutdown(*this);
+        }
+    }
+}
+
+void SDLGameApp::pumpEvents() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        switch (event.type) {
+        case SDL_ACTIVEEVENT:
+            handleActiveEvent(event);
+            break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            handleKeyEvent(event);
+            break;
+        case SDL_MOUSEMOTION:
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            handleMouseEvent(event);
+            break;
+        case SDL_QUIT:
+            // The rest of the queue waits for the next frame.
+            requestQuit();
+            return;
+        default:
+            break;
+        }
+    }
+}
+
+void SDLGameApp::handleActiveEvent(const SDL_Event& event) {
+    std::cout << "SDL event: SDL_ActiveEvent : " << char(event.active.type) << '\n';
+    if (!(event.active.state & SDL_APPINPUTFOCUS)) {
+        return;
+    }
+    if (event.active.gain) {
+        if (restoreFullScreenOnFocus_) {
+            restoreFullScreenOnFocus_ = false;
+            setFullScreen(true);
+            enableKeyboardHook();
+        }
+        visible_ = active_ = true;
+        getClock().resume();
+        onActivate();
+    } else {
+        if (fullScreen_) {
+            restoreFullScreenOnFocus_ = true;
+            setFullScreen(false);
+            disableKeyboardHook();
+        }
+        visible_ = active_ = false;
+        getClock().pause();
+        onDeactivate();
+    }
+}
+
+void SDLGameApp::handleKeyEvent(const SDL_Event& sdlEvent) {
+    const SDL_keysym& sym = sdlEvent.key.keysym;
+    KeyEvent event;
+    if (sdlEvent.type == SDL_KEYUP) {
+        event.key = sym.sym;
+        event.modifiers = sym.mod;
+        event.type = KeyEvent::KeyUp;
+        event.unicode = sym.unicode;
+        event.character = translateKey(sym.unicode);
+        deliverKeyEvent(event);
+        return;
+    }
+    const bool alt = (sym.mod & KMOD_ALT) != 0;
+    if (sym.sym == SDLK_RETURN && alt) {
+        if (!altEnterEnabled_) {
+            return;
+        }
+        setFullScreen(!fullScreen_);
+    } else if (sym.sym == SDLK_F4 && alt) {
+        requestQuit();
+    } else if (sym.sym == SDLK_F8) {
+        takeScreenshot();
+    } else {
+        event.key = sym.sym;
+        event.modifiers = sym.mod;
+        event.type = KeyEvent::KeyDown;
+        event.unicode = sym.unicode;
+        event.character = translateKey(sym.unicode);
+    }
+    // The special keys reach the screens as an empty event.
+    deliverKeyEvent(event);
+}
+
+void SDLGameApp::handleMouseEvent(const SDL_Event& sdlEvent) {
+    if (!mouseInputEnabled_) {
+        return;
+    }
+    MouseEvent event;
+    if (sdlEvent.type == SDL_MOUSEMOTION) {
+        const SDL_MouseMotionEvent& motion = sdlEvent.motion;
+        event.type = MouseEvent::Motion;
+        event.x = motion.x;
+        event.y = motion.y;
+        event.dx = motion.xrel;
+        event.dy = motion.yrel;
+        int mask = 0;
+        if (motion.state & SDL_BUTTON(SDL_BUTTON_LEFT)) {
+            mask |= MouseEvent::Left;
+        }
+        if (motion.state & SDL_BUTTON(SDL_BUTTON_RIGHT)) {
+            mask |= MouseEvent::Right;
+        }
+        if (motion.state & SDL_BUTTON(SDL_BUTTON_MIDDLE)) {
+            mask |= MouseEvent::Middle;
+        }
+        event.buttons = mask;
+        deliverMouseEvent(event);
+        setMousePosition(motion.x, motion.y);
+        return;
+    }
+
+    const SDL_MouseButtonEvent& button = sdlEvent.button;
+    const bool down = sdlEvent.type == SDL_MOUSEBUTTONDOWN;
+    event.x = button.x;
+    event.y = button.y;
+    if (button.button == SDL_BUTTON_WHEELUP || button.button == SDL_BUTTON_WHEELDOWN) {
+        // A wheel notch arrives as a press and a release; one event is enough.
+        if (down) {
+            event.type =
+                button.button == SDL_BUTTON_WHEELUP ? MouseEvent::WheelUp : MouseEvent::WheelDown;
+            deliverMouseEvent(event);
+        }
+        return;
+    }
+    switch (button.button) {
+    case SDL_BUTTON_LEFT:
+        event.buttons = MouseEvent::Left;
+        break;
+    case SDL_BUTTON_RIGHT:
+        event.buttons = MouseEvent::Right;
+        break;
+    case SDL_BUTTON_MIDDLE:
+        event.buttons = MouseEvent::Middle;
+        break;
+    default:
+        return;
+    }
+    const std::uint32_t now = tickSource().ticks();
+    clickCount_ = (now - lastButtonTime_ < 100) ? clickCount_ + 1 : 1;
+    lastButtonTime_ = now;
+    event.type = down ? MouseEvent::ButtonDown : MouseEvent::ButtonUp;
+    event.clickCount = down ? clickCount_ : 1;
+    deliverMouseEvent(event);
+}
+
+void SDLGameApp::deliverKeyEvent(const KeyEvent& event) {
+    // By index, from the top: a screen may pop or push others while handling.
+    for (std::size_t i = screenCount(); i-- > 0;) {
+        if (i >= screenCount()) {
+            continue;
+        }
+        GameState* screen = screenAt(i);
+        if (screen->isEnabled()) {
+            screen->keyEvent(event);
+        }
+    }
+}
+
+void SDLGameApp::deliverMouseEvent(const MouseEvent& event) {
+    for (std::size_t i = screenCount(); i-- > 0;) {
+        if (i >= screenCount()) {
+            continue;
+        }
+        GameState* screen = screenAt(i);
+        if (screen->isEnabled()) {
+            screen->mouseEvent(event);
+        }
+    }
+}
+
+void SDLGameApp::update(int elapsedMs) {
+    preUpdate(elapsedMs);
+    // By index, re-reading the count: a screen may pop itself and push others.
+    for (std::size_t i = 0; i < screenCount(); ++i) {
+        GameState* screen = screenAt(i);
+        if (screen->isEnabled()) {
+            screen->update(elapsedMs);
+        }
+    }
+}
+
+void SDLGameApp::render() {
+    // Without a window there is nothing to draw into.
+    if (screenSurface_) {
+        renderFrame(*graphics_);
+    }
+}
+
+void SDLGameApp::renderFrame(Graphics& graphics) {
+    graphics.resetTransformCounters();
+    graphics.resetTransform();
+    graphics.clear();
+    preRender(graphics);
+    for (std::size_t i = 0; i < screenCount(); ++i) {
+        screenAt(i)->draw(graphics);
+    }
+    postRender(graphics);
+    if (cursorTexture_ && cursorVisible_) {
+        int x = 0;
+        int y = 0;
+        SDL_GetMouseState(&x, &y);
+        graphics.drawTexture(x + hotSpotX_, y + hotSpotY_, cursorTexture_.get(), Color());
+    }
+    if (screenshotPending_ && &graphics == graphics_.get()) {
+        screenshotPending_ = false;
+        std::string dir = screenshotDirectory();
+        if (platform::makeDirectories(dir)) {
+            for (int i = 1; i < 9999; ++i) {
+                const std::string candidate = dir + "ScrShot" + std::to_string(i) + ".bmp";
+                if (!platform::fileExists(candidate)) {
+                    saveScreenshot(candidate);
+                    break;
+                }
+            }
+        }
+    }
+    graphics.present();
+}
+
+std::string SDLGameApp::screenshotDirectory() const {
+    return platform::userFolder() + "/" + AppConfig::instance().saveFolder() + "/ScreenShots/";
+}
+
+void SDLGameApp::takeScreenshot() {
+    screenshotPending_ = true;
+}
+
+void SDLGameApp::saveScreenshot(const std::string& path) {
+    const int w = width();
+    const int h = height();
+    if (w <= 0 || h <= 0) {
+        return;
+    }
+    std::vector<unsigned char> pixels(std::size_t(w) * h * 4);
+    GL_CHECK(glPixelStorei(GL_PACK_ALIGNMENT, 1));
+    GL_CHECK(glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data()));
+    // OpenGL's first row is the bottom one.
+    std::vector<unsigned char> flipped(pixels.size());
+    const std::size_t rowBytes = std::size_t(w) * 4;
+    for (int row = 0; row < h; ++row) {
+        std::copy_n(pixels.data() + std::size_t(h - 1 - row) * rowBytes, rowBytes,
+                    flipped.data() + std::size_t(row) * rowBytes);
+    }
+    SDL_Surface* surface = SDL_CreateRGBSurfaceFrom(flipped.data(), w, h, 32, w * 4, 0x000000FF,
+                                                    0x0000FF00, 0x00FF0000, 0xFF000000);
+    if (!surface) {
+        return;
+    }
+    if (SDL_RWops* out = SDL_RWFromFile(path.c_str(), "wb")) {
+        SDL_SaveBMP_RW(surface, out, 1);
+    }
+    SDL_FreeSurface(surface);
+}

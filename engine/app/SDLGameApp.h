@@ -1,0 +1,129 @@
+#pragma once
+
+#include "engine/app/GameApp.h"
+
+#include <SDL.h>
+
+#include <memory>
+#include <string>
+
+class GLGraphics;
+class GLTexture;
+struct KeyEvent;
+struct MouseEvent;
+
+// The SDL 1.2 + OpenGL application: window and video mode, event pump and
+// input translation, the 16 ms frame loop, software cursor and screenshots.
+class SDLGameApp : public GameApp {
+public:
+    static constexpr int FrameMs = 16;
+    static constexpr int InactivePumpMs = 100;
+    static constexpr int DepthRange = 1000;
+
+    explicit SDLGameApp(std::unique_ptr<TickSource> ticks = nullptr);
+    ~SDLGameApp() override;
+
+    void init() override {}
+    char translateKey(int unicode) override;
+    void run() override;
+    void getMousePosition(int& x, int& y) const override;
+    void setMousePosition(int x, int y) override;
+    void saveScreenshot(const std::string& path) override;
+    Graphics* getGraphics() override;
+
+    virtual void setWindowIcon() {}
+    // Each screen's shutdown notification, top first.
+    virtual void shutdownScreens();
+    virtual void onActivate() {}
+    virtual void onDeactivate() {}
+    virtual bool canChangeVideoMode(int /*width*/, int /*height*/, bool /*fullScreen*/) {
+        return true;
+    }
+    virtual void preUpdate(int /*elapsedMs*/) {}
+    virtual void preRender(Graphics& /*graphics*/) {}
+    virtual void postRender(Graphics& /*graphics*/) {}
+    // 0 SDL initialisation failed, 1 audio device, 2 video mode.
+    virtual void onError(int /*code*/) {}
+    virtual void handleMouseEvent(const SDL_Event& event);
+    virtual void render();
+    virtual void update(int elapsedMs);
+    virtual void beforeVideoModeChange(bool /*fullScreen*/) {}
+    virtual bool afterVideoModeChange(int /*width*/, int /*height*/, bool /*fullScreen*/) {
+        return true;
+    }
+    virtual void enableKeyboardHook() {}
+    virtual void disableKeyboardHook() {}
+    virtual void showCursor() { cursorVisible_ = true; }
+    virtual void hideCursor() { cursorVisible_ = false; }
+
+    // Opens SDL, the audio device and the OpenGL window. False when the window
+    // could not be opened (a missing audio device only makes the game silent).
+    bool openVideo(int width, int height, int bitDepth, bool fullScreen);
+    bool setFullScreen(bool fullScreen);
+    bool isFullScreen() const { return fullScreen_; }
+    void setCaption(const std::string& caption);
+    const std::string& caption() const { return caption_; }
+    void setCursorTexture(std::unique_ptr<GLTexture> texture);
+    GLTexture* cursorTexture() const { return cursorTexture_.get(); }
+    bool isCursorVisible() const { return cursorVisible_; }
+    void setCursorHotSpot(int x, int y) {
+        hotSpotX_ = x;
+        hotSpotY_ = y;
+    }
+    // Saves the next drawn frame under the first free "ScrShot<n>.bmp".
+    void takeScreenshot();
+    std::string screenshotDirectory() const;
+
+    // One pass of the frame loop: events, update, render, pacing, quit check.
+    // False when the loop should end.
+    bool runFrame();
+    // Events from SDL's queue until it is empty (or a quit request).
+    void pumpEvents();
+    // Draws one frame with the given renderer (the window's one in the game).
+    void renderFrame(Graphics& graphics);
+    // The loop's closing steps: screens notified, game saved, audio and SDL closed.
+    void shutdown();
+
+    void deliverKeyEvent(const KeyEvent& event);
+    void deliverMouseEvent(const MouseEvent& event);
+
+    bool isActive() const { return active_; }
+    bool isAudioAvailable() const { return audioAvailable_; }
+    void setMouseInputEnabled(bool enabled) { mouseInputEnabled_ = enabled; }
+    void setAltEnterEnabled(bool enabled) { altEnterEnabled_ = enabled; }
+    bool isAltEnterEnabled() const { return altEnterEnabled_; }
+    GLGraphics& glGraphics() { return *graphics_; }
+
+protected:
+    // Opens the mixer device; false when there is no usable audio device.
+    virtual bool openAudio();
+    void handleKeyEvent(const SDL_Event& event);
+    void handleActiveEvent(const SDL_Event& event);
+
+private:
+    void releaseAndRestoreGpuResources();
+
+    std::unique_ptr<GLGraphics> graphics_;
+    std::unique_ptr<GLTexture> cursorTexture_;
+    bool cursorVisible_ = true;
+    bool audioAvailable_ = true;
+    std::string caption_ = "QuillGameEngine app";
+    bool fullScreen_ = false;
+    SDL_Surface* screenSurface_ = nullptr;
+    std::uint32_t lastFrameTime_ = 0;
+    bool restoreFullScreenOnFocus_ = false;
+    int mouseX_ = 0;
+    int mouseY_ = 0;
+    bool mouseInputEnabled_ = true;
+    bool altEnterEnabled_ = true;
+    bool visible_ = true;
+    bool active_ = true;
+    int hotSpotX_ = 0;
+    int hotSpotY_ = 0;
+    // Click counting is shared by all buttons, presses and releases alike.
+    std::uint32_t lastButtonTime_ = 0;
+    int clickCount_ = 0;
+    bool screenshotPending_ = false;
+    bool sdlOpen_ = false;
+    bool audioOpen_ = false;
+};

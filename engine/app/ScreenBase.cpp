@@ -1,0 +1,234 @@
+#include "engine/app/ScreenBase.h"
+
+#include "engine/app/AllocationReport.h"
+#include "engine/app/AppConfig.h"
+#include "engine/app/GameApp.h"
+#include "engine/app/Log.h"
+#include "engine/graphics/Graphics.h"
+#include "engine/ui/MouseListeningWidget.h"
+#include "engine/ui/WidgetManager.h"
+
+#include <algorithm>
+
+ScreenBase::ScreenBase(const std::string& name)
+    : widgetManager_(std::make_unique<WidgetManager>(this)),
+      inTransition_(std::make_unique<EmptyTransition>()),
+      outTransition_(std::make_unique<EmptyTransition>()), name_(name) {
+    const AppConfig& config = AppConfig::instance();
+    offsetX_ = config.offsetX();
+    offsetY_ = config.offsetY();
+}
+
+ScreenBase::~ScreenBase() {
+    engineLog() << "remove all widgets ! = " << widgets_.size() << '\n';
+    for (auto& widget : widgets_) {
+        widgetManager_->removeWidget(widget.get());
+        widget.reset();
+    }
+    widgets_.clear();
+    pendingRemovals_.clear();
+    widgetManager_.reset();
+    inTransition_.reset();
+    outTransition_.reset();
+    AllocationReport::report(engineLog());
+}
+
+void ScreenBase::onKeyEvent(const KeyEvent& event) {
+    widgetManager_->keyEvent(event);
+}
+
+void ScreenBase::onMouseEvent(const MouseEvent& event) {
+    widgetManager_->mouseEvent(event);
+}
+
+void ScreenBase::start(GameApp& app, std::unique_ptr<GameState> self) {
+    if (substitute_) {
+        app.pushScreen(std::move(substitute_));
+        return;
+    }
+    onStart();
+    app.pushScreen(std::move(self));
+}
+
+void ScreenBase::onEnter(GameApp& app) {
+    auto root = std::make_unique<MouseListeningWidget>(static_cast<MouseListener*>(this));
+    root->setRect(WidgetRect(0, 0, root->z(), app.width(), app.height()));
+    rootWidget_ = addWidget(std::move(root));
+    createWidgets();
+    setEnabled(true);
+    phase_ = Entering;
+    // No input while the screen fades in; it is switched on when shown.
+    widgetManager_->setInputEnabled(false);
+    if (inTransition_) {
+        inTransition_->start(this, InTransitionId);
+    }
+}
+
+void ScreenBase::onExit(GameApp&) {
+    setEnabled(false);
+}
+
+void ScreenBase::onCovered(GameApp&) {
+    setEnabled(false);
+}
+
+void ScreenBase::onUncovered(GameApp&) {
+    setEnabled(true);
+}
+
+void ScreenBase::transitionFinished(int id) {
+    if (id == InTransitionId) {
+        showNow();
+    }
+}
+
+void ScreenBase::showNow() {
+    phase_ = Shown;
+    widgetManager_->setInputEnabled(true);
+    onShown();
+}
+
+template <typename Step> void ScreenBase::drawStep(Graphics& graphics, Step step) {
+    graphics.pushTransform();
+    graphics.translate(float(offsetX_), float(offsetY_));
+    step();
+    graphics.popTransform();
+}
+
+void ScreenBase::draw(Graphics& graphics) {
+    Transition* running = phase_ == Entering  ? inTransition_.get()
+                          : phase_ == Leaving ? outTransition_.get()
+                                              : nullptr;
+    if (running) {
+        drawStep(graphics, [&] { running->preDraw(graphics); });
+    }
+    drawStep(graphics, [&] { drawBackground(graphics); });
+    drawStep(graphics, [&] { widgetManager_->render(graphics, this); });
+    drawStep(graphics, [&] { drawForeground(graphics); });
+    if (running) {
+        drawStep(graphics, [&] { running->postDraw(graphics); });
+    }
+}
+
+void ScreenBase::update(int elapsedMs) {
+    widgetManager_->update(elapsedMs, this);
+
+    for (Widget* widget : pendingRemovals_) {
+        engineLog() << "safe widget in list to delete =" << static_cast<const void*>(widget)
+                    << '\n';
+    }
+    while (!pendingRemovals_.empty()) {
+        Widget* widget = pendingRemovals_.back();
+        pendingRemovals_.pop_back();
+        auto it = std::find_if(widgets_.begin(), widgets_.end(),
+                               [widget](const auto& owned) { return owned.get() == widget; });
+        if (it != widgets_.end()) {
+            widgets_.erase(it);
+        }
+    }
+
+    onUpdate(elapsedMs);
+
+    if (phase_ == Entering) {
+        if (inTransition_ && inTransition_->isRunning()) {
+            inTransition_->update(elapsedMs);
+        } else {
+            showNow();
+        }
+    } else if (phase_ == Leaving) {
+        if (outTransition_ && outTransition_->isRunning()) {
+            outTransition_->update(elapsedMs);
+        } else {
+            phase_ = Shown;
+            onClosed(exitCode_);
+        }
+    }
+}
+
+void ScreenBase::releaseGpuResources() {}
+
+void ScreenBase::restoreGpuResources() {}
+
+void ScreenBase::adoptWidget(std::unique_ptr<Widget> widget) {
+    if (!widget) {
+        return;
+    }
+    Widget* raw = widget.get();
+    widgets_.push_back(std::move(widget));
+    widgetManager_->addWidget(raw);
+}
+
+std::unique_ptr<Widget> ScreenBase::removeWidget(Widget* widget) {
+    auto it = std::find_if(widgets_.begin(), widgets_.end(),
+                           [widget](const auto& owned) { return owned.get() == widget; });
+    if (it == widgets_.end()) {
+        return nullptr;
+    }
+    widgetManager_->removeWidget(widget);
+    std::unique_ptr<Widget> owned = std::move(*it);
+    widgets_.erase(it);
+    pendingRemovals_.erase(std::remove(pendingRemovals_.begin(), pendingRemovals_.end(), widget),
+                           pendingRemovals_.end());
+    if (rootWidget_ == widget) {
+        rootWidget_ = nullptr;
+    }
+    return owned;
+}
+
+void ScreenBase::deleteWidget(Widget* widget) {
+    removeWidget(widget);
+}
+
+void ScreenBase::safeRemoveWidget(Widget* widget) {
+    if (!widget) {
+        return;
+    }
+    if (std::find(pendingRemovals_.begin(), pendingRemovals_.end(), widget) !=
+        pendingRemovals_.end()) {
+        return;
+    }
+    widgetManager_->markListChanged();
+    widgetManager_->removeWidget(widget);
+    widgetManager_->clearPointed();
+    pendingRemovals_.push_back(widget);
+    if (rootWidget_ == widget) {
+        rootWidget_ = nullptr;
+    }
+    engineLog() << "safe remove widget = " << static_cast<const void*>(widget) << '\n';
+}
+
+void ScreenBase::close(int exitCode, bool disableInput) {
+    phase_ = Leaving;
+    if (disableInput) {
+        widgetManager_->setInputEnabled(false);
+    }
+    exitCode_ = exitCode;
+    if (outTransition_) {
+        outTransition_->start(this, OutTransitionId);
+    }
+}
+
+void ScreenBase::setInTransition(std::unique_ptr<Transition> transition) {
+    inTransition_ = std::move(transition);
+}
+
+void ScreenBase::setOutTransition(std::unique_ptr<Transition> transition) {
+    outTransition_ = std::move(transition);
+}
+
+void ScreenBase::setSubstitute(std::unique_ptr<GameState> substitute) {
+    substitute_ = std::move(substitute);
+}
+
+void ScreenBase::relayout() {
+    GameApp* app = GameApp::instance();
+    if (rootWidget_ && app) {
+        rootWidget_->setBounds(0, 0, app->width(), app->height());
+    }
+}
+
+void ScreenBase::setOffset(int x, int y) {
+    offsetX_ = x;
+    offsetY_ = y;
+    widgetManager_->setOrigin(x, y);
+}

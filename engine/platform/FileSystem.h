@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+// The engine's only file-system calls; everything else goes through these.
+// Paths use '/' separators. Failures print one line on stdout.
+namespace platform {
+
+// Folder for per-user application data, without a trailing slash: APPDATA
+// (as on Windows), else XDG_DATA_HOME, else $HOME/.local/share; empty values
+// count as unset. "." when not even HOME is known.
+std::string userFolder();
+
+// Creates every missing level of `path` with mode 0755. True when the whole
+// path exists as a directory afterwards.
+bool makeDirectories(const std::string& path);
+
+// True for a regular file this process may read.
+bool fileExists(const std::string& path);
+
+bool directoryExists(const std::string& path);
+
+// Removes a file (not a directory). False when nothing was removed.
+bool removeFile(const std::string& path);
+
+// Moves `from` over `to`, replacing it atomically: a reader sees either the old
+// or the new file, never a partial one. Both must be on the same file system.
+bool renameFile(const std::string& from, const std::string& to);
+
+// Folder holding the running executable; "." when it cannot be found.
+std::string executableDirectory();
+
+} // namespace platform

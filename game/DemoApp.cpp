@@ -1,0 +1,21 @@
+#include "game/DemoApp.h"
+
+#include "engine/app/AppConfig.h"
+#include "game/menus/DemoScreen.h"
+
+DemoApp::DemoApp(std::unique_ptr<TickSource> ticks) : SDLGameApp(std::move(ticks)) {
+    AppConfig& config = AppConfig::instance();
+    config.setScreenResolution(Width, Height, 0);
+    config.setCaption("Lantern Inn: The Broken Locket");
+    config.setSaveLocation("LanternInn", "profiles.sav");
+    setCaption(config.caption());
+}
+
+void DemoApp::init() {
+    const AppConfig& config = AppConfig::instance();
+    if (!openVideo(config.width(), config.height(), config.bitDepth(), false)) {
+        return;
+    }
+    startScreen(std::make_unique<DemoScreen>(0));
+    ready_ = true;
+}

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything with AddressSanitizer and
+# UndefinedBehaviorSanitizer, and runs every test headless: Xvfb gives a real
+# OpenGL context (Mesa llvmpipe, 8-bit stencil), SDL's dummy driver replaces the
+# sound card. A run that executes no test fails.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+source scripts/deps.sh
+quill_install_packages "${QUILL_BUILD_PACKAGES[@]}" "${QUILL_TEST_PACKAGES[@]}"
+
+build=build-test
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DQUILL_SANITIZE=ON -DQUILL_BUILD_TESTS=ON > /dev/null
+cmake --build "$build" -j"$(nproc)"
+
+export SDL_AUDIODRIVER=dummy
+export SDL_VIDEODRIVER=x11
+export LIBGL_ALWAYS_SOFTWARE=1
+export GALLIUM_DRIVER=llvmpipe
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:detect_odr_violation=0
+export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+log=$(mktemp)
+set +e
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+    ctest --test-dir "$build" --output-on-failure -j"$(nproc)" "$@" 2>&1 | tee "$log"
+status=${PIPESTATUS[0]}
+set -e
+if grep -q "No tests were found" "$log"; then
+    echo "test.sh: no test was executed" >&2
+    status=1
+fi
+if ! grep -Eq "tests passed, [0-9]+ tests failed out of [1-9][0-9]*" "$log"; then
+    echo "test.sh: CTest reported no executed tests" >&2
+    status=1
+fi
+rm -f "$log"
+exit "$status"

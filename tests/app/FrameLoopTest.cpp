@@ -1,0 +1,192 @@
+// The real frame loop in a window under Xvfb, driven one frame at a time with
+// a fake clock and events pushed through SDL's queue.
+#include "engine/app/AppConfig.h"
+#include "engine/app/FadeTransition.h"
+#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/TemporaryDirectory.h"
+#include "tests/support/TestApp.h"
+#include "tests/support/TestScreen.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+
+namespace {
+
+class FrameLoopTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        env.set("APPDATA", folder.path());
+        AppConfig::reset();
+        app = std::make_unique<TestApp>();
+        ASSERT_TRUE(app->open(1024, 768));
+        auto s = std::make_unique<TestScreen>(&journal, "s");
+        screen = s.get();
+        app->pushScreen(std::move(s));
+    }
+    void TearDown() override {
+        app.reset();
+        AppConfig::reset();
+    }
+
+    TemporaryDirectory folder;
+    ScopedEnvironment env{{"APPDATA"}};
+    std::unique_ptr<TestApp> app;
+    TestScreen* screen = nullptr;
+    std::vector<std::string> journal;
+};
+
+TEST_F(FrameLoopTest, ASlowFrameAdvancesTheGameBy16MsOnly) {
+    app->step(200);
+    ASSERT_EQ(screen->updates.size(), 1u);
+    EXPECT_EQ(screen->updates[0], 16);
+    app->step(5);
+    EXPECT_EQ(screen->updates.back(), 5);
+}
+
+TEST_F(FrameLoopTest, FramesArePacedTo16Ms) {
+    app->step(16);
+    ASSERT_FALSE(app->ticks().delays().empty());
+    // No time passed while the frame ran: it sleeps the whole 16 ms.
+    EXPECT_EQ(app->ticks().delays().back(), 16u);
+}
+
+TEST_F(FrameLoopTest, InactiveWindowOnlyPumpsAndTheClockStandsStill) {
+    auto fade = std::make_unique<TestScreen>(&journal, "fade");
+    TestScreen* faded = fade.get();
+    fade->setInTransition(std::make_unique<FadeInTransition>(500));
+    app->pushScreen(std::move(fade));
+    app->stepFor(160);
+
+    app->pushFocus(false);
+    app->step(16);
+    EXPECT_FALSE(app->isActive());
+    const std::uint32_t clockBefore = app->getClock().now();
+    const std::size_t updates = faded->updates.size();
+    for (int i = 0; i < 10; ++i) {
+        app->step(100);
+    }
+    EXPECT_EQ(faded->updates.size(), updates) << "no updates while inactive";
+    EXPECT_EQ(app->ticks().delays().back(), 100u);
+    EXPECT_EQ(app->getClock().now(), clockBefore);
+
+    app->pushFocus(true);
+    app->step(16);
+    EXPECT_TRUE(app->isActive());
+    EXPECT_EQ(faded->shownCount, 0) << "the fade resumes where it stopped";
+    app->stepFor(400);
+    EXPECT_EQ(faded->shownCount, 1);
+}
+
+TEST_F(FrameLoopTest, QuitRequestAsksForConfirmationAtTheEndOfTheFrame) {
+    app->confirmQuitAnswer = false;
+    app->pushQuit();
+    EXPECT_TRUE(app->step());
+    EXPECT_EQ(app->confirmQuitCalls, 1);
+    EXPECT_FALSE(app->isQuitRequested()) << "a refused quit lives for one frame";
+    EXPECT_TRUE(app->step());
+    EXPECT_EQ(app->confirmQuitCalls, 1);
+
+    app->confirmQuitAnswer = true;
+    app->pushKey(true, SDLK_F4, KMOD_LALT);
+    EXPECT_FALSE(app->step()) << "Alt+F4 ends the loop once confirmed";
+}
+
+TEST_F(FrameLoopTest, QuitEventLeavesTheRestOfTheQueueForTheNextFrame) {
+    app->confirmQuitAnswer = false;
+    app->pushQuit();
+    app->pushKey(true, SDLK_a, 0, 'a');
+    app->step();
+    EXPECT_TRUE(screen->keys.empty());
+    app->step();
+    ASSERT_EQ(screen->keys.size(), 1u);
+    EXPECT_EQ(screen->keys[0].key, SDLK_a);
+}
+
+TEST_F(FrameLoopTest, ExitNowEndsTheLoopWithoutAsking) {
+    app->setExitNow();
+    EXPECT_FALSE(app->step());
+    EXPECT_EQ(app->confirmQuitCalls, 0);
+}
+
+TEST_F(FrameLoopTest, DrawnFrameCanBeReadBack) {
+    screen->fillBackground = true;
+    screen->background = Color(30, 140, 220);
+    app->step();
+    const Color c = app->pixel(512, 384);
+    EXPECT_EQ(c.r, 30);
+    EXPECT_EQ(c.g, 140);
+    EXPECT_EQ(c.b, 220);
+    const auto& frame = app->frame();
+    ASSERT_EQ(frame.size(), 1024u * 768u * 4u);
+    EXPECT_EQ(frame[0], 30);
+    EXPECT_EQ(frame[frame.size() - 2], 220);
+}
+
+TEST_F(FrameLoopTest, FadeIsDrawnBlackAtAboutHalfOpacityAfter250Ms) {
+    auto fading = std::make_unique<TestScreen>(&journal, "fade");
+    fading->fillBackground = true;
+    fading->background = Color(200, 200, 200);
+    fading->setInTransition(std::make_unique<FadeInTransition>(500));
+    app->pushScreen(std::move(fading));
+    app->stepFor(250);
+    const Color c = app->pixel(100, 100);
+    // Half of 200 under a half-black fade.
+    EXPECT_NEAR(c.r, 100, 6);
+    EXPECT_EQ(c.r, c.g);
+}
+
+class ScreenshotTest : public FrameLoopTest {
+protected:
+    std::string shot(int n) const {
+        return app->screenshotDirectory() + "ScrShot" + std::to_string(n) + ".bmp";
+    }
+    static void touch(const std::string& path) { std::ofstream(path) << "x"; }
+};
+
+TEST_F(ScreenshotTest, F8WritesTheNextFreeNumberFillingGaps) {
+    const std::string dir = app->screenshotDirectory();
+    EXPECT_EQ(dir, folder.path() + "/QuillTests/ScreenShots/");
+    screen->fillBackground = true;
+    screen->background = Color(250, 10, 20);
+
+    app->pushKey(true, SDLK_F8);
+    app->step();
+    ASSERT_TRUE(std::ifstream(shot(1)).good()) << "the folder is created when missing";
+
+    touch(shot(3));
+    app->pushKey(true, SDLK_F8);
+    app->step();
+    EXPECT_TRUE(std::ifstream(shot(2)).good()) << "the gap at 2 is filled first";
+    app->pushKey(true, SDLK_F8);
+    app->step();
+    EXPECT_TRUE(std::ifstream(shot(4)).good());
+
+    SDL_Surface* bmp = SDL_LoadBMP(shot(1).c_str());
+    ASSERT_NE(bmp, nullptr);
+    EXPECT_EQ(bmp->w, 1024);
+    EXPECT_EQ(bmp->h, 768);
+    Uint8 r = 0, g = 0, b = 0;
+    SDL_LockSurface(bmp);
+    const Uint8* row = static_cast<const Uint8*>(bmp->pixels) + 10 * bmp->pitch;
+    Uint32 value = 0;
+    std::memcpy(&value, row + 10 * bmp->format->BytesPerPixel, bmp->format->BytesPerPixel);
+    SDL_UnlockSurface(bmp);
+    SDL_GetRGB(value, bmp->format, &r, &g, &b);
+    SDL_FreeSurface(bmp);
+    EXPECT_EQ(r, 250);
+    EXPECT_EQ(g, 10);
+    EXPECT_EQ(b, 20);
+}
+
+TEST_F(ScreenshotTest, F8ReachesScreensAsAnEmptyKey) {
+    app->pushKey(true, SDLK_F8);
+    app->step();
+    ASSERT_EQ(screen->keys.size(), 1u);
+    EXPECT_EQ(screen->keys[0].key, 0);
+    EXPECT_EQ(screen->keys[0].unicode, 0);
+}
+
+} // namespace

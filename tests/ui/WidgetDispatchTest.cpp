@@ -1,0 +1,230 @@
+// Mouse and key dispatch of the widget manager, driven through SDL events and
+// the application's real event pump.
+#include "engine/app/AppConfig.h"
+#include "engine/ui/MouseListeningWidget.h"
+#include "engine/ui/WidgetManager.h"
+#include "tests/support/ProbeWidget.h"
+#include "tests/support/RecordingGraphics.h"
+#include "tests/support/TestApp.h"
+#include "tests/support/TestScreen.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+class WidgetDispatchTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        AppConfig::reset();
+        app = std::make_unique<TestApp>();
+        ASSERT_TRUE(app->open(640, 480));
+        auto s = std::make_unique<TestScreen>(&journal, "screen");
+        screen = s.get();
+        app->pushScreen(std::move(s));
+        // Park the pointer away from everything.
+        app->pushMotion(630, 470);
+        app->step();
+        journal.clear();
+    }
+    void TearDown() override {
+        app.reset();
+        AppConfig::reset();
+    }
+
+    ProbeWidget* add(const std::string& name, const WidgetRect& rect) {
+        return screen->addWidget(std::make_unique<ProbeWidget>(name, rect, &journal));
+    }
+    // Journal entries of one widget, without its update and render notes.
+    std::vector<std::string> notes(const std::string& name) const {
+        std::vector<std::string> out;
+        for (const std::string& entry : journal) {
+            if (entry.rfind(name + ":", 0) == 0 && entry != name + ":update" &&
+                entry != name + ":render") {
+                out.push_back(entry.substr(name.size() + 1));
+            }
+        }
+        return out;
+    }
+    using Notes = std::vector<std::string>;
+
+    std::unique_ptr<TestApp> app;
+    TestScreen* screen = nullptr;
+    std::vector<std::string> journal;
+};
+
+TEST_F(WidgetDispatchTest, PressedWidgetKeepsMovesAndReleaseWhenDraggedOff) {
+    ProbeWidget* button = add("button", WidgetRect(100, 100, 0, 80, 40));
+    app->pushMotion(120, 110);
+    app->pushButton(true, SDL_BUTTON_LEFT, 120, 110);
+    app->pushMotion(300, 300, MouseEvent::Left);
+    app->pushMotion(310, 305, MouseEvent::Left);
+    app->pushMotion(130, 115, MouseEvent::Left);
+    app->pushButton(false, SDL_BUTTON_LEFT, 130, 115);
+    app->step();
+
+    EXPECT_EQ(notes("button"), (Notes{"entered", "moved", "pressed", "focusGained", "left", "moved",
+                                      "left", "moved", "entered", "moved", "released"}));
+    ASSERT_EQ(button->releases.size(), 1u);
+    EXPECT_EQ(button->releases[0].x, 130);
+    EXPECT_TRUE(screen->rootPresses.empty()) << "the screen's own widget heard nothing";
+}
+
+TEST_F(WidgetDispatchTest, ReleaseOffTheWidgetStillGoesToThePressedWidget) {
+    ProbeWidget* button = add("button", WidgetRect(100, 100, 0, 80, 40));
+    app->pushMotion(120, 110);
+    app->pushButton(true, SDL_BUTTON_LEFT, 120, 110);
+    app->pushMotion(400, 400, MouseEvent::Left);
+    app->pushButton(false, SDL_BUTTON_LEFT, 400, 400);
+    app->step();
+    ASSERT_EQ(button->releases.size(), 1u);
+    EXPECT_EQ(button->releases[0].x, 400);
+    EXPECT_FALSE(button->hitTest(400, 400)) << "the widget itself decides it was no click";
+    EXPECT_EQ(screen->widgetManager().pointed(), screen->rootWidget());
+}
+
+TEST_F(WidgetDispatchTest, PressOnEmptyAreaMovesFocusToTheScreenWidget) {
+    ProbeWidget* field = add("field", WidgetRect(10, 10, 0, 100, 20));
+    app->pushClick(20, 15);
+    app->step();
+    EXPECT_EQ(screen->widgetManager().focused(), field);
+    app->pushKey(true, SDLK_x, 0, 'x');
+    app->step();
+    EXPECT_EQ(std::count(journal.begin(), journal.end(), "field:key"), 1);
+
+    app->pushClick(300, 300);
+    app->step();
+    EXPECT_EQ(screen->widgetManager().focused(), screen->rootWidget());
+    EXPECT_EQ(notes("field").back(), "focusLost");
+    ASSERT_EQ(screen->rootPresses.size(), 1u);
+    EXPECT_EQ(screen->rootPresses[0].x, 300);
+    app->pushKey(true, SDLK_y, 0, 'y');
+    app->step();
+    EXPECT_EQ(std::count(journal.begin(), journal.end(), "field:key"), 1)
+        << "keys go to the focused widget only";
+}
+
+TEST_F(WidgetDispatchTest, DisabledWidgetIsTransparentToClicks) {
+    ProbeWidget* below = add("below", WidgetRect(50, 50, 0, 100, 100));
+    ProbeWidget* above = add("above", WidgetRect(50, 50, 0, 100, 100));
+    above->setEnabled(false);
+    app->pushClick(60, 60);
+    app->step();
+    EXPECT_TRUE(above->presses.empty());
+    EXPECT_EQ(below->presses.size(), 1u);
+}
+
+TEST_F(WidgetDispatchTest, InvisibleWidgetStillTakesClicks) {
+    ProbeWidget* hidden = add("hidden", WidgetRect(50, 50, 0, 100, 100));
+    hidden->setVisible(false);
+    app->pushClick(60, 60);
+    app->step();
+    EXPECT_EQ(hidden->presses.size(), 1u);
+    EXPECT_EQ(std::count(journal.begin(), journal.end(), "hidden:render"), 0)
+        << "but it is not drawn";
+}
+
+TEST_F(WidgetDispatchTest, WidgetAddedEnabledOrRaisedUnderARestingPointerIsEntered) {
+    app->pushMotion(200, 200);
+    app->step();
+    ProbeWidget* added = add("added", WidgetRect(150, 150, 0, 100, 100));
+    EXPECT_EQ(notes("added"), Notes{"entered"}) << "no motion needed";
+    EXPECT_EQ(screen->widgetManager().pointed(), added);
+
+    auto late =
+        std::make_unique<ProbeWidget>("disabled", WidgetRect(150, 150, 0, 100, 100), &journal);
+    late->setEnabled(false);
+    ProbeWidget* disabled = screen->addWidget(std::move(late));
+    EXPECT_EQ(screen->widgetManager().pointed(), added) << "a disabled widget is not entered";
+    journal.clear();
+    disabled->setEnabled(true);
+    EXPECT_EQ(notes("added"), Notes{"left"});
+    EXPECT_EQ(notes("disabled"), (Notes{"entered", "enabled"}));
+
+    journal.clear();
+    added->bringToFront();
+    EXPECT_GT(added->z(), disabled->z());
+    EXPECT_EQ(notes("disabled"), Notes{"left"});
+    EXPECT_EQ(notes("added"), Notes{"entered"});
+}
+
+TEST_F(WidgetDispatchTest, RaisingAWidgetLeftWhilePressedReleasesIt) {
+    ProbeWidget* dragged = add("dragged", WidgetRect(10, 10, 0, 50, 50));
+    ProbeWidget* other = add("other", WidgetRect(200, 200, 0, 50, 50));
+    app->pushMotion(20, 20);
+    app->pushButton(true, SDL_BUTTON_LEFT, 20, 20);
+    app->pushMotion(210, 210, MouseEvent::Left);
+    app->step();
+    EXPECT_EQ(screen->widgetManager().leftWhilePressed(), dragged);
+    journal.clear();
+    other->bringToFront();
+    EXPECT_EQ(notes("dragged"), (Notes{"left", "released"}));
+    ASSERT_EQ(dragged->releases.size(), 1u);
+    EXPECT_EQ(dragged->releases[0].type, MouseEvent::Motion) << "a fresh, empty motion event";
+    EXPECT_EQ(notes("other"), Notes{"entered"});
+    EXPECT_EQ(screen->widgetManager().leftWhilePressed(), nullptr);
+}
+
+TEST_F(WidgetDispatchTest, RemovalInAClickHandlerDropsTheFramesRemainingEvents) {
+    ProbeWidget* doomed = add("doomed", WidgetRect(10, 10, 0, 50, 50));
+    ProbeWidget* neighbour = add("neighbour", WidgetRect(100, 10, 0, 50, 50));
+    doomed->onRelease = [&](const MouseEvent&) { screen->safeRemoveWidget(doomed); };
+    app->pushClick(20, 20);
+    app->pushClick(110, 20);
+    // Pump only: the frame's update has not run yet.
+    app->pumpEvents();
+    EXPECT_EQ(std::count(journal.begin(), journal.end(), "doomed:deleted"), 0)
+        << "deleted only at the next update";
+    EXPECT_TRUE(neighbour->presses.empty()) << "events after the removal are dropped";
+    app->step();
+    EXPECT_EQ(std::count(journal.begin(), journal.end(), "doomed:deleted"), 1);
+
+    app->pushClick(110, 20);
+    app->step();
+    EXPECT_EQ(neighbour->presses.size(), 1u);
+    EXPECT_EQ(std::count(journal.begin(), journal.end(), "doomed:pressed"), 1)
+        << "no further notification reached the removed widget";
+}
+
+TEST_F(WidgetDispatchTest, RemovalDuringUpdateStopsTheWalk) {
+    ProbeWidget* low = add("low", WidgetRect(0, 0, 1, 10, 10));
+    ProbeWidget* high = add("high", WidgetRect(0, 0, 5, 10, 10));
+    low->onUpdate = [&] {
+        if (high->manager()) {
+            screen->safeRemoveWidget(high);
+        }
+    };
+    journal.clear();
+    app->step();
+    EXPECT_EQ(std::count(journal.begin(), journal.end(), "high:update"), 0)
+        << "widgets after the removal are not updated this frame";
+    EXPECT_EQ(std::count(journal.begin(), journal.end(), "high:deleted"), 1);
+    (void)low;
+}
+
+TEST_F(WidgetDispatchTest, WheelReachesNoWidgetAndInputCanBeSwitchedOff) {
+    ProbeWidget* w = add("w", WidgetRect(0, 0, 0, 640, 480));
+    app->pushButton(true, SDL_BUTTON_WHEELUP, 20, 20);
+    app->step();
+    EXPECT_TRUE(w->presses.empty());
+    EXPECT_TRUE(w->moves.empty());
+
+    screen->widgetManager().setInputEnabled(false);
+    app->pushClick(20, 20);
+    app->step();
+    EXPECT_TRUE(w->presses.empty());
+}
+
+TEST_F(WidgetDispatchTest, OriginIsSubtractedFromEventPositions) {
+    ProbeWidget* w = add("w", WidgetRect(0, 0, 0, 20, 20));
+    screen->setOffset(100, 50);
+    app->pushClick(105, 55);
+    app->step();
+    ASSERT_EQ(w->presses.size(), 1u);
+    EXPECT_EQ(w->presses[0].x, 5);
+    EXPECT_EQ(w->presses[0].y, 5);
+}
+
+} // namespace
