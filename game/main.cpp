@@ -1,8 +1,10 @@
+#include "engine/platform/Termination.h"
 #include "game/DemoApp.h"
 
 #include <cstdio>
 
 int main(int, char**) {
+    platform::installTerminationHandler();
     DemoApp app;
     app.init();
     if (!app.isReady()) {

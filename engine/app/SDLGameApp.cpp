@@ -6,6 +6,7 @@
 #include "engine/graphics/GLGraphics.h"
 #include "engine/graphics/GLTexture.h"
 #include "engine/platform/FileSystem.h"
+#include "engine/platform/Termination.h"
 #include "engine/ui/InputEvents.h"
 
 #include <SDL_image.h>
@@ -182,6 +183,10 @@ bool SDLGameApp::runFrame() {
     const int wait = FrameMs - int(getClock().now() - lastFrameTime_);
     if (wait > 0) {
         tickSource().delay(std::uint32_t(wait));
+    }
+    if (platform::terminationRequested()) {
+        // Stopped by the system: no dialog, the shutdown still saves.
+        setExitNow();
     }
     if (isExitNow() || (isQuitRequested() && confirmQuit())) {
         return false;

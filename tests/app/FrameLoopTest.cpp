@@ -2,6 +2,7 @@
 // a fake clock and events pushed through SDL's queue.
 #include "engine/app/AppConfig.h"
 #include "engine/app/FadeTransition.h"
+#include "engine/platform/Termination.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TemporaryDirectory.h"
 #include "tests/support/TestApp.h"
@@ -10,6 +11,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstring>
 #include <fstream>
 
@@ -187,6 +189,18 @@ TEST_F(ScreenshotTest, F8ReachesScreensAsAnEmptyKey) {
     ASSERT_EQ(screen->keys.size(), 1u);
     EXPECT_EQ(screen->keys[0].key, 0);
     EXPECT_EQ(screen->keys[0].unicode, 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FrameLoopTest, TerminationSignalEndsTheLoopWithoutAsking) {
+    platform::installTerminationHandler();
+    std::raise(SIGTERM);
+    EXPECT_FALSE(app->step());
+    EXPECT_EQ(app->confirmQuitCalls, 0);
+    platform::clearTerminationRequest();
 }
 
 } // namespace
