@@ -23,7 +23,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 log=$(mktemp)
 set +e
-xvfb-run -a -s "-screen 0 1280x1024x24" \
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
     ctest --test-dir "$build" --output-on-failure -j"$(nproc)" "$@" 2>&1 | tee "$log"
 status=${PIPESTATUS[0]}
 set -e

@@ -242,8 +242,12 @@ void WidgetManager::mouseEvent(const MouseEvent& original) {
     case MouseEvent::Motion:
         if (hit == pointed_) {
             if (leftWhilePressed_) {
-                leftWhilePressed_->mouseEntered();
+                Widget* back = leftWhilePressed_;
                 leftWhilePressed_ = nullptr;
+                back->mouseEntered();
+                if (listChanged_) {
+                    return;
+                }
             }
             pointed_->mouseMoved(event);
             break;

@@ -2,7 +2,8 @@
 
 #include "engine/graphics/GLCheck.h"
 #include "engine/graphics/GLGraphics.h"
-#include "tests/graphics/PixelImage.h"
+#include "tests/support/PixelImage.h"
+#include "tests/support/KeepDriversLoaded.h"
 
 #include <GL/gl.h>
 #include <SDL.h>
@@ -22,6 +23,8 @@ protected:
     static constexpr Uint32 kOpenRetryMs = 50;
 
     static void SetUpTestSuite() {
+        // Driver leaks must stay attributable to the driver for the leak suppressions.
+        keepGraphicsDriversLoaded();
         // An X server resets when its last client leaves (the previous suite
         // or another test process) and refuses connections meanwhile: retry.
         for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {

@@ -1,5 +1,5 @@
 #include "engine/graphics/GLTexture.h"
-#include "tests/graphics/PixelImage.h"
+#include "tests/support/PixelImage.h"
 #include "tests/support/RecordingGraphics.h"
 
 #include <gtest/gtest.h>

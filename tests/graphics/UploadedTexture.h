@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/graphics/GLTexture.h"
-#include "tests/graphics/PixelImage.h"
+#include "tests/support/PixelImage.h"
 
 #include <GL/gl.h>
 

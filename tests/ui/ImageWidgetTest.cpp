@@ -2,7 +2,7 @@
 #include "engine/graphics/GLTexture.h"
 #include "engine/ui/ClickableImageWidget.h"
 #include "engine/ui/WidgetManager.h"
-#include "tests/graphics/PixelImage.h"
+#include "tests/support/PixelImage.h"
 #include "tests/support/RecordingGraphics.h"
 #include "tests/support/TestApp.h"
 
