@@ -1,7 +1,10 @@
 #include "game/DemoApp.h"
 
 #include "engine/app/AppConfig.h"
+#include "engine/platform/Environment.h"
 #include "game/menus/DemoScreen.h"
+
+#include <cstdlib>
 
 DemoApp::DemoApp(std::unique_ptr<TickSource> ticks) : SDLGameApp(std::move(ticks)) {
     AppConfig& config = AppConfig::instance();
@@ -16,6 +19,7 @@ void DemoApp::init() {
     if (!openVideo(config.width(), config.height(), config.bitDepth(), false)) {
         return;
     }
+    std::srand(platform::randomSeed());
     startScreen(std::make_unique<DemoScreen>(0));
     ready_ = true;
 }
