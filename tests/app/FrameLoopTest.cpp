@@ -1,11 +1,10 @@
 // The real frame loop in a window under Xvfb, driven one frame at a time with
 // a fake clock and events pushed through SDL's queue.
-#include "engine/app/AppConfig.h"
 #include "engine/app/FadeTransition.h"
 #include "engine/platform/Termination.h"
+#include "tests/support/AppFixture.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TemporaryDirectory.h"
-#include "tests/support/TestApp.h"
 #include "tests/support/TestScreen.h"
 
 #include <SDL.h>
@@ -17,25 +16,18 @@
 
 namespace {
 
-class FrameLoopTest : public ::testing::Test {
+class FrameLoopTest : public AppFixture {
 protected:
     void SetUp() override {
         env.set("APPDATA", folder.path());
-        AppConfig::reset();
-        app = std::make_unique<TestApp>();
-        ASSERT_TRUE(app->open(1024, 768));
+        ASSERT_TRUE(openApp());
         auto s = std::make_unique<TestScreen>(&journal, "s");
         screen = s.get();
         app->pushScreen(std::move(s));
     }
-    void TearDown() override {
-        app.reset();
-        AppConfig::reset();
-    }
 
     TemporaryDirectory folder;
     ScopedEnvironment env{{"APPDATA"}};
-    std::unique_ptr<TestApp> app;
     TestScreen* screen = nullptr;
     std::vector<std::string> journal;
 };

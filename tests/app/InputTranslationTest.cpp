@@ -1,6 +1,5 @@
 // SDL events become engine events through the real event pump.
-#include "engine/app/AppConfig.h"
-#include "tests/support/TestApp.h"
+#include "tests/support/AppFixture.h"
 #include "tests/support/TestScreen.h"
 
 #include <SDL.h>
@@ -8,19 +7,13 @@
 
 namespace {
 
-class InputTranslationTest : public ::testing::Test {
+class InputTranslationTest : public AppFixture {
 protected:
     void SetUp() override {
-        AppConfig::reset();
-        app = std::make_unique<TestApp>();
-        ASSERT_TRUE(app->open(640, 480));
+        ASSERT_TRUE(openApp(640, 480));
         bottom = push("bottom");
         top = push("top");
         bottom->setEnabled(true); // as under a dialog that lets input through
-    }
-    void TearDown() override {
-        app.reset();
-        AppConfig::reset();
     }
     TestScreen* push(const std::string& name) {
         auto s = std::make_unique<TestScreen>(&journal, name);
@@ -29,7 +22,6 @@ protected:
         return raw;
     }
 
-    std::unique_ptr<TestApp> app;
     TestScreen* bottom = nullptr;
     TestScreen* top = nullptr;
     std::vector<std::string> journal;

@@ -1,30 +1,24 @@
 // The screen stack, screen phases and transitions, without a window: the
 // application is constructed but never opens video, and drawing goes to a
 // recording renderer.
-#include "engine/app/AppConfig.h"
 #include "engine/app/FadeTransition.h"
 #include "engine/ui/MouseListeningWidget.h"
 #include "engine/ui/WidgetManager.h"
+#include "tests/support/AppFixture.h"
 #include "tests/support/ProbeWidget.h"
 #include "tests/support/RecordingGraphics.h"
-#include "tests/support/TestApp.h"
 #include "tests/support/TestScreen.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class ScreenStackTest : public ::testing::Test {
+class ScreenStackTest : public AppFixture {
 protected:
     void SetUp() override {
-        AppConfig::reset();
+        makeApp();
         AppConfig::instance().setScreenResolution(1024, 768, 0);
-        app = std::make_unique<TestApp>();
         app->setSize(1024, 768);
-    }
-    void TearDown() override {
-        app.reset();
-        AppConfig::reset();
     }
 
     TestScreen* push(const std::string& name) {
@@ -34,7 +28,6 @@ protected:
         return raw;
     }
 
-    std::unique_ptr<TestApp> app;
     std::vector<std::string> journal;
 };
 

@@ -1,29 +1,20 @@
 // The demonstration screens played through the real frame loop.
 #include "game/menus/DemoScreen.h"
-#include "engine/app/AppConfig.h"
 #include "game/menus/DemoBoxWidget.h"
-#include "tests/support/TestApp.h"
+#include "tests/support/AppFixture.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 namespace {
 
-class DemoScreenTest : public ::testing::Test {
+class DemoScreenTest : public AppFixture {
 protected:
     void SetUp() override {
-        AppConfig::reset();
-        app = std::make_unique<TestApp>();
-        ASSERT_TRUE(app->open(1024, 768));
+        ASSERT_TRUE(openApp());
         app->startScreen(std::make_unique<DemoScreen>(0));
     }
-    void TearDown() override {
-        app.reset();
-        AppConfig::reset();
-    }
     DemoScreen* top() const { return dynamic_cast<DemoScreen*>(app->topScreen()); }
-
-    std::unique_ptr<TestApp> app;
 };
 
 TEST_F(DemoScreenTest, FadesInThenAClickFadesOutToTheOtherPage) {

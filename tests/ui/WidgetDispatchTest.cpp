@@ -1,11 +1,10 @@
 // Mouse and key dispatch of the widget manager, driven through SDL events and
 // the application's real event pump.
-#include "engine/app/AppConfig.h"
 #include "engine/ui/MouseListeningWidget.h"
 #include "engine/ui/WidgetManager.h"
+#include "tests/support/AppFixture.h"
 #include "tests/support/ProbeWidget.h"
 #include "tests/support/RecordingGraphics.h"
-#include "tests/support/TestApp.h"
 #include "tests/support/TestScreen.h"
 
 #include <SDL.h>
@@ -15,12 +14,10 @@
 
 namespace {
 
-class WidgetDispatchTest : public ::testing::Test {
+class WidgetDispatchTest : public AppFixture {
 protected:
     void SetUp() override {
-        AppConfig::reset();
-        app = std::make_unique<TestApp>();
-        ASSERT_TRUE(app->open(640, 480));
+        ASSERT_TRUE(openApp(640, 480));
         auto s = std::make_unique<TestScreen>(&journal, "screen");
         screen = s.get();
         app->pushScreen(std::move(s));
@@ -28,10 +25,6 @@ protected:
         app->pushMotion(630, 470);
         app->step();
         journal.clear();
-    }
-    void TearDown() override {
-        app.reset();
-        AppConfig::reset();
     }
 
     ProbeWidget* add(const std::string& name, const WidgetRect& rect) {
@@ -50,7 +43,6 @@ protected:
     }
     using Notes = std::vector<std::string>;
 
-    std::unique_ptr<TestApp> app;
     TestScreen* screen = nullptr;
     std::vector<std::string> journal;
 };
