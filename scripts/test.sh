@@ -17,6 +17,11 @@ export SDL_AUDIODRIVER=dummy
 export SDL_VIDEODRIVER=x11
 export LIBGL_ALWAYS_SOFTWARE=1
 export GALLIUM_DRIVER=llvmpipe
+# llvmpipe renders on the calling thread and Mesa keeps no shader-cache thread:
+# LeakSanitizer's end-of-run scan can crash on driver threads that are still
+# winding down.
+export LP_NUM_THREADS=0
+export MESA_SHADER_CACHE_DISABLE=true
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:detect_odr_violation=0
 export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
