@@ -367,29 +367,27 @@ void SDLGameApp::handleMouseEvent(const SDL_Event& sdlEvent) {
     deliverMouseEvent(event);
 }
 
-void SDLGameApp::deliverKeyEvent(const KeyEvent& event) {
-    // By index, from the top: a screen may pop or push others while handling.
-    for (std::size_t i = screenCount(); i-- > 0;) {
-        if (i >= screenCount()) {
+namespace {
+// By index, from the top: a screen may pop or push others while handling.
+template <typename Deliver> void toEnabledScreensTopDown(GameApp& app, Deliver deliver) {
+    for (std::size_t i = app.screenCount(); i-- > 0;) {
+        if (i >= app.screenCount()) {
             continue;
         }
-        GameState* screen = screenAt(i);
+        GameState* screen = app.screenAt(i);
         if (screen->isEnabled()) {
-            screen->keyEvent(event);
+            deliver(*screen);
         }
     }
 }
+} // namespace
+
+void SDLGameApp::deliverKeyEvent(const KeyEvent& event) {
+    toEnabledScreensTopDown(*this, [&](GameState& screen) { screen.keyEvent(event); });
+}
 
 void SDLGameApp::deliverMouseEvent(const MouseEvent& event) {
-    for (std::size_t i = screenCount(); i-- > 0;) {
-        if (i >= screenCount()) {
-            continue;
-        }
-        GameState* screen = screenAt(i);
-        if (screen->isEnabled()) {
-            screen->mouseEvent(event);
-        }
-    }
+    toEnabledScreensTopDown(*this, [&](GameState& screen) { screen.mouseEvent(event); });
 }
 
 void SDLGameApp::update(int elapsedMs) {
