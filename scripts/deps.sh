@@ -8,6 +8,7 @@ QUILL_BUILD_PACKAGES=(
     libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev
     libgl-dev libglu1-mesa-dev libgl1-mesa-dri
     libtinyxml-dev libutfcpp-dev nlohmann-json3-dev
+    libpng-dev libjpeg-dev
 )
 QUILL_TEST_PACKAGES=(
     googletest libgtest-dev xvfb xauth x11-utils
