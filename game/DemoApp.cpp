@@ -1,18 +1,35 @@
 #include "game/DemoApp.h"
 
 #include "engine/app/AppConfig.h"
+#include "engine/app/ConfigFile.h"
+#include "engine/app/Log.h"
+#include "engine/persist/LabelManager.h"
 #include "engine/platform/Environment.h"
+#include "game/ResourceTables.h"
 #include "game/menus/DemoScreen.h"
 
 #include <cstdlib>
 
 DemoApp::DemoApp(std::unique_ptr<TickSource> ticks) : SDLGameApp(std::move(ticks)) {
     AppConfig& config = AppConfig::instance();
-    config.setScreenResolution(Width, Height, 0);
-    config.setCaption("Lantern Inn: The Broken Locket");
-    config.setSaveLocation("LanternInn", "profiles.sav");
+    if (!config.load(ConfigPath) || config.width() <= 0 || config.height() <= 0) {
+        // Without its configuration the demonstration still opens a window.
+        config.setScreenResolution(Width, Height, 0);
+        config.setCaption("Lantern Inn: The Broken Locket");
+        config.setSaveLocation("LanternInn", "profiles.sav");
+    }
     setCaption(config.caption());
+    if (!config.labelsFile().empty()) {
+        getLabels().load(config.labelsFile());
+    }
+    try {
+        parameters_ = std::make_unique<ConfigFile>(ParametersPath);
+    } catch (const ConfigFile::file_not_found& error) {
+        engineLog() << "Cannot open the parameters '" << error.fileName << "'\n";
+    }
 }
+
+DemoApp::~DemoApp() = default;
 
 void DemoApp::init() {
     const AppConfig& config = AppConfig::instance();
@@ -20,6 +37,8 @@ void DemoApp::init() {
         return;
     }
     std::srand(platform::randomSeed());
+    resource_tables::registerStartupFonts(getResources());
+    resource_tables::registerStartupTextures(getResources());
     startScreen(std::make_unique<DemoScreen>(0));
     ready_ = true;
 }

@@ -2,17 +2,26 @@
 
 #include "engine/app/SDLGameApp.h"
 
-// The application until the game's own start-up exists: a 1024 x 768 window
-// showing the demonstration screens.
+class ConfigFile;
+
+// The application until the game's own start-up exists: reads the
+// configuration, labels and parameters, registers the start-up fonts and
+// pictures and shows the demonstration screens.
 class DemoApp : public SDLGameApp {
 public:
     static constexpr int Width = 1024;
     static constexpr int Height = 768;
+    static constexpr const char* ConfigPath = "content/config/config.xml";
+    static constexpr const char* ParametersPath = "content/config/GameParameters.cfg";
 
     explicit DemoApp(std::unique_ptr<TickSource> ticks = nullptr);
+    ~DemoApp() override;
     void init() override;
     bool isReady() const { return ready_; }
+    // The screens' parameters; none when the file is missing.
+    const ConfigFile* parameters() const { return parameters_.get(); }
 
 private:
     bool ready_ = false;
+    std::unique_ptr<ConfigFile> parameters_;
 };

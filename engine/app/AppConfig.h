@@ -2,14 +2,35 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
-// The application's configuration: logical screen size, caption, save
-// location and the drawing offset used for widescreen centring. A process-wide
-// singleton created on first use; `reset` gives tests a fresh one.
+// The application's configuration, read from config.xml: logical screen size,
+// caption, save location, languages, logo screens, mouse cursors, volumes. A
+// process-wide singleton created on first use; `reset` gives tests a fresh one.
 class AppConfig {
 public:
+    struct LogoScreen {
+        std::string type;
+        std::string folder;
+        std::string fileName;
+    };
+    struct Cursor {
+        int id = 0;
+        std::string imageFile;
+    };
+    struct Language {
+        std::string code;
+        std::string labels;
+        std::string flag;
+    };
+    enum FullscreenMode { ModeUnset = -1, ModeAuto = 0, ModeWindowed = 1, ModeFullScreen = 2 };
+
     static AppConfig& instance();
     static void reset();
+
+    // Reads config.xml. A file that cannot be read or parsed leaves every
+    // value as it was and returns false after one diagnostic line.
+    bool load(const std::string& path);
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -19,6 +40,21 @@ public:
     const std::string& caption() const { return caption_; }
     const std::string& saveFolder() const { return saveFolder_; }
     const std::string& saveFileName() const { return saveFileName_; }
+    const std::string& creditsFileName() const { return creditsFileName_; }
+    const std::string& activeLanguage() const { return activeLanguage_; }
+    const std::string& labelsFile() const { return labelsFile_; }
+    const std::string& startingLanguage() const { return startingLanguage_; }
+    const std::string& cursorFolder() const { return cursorFolder_; }
+    const std::string& surveyUrl() const { return surveyUrl_; }
+    int currentCursor() const { return currentCursor_; }
+    int soundVolume() const { return soundVolume_; }
+    int musicVolume() const { return musicVolume_; }
+    int fullscreenMode() const { return fullscreenMode_; }
+    int versionMajor() const { return versionMajor_; }
+    int versionMinor() const { return versionMinor_; }
+    const std::vector<LogoScreen>& logoScreens() const { return logoScreens_; }
+    const std::vector<Cursor>& cursors() const { return cursors_; }
+    const std::vector<Language>& languages() const { return languages_; }
 
     void setScreenResolution(int width, int height, int bitDepth) {
         width_ = width;
@@ -35,9 +71,28 @@ public:
         saveFileName_ = fileName;
     }
 
+    // Makes cursor `index` the application's software cursor. False without
+    // an application, for an index outside the list, or when its picture
+    // cannot be loaded.
+    bool selectCursor(int index);
+    // Loads the current cursor's picture again, when one is selected.
+    bool reselectCursor();
+    // The path of cursor `index`'s picture: the folder and the file name
+    // joined as they stand. Empty for an index outside the list.
+    std::string cursorPath(int index) const;
+
+    // The code of language `index`, or "EN" outside the list.
+    std::string languageCode(int index) const;
+    // Switches to the listed language with that code and reloads the
+    // application's labels; nothing happens for the current or an unlisted code.
+    void selectLanguage(const std::string& code);
+    void selectLanguageByIndex(int index);
+
 private:
     AppConfig() = default;
     friend struct std::default_delete<AppConfig>;
+
+    void applyLanguage(const Language& language);
 
     int width_ = 0;
     int height_ = 0;
@@ -47,4 +102,19 @@ private:
     std::string caption_;
     std::string saveFolder_;
     std::string saveFileName_;
+    std::string creditsFileName_;
+    std::string activeLanguage_;
+    std::string labelsFile_;
+    std::string startingLanguage_;
+    std::string cursorFolder_;
+    std::string surveyUrl_;
+    int currentCursor_ = -1;
+    int soundVolume_ = 75;
+    int musicVolume_ = 50;
+    int fullscreenMode_ = ModeUnset;
+    int versionMajor_ = 1;
+    int versionMinor_ = 0;
+    std::vector<LogoScreen> logoScreens_;
+    std::vector<Cursor> cursors_;
+    std::vector<Language> languages_;
 };

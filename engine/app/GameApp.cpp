@@ -1,6 +1,8 @@
 #include "engine/app/GameApp.h"
 
 #include "engine/anim/ActionClock.h"
+#include "engine/graphics/ResourceManager.h"
+#include "engine/persist/LabelManager.h"
 
 namespace {
 GameApp* theApp = nullptr;
@@ -14,7 +16,8 @@ GameApp* GameApp::instance() {
     return theApp;
 }
 
-GameApp::GameApp(std::unique_ptr<TickSource> ticks) : ticks_(std::move(ticks)) {
+GameApp::GameApp(std::unique_ptr<TickSource> ticks)
+    : ticks_(std::move(ticks)), labels_(std::make_unique<LabelManager>()) {
     if (!ticks_) {
         ticks_ = std::make_unique<SDLTickSource>();
     }
@@ -22,6 +25,21 @@ GameApp::GameApp(std::unique_ptr<TickSource> ticks) : ticks_(std::move(ticks)) {
     clock_->restart();
     theApp = this;
     lux::setClockSource(&gameClockNow);
+    resources_ = std::make_unique<ResourceManager>();
+}
+
+std::pair<ResourceManager*, int> GameApp::createResourceManager() {
+    textureOwners_.push_back(std::make_unique<ResourceManager>());
+    return {textureOwners_.back().get(), int(textureOwners_.size()) - 1};
+}
+
+ResourceManager* GameApp::resourceManagerAt(std::size_t index) const {
+    return index < textureOwners_.size() ? textureOwners_[index].get() : nullptr;
+}
+
+void GameApp::freeResources() {
+    textureOwners_.clear();
+    resources_ = std::make_unique<ResourceManager>();
 }
 
 GameApp::~GameApp() {

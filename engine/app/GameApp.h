@@ -5,9 +5,12 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class Graphics;
+class LabelManager;
+class ResourceManager;
 
 // The root of the running game, free of any platform: owns the game clock and
 // the screen stack, and defines the application's virtual interface. One
@@ -50,6 +53,14 @@ public:
     }
 
     GameClock& getClock() { return *clock_; }
+    LabelManager& getLabels() { return *labels_; }
+    // The application-wide resources: start-up fonts, shared textures, menu music.
+    ResourceManager& getResources() { return *resources_; }
+    // A further manager owned by the application whose textures follow
+    // display-mode changes like the main one's; returns it and its index.
+    std::pair<ResourceManager*, int> createResourceManager();
+    std::size_t resourceManagerCount() const { return textureOwners_.size(); }
+    ResourceManager* resourceManagerAt(std::size_t index) const;
     TickSource& tickSource() { return *ticks_; }
     virtual Graphics* getGraphics() { return nullptr; }
 
@@ -66,6 +77,9 @@ protected:
     void clearQuitRequest() { quitRequested_ = false; }
     // Tells every screen still on the stack, top first, that it leaves, and empties the stack.
     void exitAllScreens();
+    // Frees every registered resource (while the GL context still exists);
+    // the managers are left empty.
+    void freeResources();
 
     std::vector<std::unique_ptr<GameState>> screens_;
 
@@ -79,4 +93,7 @@ private:
     int height_ = 0;
     std::unique_ptr<TickSource> ticks_;
     std::unique_ptr<GameClock> clock_;
+    std::unique_ptr<LabelManager> labels_;
+    std::unique_ptr<ResourceManager> resources_;
+    std::vector<std::unique_ptr<ResourceManager>> textureOwners_;
 };

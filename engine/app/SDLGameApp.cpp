@@ -5,6 +5,7 @@
 #include "engine/graphics/GLCheck.h"
 #include "engine/graphics/GLGraphics.h"
 #include "engine/graphics/GLTexture.h"
+#include "engine/graphics/ResourceManager.h"
 #include "engine/platform/FileSystem.h"
 #include "engine/platform/Termination.h"
 #include "engine/ui/InputEvents.h"
@@ -43,6 +44,7 @@ SDLGameApp::~SDLGameApp() {
     cursorTexture_.reset();
     exitAllScreens();
     destroyRetiredScreens();
+    freeResources();
     if (audioOpen_) {
         Mix_CloseAudio();
         audioOpen_ = false;
@@ -150,9 +152,24 @@ bool SDLGameApp::setFullScreen(bool fullScreen) {
 
 void SDLGameApp::releaseAndRestoreGpuResources() {
     // The mode change may have re-created the GL context: every texture is
-    // uploaded again from its kept pixels.
+    // uploaded again.
+    const int both = ResourceManager::Fonts | ResourceManager::Textures;
+    getResources().releaseAll(both);
+    if (cursorTexture_) {
+        cursorTexture_->releaseGL();
+    }
+    for (std::size_t i = 0; i < resourceManagerCount(); ++i) {
+        resourceManagerAt(i)->releaseAll(both);
+    }
     for (std::size_t i = 0; i < screenCount(); ++i) {
         screenAt(i)->releaseGpuResources();
+    }
+    getResources().reloadAll(both);
+    if (cursorTexture_) {
+        cursorTexture_->reupload();
+    }
+    for (std::size_t i = 0; i < resourceManagerCount(); ++i) {
+        resourceManagerAt(i)->reloadAll(both);
     }
     for (std::size_t i = 0; i < screenCount(); ++i) {
         screenAt(i)->restoreGpuResources();
@@ -198,13 +215,19 @@ bool SDLGameApp::runFrame() {
 void SDLGameApp::shutdown() {
     shutdownScreens();
     onExit();
+    getResources().releaseAudio();
+    for (std::size_t i = 0; i < resourceManagerCount(); ++i) {
+        resourceManagerAt(i)->releaseAudio();
+    }
     if (audioOpen_) {
         Mix_CloseAudio();
         audioOpen_ = false;
     }
-    // Screens and the cursor hold textures: free them while the context lives.
+    // Screens, resources and the cursor hold textures: free them while the
+    // context lives.
     exitAllScreens();
     destroyRetiredScreens();
+    freeResources();
     cursorTexture_.reset();
     if (sdlOpen_) {
         SDL_Quit();

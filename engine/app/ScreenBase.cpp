@@ -5,6 +5,7 @@
 #include "engine/app/GameApp.h"
 #include "engine/app/Log.h"
 #include "engine/graphics/Graphics.h"
+#include "engine/graphics/ResourceManager.h"
 #include "engine/ui/MouseListeningWidget.h"
 #include "engine/ui/WidgetManager.h"
 
@@ -12,6 +13,7 @@
 
 ScreenBase::ScreenBase(const std::string& name)
     : widgetManager_(std::make_unique<WidgetManager>(this)),
+      resources_(std::make_unique<ResourceManager>()),
       inTransition_(std::make_unique<EmptyTransition>()),
       outTransition_(std::make_unique<EmptyTransition>()), name_(name) {
     const AppConfig& config = AppConfig::instance();
@@ -28,6 +30,8 @@ ScreenBase::~ScreenBase() {
     widgets_.clear();
     pendingRemovals_.clear();
     widgetManager_.reset();
+    // The widgets drew with these textures; they are gone now.
+    resources_.reset();
     inTransition_.reset();
     outTransition_.reset();
     AllocationReport::report(engineLog());
@@ -145,9 +149,13 @@ void ScreenBase::update(int elapsedMs) {
     }
 }
 
-void ScreenBase::releaseGpuResources() {}
+void ScreenBase::releaseGpuResources() {
+    resources_->releaseAll(ResourceManager::Fonts | ResourceManager::Textures);
+}
 
-void ScreenBase::restoreGpuResources() {}
+void ScreenBase::restoreGpuResources() {
+    resources_->reloadAll(ResourceManager::Fonts | ResourceManager::Textures);
+}
 
 void ScreenBase::adoptWidget(std::unique_ptr<Widget> widget) {
     if (!widget) {

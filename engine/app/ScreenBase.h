@@ -9,6 +9,7 @@
 #include <vector>
 
 class MouseListeningWidget;
+class ResourceManager;
 class Widget;
 class WidgetManager;
 
@@ -79,6 +80,8 @@ public:
     int offsetX() const { return offsetX_; }
     int offsetY() const { return offsetY_; }
     WidgetManager& widgetManager() { return *widgetManager_; }
+    // What this screen registers for itself; freed with the screen.
+    ResourceManager& resources() { return *resources_; }
     MouseListeningWidget* rootWidget() const { return rootWidget_; }
     const std::vector<std::unique_ptr<Widget>>& widgets() const { return widgets_; }
     std::size_t pendingRemovals() const { return pendingRemovals_.size(); }
@@ -94,6 +97,7 @@ private:
     MouseListeningWidget* rootWidget_ = nullptr;
     std::vector<std::unique_ptr<Widget>> widgets_;
     std::unique_ptr<WidgetManager> widgetManager_;
+    std::unique_ptr<ResourceManager> resources_;
     std::unique_ptr<Transition> inTransition_;
     std::unique_ptr<Transition> outTransition_;
     int offsetX_ = 0;

@@ -25,6 +25,8 @@ public:
     const std::vector<DemoBoxWidget*>& boxes() const { return boxes_; }
 
 private:
+    void drawFontSamples(Graphics& graphics);
+
     int page_;
     int timeMs_ = 0;
     std::vector<DemoBoxWidget*> boxes_;

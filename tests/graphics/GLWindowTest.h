@@ -2,8 +2,8 @@
 
 #include "engine/graphics/GLCheck.h"
 #include "engine/graphics/GLGraphics.h"
-#include "tests/support/PixelImage.h"
 #include "tests/support/KeepDriversLoaded.h"
+#include "tests/support/PixelImage.h"
 
 #include <GL/gl.h>
 #include <SDL.h>

@@ -1,0 +1,250 @@
+#include "engine/graphics/AngelFont.h"
+
+#include "engine/app/Log.h"
+#include "engine/graphics/GLTexture.h"
+#include "engine/graphics/Graphics.h"
+#include "engine/graphics/ImageFilter.h"
+#include "engine/graphics/ImageGraphics.h"
+#include "engine/graphics/SDLSurfaceImage.h"
+#include "engine/graphics/Utf8Text.h"
+
+#include <SDL.h>
+#include <tinyxml.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr std::uint32_t kNone = 0xFFFFFFFF;
+constexpr std::uint32_t kKerningCodes = 256;
+
+int number(const TiXmlElement* element, const char* name) {
+    const char* value = element->Attribute(name);
+    return value ? std::atoi(value) : 0;
+}
+
+std::uint32_t pairKey(std::uint32_t first, std::uint32_t second) {
+    return (first << 16) | second;
+}
+
+const IntensityAsAlphaImageFilter& coverageFilter() {
+    static const IntensityAsAlphaImageFilter filter;
+    return filter;
+}
+
+} // namespace
+
+AngelFont::AngelFont(const std::string& path, Pages pages) : Font(path), pageLoading_(pages) {
+    if (!deferIfRequested()) {
+        readFile();
+    }
+}
+
+AngelFont::~AngelFont() = default;
+
+void AngelFont::load() {
+    if (isPending()) {
+        markLoaded();
+        readFile();
+    }
+}
+
+void AngelFont::readFile() {
+    glyphs_.clear();
+    kerning_.clear();
+    pages_.clear();
+    pageFiles_.clear();
+    lineHeight_ = 0;
+
+    TiXmlDocument document;
+    if (!document.LoadFile(path_.c_str(), TIXML_ENCODING_LEGACY)) {
+        engineLog() << "Cannot read the font '" << path_ << "': " << document.ErrorDesc()
+                    << " (line " << document.ErrorRow() << ")\n";
+        return;
+    }
+    const TiXmlElement* root = document.FirstChildElement("font");
+    if (!root) {
+        engineLog() << "The font '" << path_ << "' has no font element\n";
+        return;
+    }
+    const std::size_t slash = path_.rfind('/');
+    const std::string folder = slash == std::string::npos ? "" : path_.substr(0, slash + 1);
+
+    if (const TiXmlElement* common = root->FirstChildElement("common")) {
+        lineHeight_ = number(common, "lineHeight");
+    }
+    if (const TiXmlElement* pages = root->FirstChildElement("pages")) {
+        for (const TiXmlElement* e = pages->FirstChildElement("page"); e;
+             e = e->NextSiblingElement("page")) {
+            const char* file = e->Attribute("file");
+            pageFiles_.push_back(folder + (file ? file : ""));
+            if (pageLoading_ == Pages::Skip) {
+                continue;
+            }
+            auto image = std::make_unique<SDLSurfaceImage>(pageFiles_.back());
+            if (!image->surface()) {
+                pages_.push_back(nullptr); // keeps the numbering of later pages
+                continue;
+            }
+            const ImageFilter* filter =
+                image->surface()->format->BitsPerPixel == 8 ? &coverageFilter() : nullptr;
+            pages_.push_back(
+                std::make_unique<GLTexture>(std::move(image), filter, GLTexture::KeepFullImage));
+        }
+    }
+    if (const TiXmlElement* chars = root->FirstChildElement("chars")) {
+        for (const TiXmlElement* e = chars->FirstChildElement("char"); e;
+             e = e->NextSiblingElement("char")) {
+            Glyph glyph;
+            glyph.id = number(e, "id") & 0xFFFF;
+            glyph.x = number(e, "x");
+            glyph.y = number(e, "y");
+            glyph.width = number(e, "width");
+            glyph.height = number(e, "height");
+            glyph.xoffset = number(e, "xoffset");
+            glyph.yoffset = number(e, "yoffset");
+            glyph.xadvance = number(e, "xadvance");
+            glyph.page = number(e, "page");
+            glyphs_[std::uint16_t(glyph.id)] = glyph;
+        }
+    }
+    if (const TiXmlElement* kernings = root->FirstChildElement("kernings")) {
+        for (const TiXmlElement* e = kernings->FirstChildElement("kerning"); e;
+             e = e->NextSiblingElement("kerning")) {
+            const auto first = std::uint32_t(number(e, "first") & 0xFFFF);
+            const int second = number(e, "second");
+            if (second < 0 || std::uint32_t(second) >= kKerningCodes) {
+                continue;
+            }
+            kerning_[pairKey(first, std::uint32_t(second))] = std::int16_t(number(e, "amount"));
+        }
+    }
+}
+
+const AngelFont::Glyph& AngelFont::glyph(std::uint32_t code) const {
+    static const Glyph none;
+    if (code > 0xFFFF) {
+        return none;
+    }
+    const auto found = glyphs_.find(std::uint16_t(code));
+    return found == glyphs_.end() ? none : found->second;
+}
+
+int AngelFont::kerning(std::uint32_t first, std::uint32_t second) const {
+    if (second >= kKerningCodes || first > 0xFFFF) {
+        return 0;
+    }
+    const auto found = kerning_.find(pairKey(first, second));
+    return found == kerning_.end() ? 0 : found->second;
+}
+
+const GLTexture* AngelFont::page(int index) const {
+    if (index < 0 || index >= int(pages_.size())) {
+        return nullptr;
+    }
+    return pages_[std::size_t(index)].get();
+}
+
+template <typename Place> int AngelFont::walk(const std::string& text, Place place) const {
+    int pen = 0;
+    int line = 0;
+    std::uint32_t previous = kNone;
+    Utf8Reader reader(text);
+    while (!reader.atEnd()) {
+        const std::uint32_t code = reader.next();
+        if (code == '\r') {
+            previous = kNone;
+            continue;
+        }
+        if (code == '\n') {
+            previous = kNone;
+            line += lineHeight_;
+            pen = 0;
+            continue;
+        }
+        const Glyph& g = glyph(code);
+        if (g.id < 0) {
+            previous = kNone;
+            continue;
+        }
+        if (previous != kNone) {
+            pen += kerning(previous, code);
+        }
+        place(g, pen, line);
+        pen += g.xadvance - g.xoffset;
+        previous = code;
+    }
+    return pen;
+}
+
+int AngelFont::textWidth(const std::string& text) const {
+    // Every line's advance counts: the width of all lines together.
+    int width = 0;
+    std::uint32_t previous = kNone;
+    Utf8Reader reader(text);
+    while (!reader.atEnd()) {
+        const std::uint32_t code = reader.next();
+        if (code == '\r' || code == '\n') {
+            previous = kNone;
+            continue;
+        }
+        const Glyph& g = glyph(code);
+        if (g.id < 0) {
+            previous = kNone;
+            continue;
+        }
+        width += g.xadvance - g.xoffset;
+        if (previous != kNone) {
+            width += kerning(previous, code);
+        }
+        previous = code;
+    }
+    return width;
+}
+
+void AngelFont::drawText(Graphics& graphics, int x, int y, const std::string& text,
+                         const Color& color) const {
+    graphics.setBlending(true);
+    walk(text, [&](const Glyph& g, int pen, int line) {
+        const GLTexture* texture = page(g.page);
+        if (!texture) {
+            return;
+        }
+        graphics.drawTextureRegion(
+            x + pen, y + line + g.yoffset, texture,
+            Rect(float(g.x), float(g.y), float(g.x + g.width), float(g.y + g.height)), color);
+    });
+}
+
+void AngelFont::drawTextToImage(ImageGraphics& target, int x, int y, const std::string& text,
+                                const Color& /*color*/, bool useAlpha) const {
+    walk(text, [&](const Glyph& g, int pen, int line) {
+        if (g.page < 0 || g.page >= int(pages_.size())) {
+            return;
+        }
+        GLTexture* texture = pages_[std::size_t(g.page)].get();
+        Image* picture = texture ? texture->keptImage() : nullptr;
+        if (!picture) {
+            return;
+        }
+        target.blit(x + pen, y + line + g.yoffset, *picture,
+                    Rect(float(g.x), float(g.y), float(g.x + g.width), float(g.y + g.height)),
+                    useAlpha);
+    });
+}
+
+void AngelFont::reupload() {
+    for (auto& page : pages_) {
+        if (page) {
+            page->reupload();
+        }
+    }
+}
+
+void AngelFont::releaseGL() {
+    for (auto& page : pages_) {
+        if (page) {
+            page->releaseGL();
+        }
+    }
+}
