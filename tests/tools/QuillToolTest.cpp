@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -17,7 +18,10 @@ struct ToolRun {
 };
 
 ToolRun tool(const std::string& arguments) {
-    const std::string errFile = testing::TempDir() + "quill-tool-stderr.txt";
+    // Test cases run as parallel processes: each run gets its own file.
+    static int runs = 0;
+    const std::string errFile = testing::TempDir() + "quill-tool-stderr-" +
+                                std::to_string(::getpid()) + "-" + std::to_string(++runs) + ".txt";
     const std::string command = std::string(QUILL_TOOL_PATH) + " " + arguments + " 2>" + errFile;
     ToolRun run;
     FILE* pipe = popen(command.c_str(), "r");
@@ -37,6 +41,7 @@ ToolRun tool(const std::string& arguments) {
         }
         std::fclose(err);
     }
+    std::remove(errFile.c_str());
     return run;
 }
 
