@@ -3,6 +3,11 @@
 #include "engine/app/AppConfig.h"
 #include "engine/app/ConfigFile.h"
 #include "engine/app/Log.h"
+#include "engine/audio/AudioEngine.h"
+#include "engine/audio/SceneMusic.h"
+#include "engine/audio/SfxContainer.h"
+#include "engine/audio/SoundSystem.h"
+#include "engine/graphics/ResourceManager.h"
 #include "engine/persist/LabelManager.h"
 #include "engine/platform/Environment.h"
 #include "game/ResourceTables.h"
@@ -31,6 +36,18 @@ DemoApp::DemoApp(std::unique_ptr<TickSource> ticks) : SDLGameApp(std::move(ticks
 
 DemoApp::~DemoApp() = default;
 
+void DemoApp::startAudio() {
+    const AppConfig& config = AppConfig::instance();
+    getSoundSystem().setChannelVolume(-1, config.soundVolume());
+    getSoundSystem().setMusicVolume(config.musicVolume());
+    SfxContainer::instance().load(SfxPath);
+    SceneMusic::instance().load(MusicPath);
+    const std::string menuMusic = SceneMusic::instance().musicFor(SceneMusic::MenuIndex);
+    if (!menuMusic.empty()) {
+        getResources().addMusicStream("MAIN_MUSIC", AudioEngine::instance().loadMusic(menuMusic));
+    }
+}
+
 void DemoApp::init() {
     const AppConfig& config = AppConfig::instance();
     if (!openVideo(config.width(), config.height(), config.bitDepth(), false)) {
@@ -39,6 +56,7 @@ void DemoApp::init() {
     std::srand(platform::randomSeed());
     resource_tables::registerStartupFonts(getResources());
     resource_tables::registerStartupTextures(getResources());
+    startAudio();
     startScreen(std::make_unique<DemoScreen>(0));
     ready_ = true;
 }

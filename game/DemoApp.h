@@ -13,6 +13,8 @@ public:
     static constexpr int Height = 768;
     static constexpr const char* ConfigPath = "content/config/config.xml";
     static constexpr const char* ParametersPath = "content/config/GameParameters.cfg";
+    static constexpr const char* SfxPath = "content/config/sfx.xml";
+    static constexpr const char* MusicPath = "content/config/scene/music.xml";
 
     explicit DemoApp(std::unique_ptr<TickSource> ticks = nullptr);
     ~DemoApp() override;
@@ -22,6 +24,10 @@ public:
     const ConfigFile* parameters() const { return parameters_.get(); }
 
 private:
+    // Volumes from the configuration, the effect and music catalogues, and the
+    // menu music registered as "MAIN_MUSIC".
+    void startAudio();
+
     bool ready_ = false;
     std::unique_ptr<ConfigFile> parameters_;
 };

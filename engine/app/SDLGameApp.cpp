@@ -2,6 +2,7 @@
 
 #include "engine/app/AppConfig.h"
 #include "engine/app/Log.h"
+#include "engine/audio/SDLSoundSystem.h"
 #include "engine/graphics/GLCheck.h"
 #include "engine/graphics/GLGraphics.h"
 #include "engine/graphics/GLTexture.h"
@@ -29,7 +30,8 @@ void quitDecoderLibraries() {
 } // namespace
 
 SDLGameApp::SDLGameApp(std::unique_ptr<TickSource> ticks)
-    : GameApp(std::move(ticks)), graphics_(std::make_unique<GLGraphics>()) {
+    : GameApp(std::move(ticks)), graphics_(std::make_unique<GLGraphics>()),
+      soundSystem_(std::make_unique<SDLSoundSystem>()) {
     IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
     Mix_Init(MIX_INIT_OGG);
     std::printf("Mix_Init: %s\n", SDL_GetError());
@@ -76,7 +78,11 @@ Graphics* SDLGameApp::getGraphics() {
 }
 
 bool SDLGameApp::openAudio() {
-    return Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 1024) == 0;
+    if (Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 1024) != 0) {
+        return false;
+    }
+    Mix_AllocateChannels(MixerChannels);
+    return true;
 }
 
 bool SDLGameApp::openVideo(int width, int height, int bitDepth, bool fullScreen) {

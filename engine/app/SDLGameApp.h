@@ -8,6 +8,7 @@
 #include <string>
 
 class GLGraphics;
+class SoundSystem;
 class GLTexture;
 struct KeyEvent;
 struct MouseEvent;
@@ -19,6 +20,7 @@ public:
     static constexpr int FrameMs = 16;
     static constexpr int InactivePumpMs = 100;
     static constexpr int DepthRange = 1000;
+    static constexpr int MixerChannels = 16;
 
     explicit SDLGameApp(std::unique_ptr<TickSource> ticks = nullptr);
     ~SDLGameApp() override;
@@ -93,6 +95,8 @@ public:
     void setAltEnterEnabled(bool enabled) { altEnterEnabled_ = enabled; }
     bool isAltEnterEnabled() const { return altEnterEnabled_; }
     GLGraphics& glGraphics() { return *graphics_; }
+    // Global volumes; harmless while the game is silent.
+    SoundSystem& getSoundSystem() { return *soundSystem_; }
 
 protected:
     // Opens the mixer device; false when there is no usable audio device.
@@ -104,6 +108,7 @@ private:
     void releaseAndRestoreGpuResources();
 
     std::unique_ptr<GLGraphics> graphics_;
+    std::unique_ptr<SoundSystem> soundSystem_;
     std::unique_ptr<GLTexture> cursorTexture_;
     bool cursorVisible_ = true;
     bool audioAvailable_ = true;

@@ -71,6 +71,8 @@ public:
 
     // The z given to every vertex; 0, and nothing changes it.
     int depth() const { return depth_; }
+    // The z given to every vertex; overlays raise it while they draw.
+    void setDepth(int depth) { depth_ = depth; }
 
     // Balance counters of push/pop, zeroed by the application every frame.
     int pushCount() const { return pushCount_; }

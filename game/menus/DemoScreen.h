@@ -1,33 +1,75 @@
 #pragma once
 
 #include "engine/app/ScreenBase.h"
+#include "engine/ui/CheckBoxWidget.h"
+#include "engine/ui/CustomSliderWidget.h"
+#include "engine/ui/SimpleTextListWidget.h"
+#include "engine/ui/TextInputWidget.h"
 
 #include <vector>
 
-class DemoBoxWidget;
+class QuillButton;
+class SimpleImageButton;
 
-// The demonstration screen shown until the menus exist: it fades in, offers a
-// few panels that react to the pointer, and fades out to its other page when
-// one is clicked.
-class DemoScreen : public ScreenBase, public SimpleButtonListener {
+// The demonstration screen shown until the menus exist. Page 0 shows every
+// start-up font and three standard buttons; page 1 shows every kind of widget
+// at work (the sliders set the volumes, the check box the effects). A click
+// on a standard button (page 0) or on Back (page 1) fades to the other page.
+// The menu music plays throughout.
+class DemoScreen : public ScreenBase,
+                   public QuillButtonListener,
+                   public SimpleButtonListener,
+                   public CustomSliderListener,
+                   public CheckBoxListener,
+                   public SimpleTextListListener,
+                   public TextInputListener {
 public:
+    enum WidgetId {
+        FirstMenuButton = 10,
+        BackButton = 20,
+        AnswerButton = 21,
+        TooltipButton = 22,
+        FlagPicture = 23,
+        BookPicture = 24,
+        MusicSlider = 30,
+        SoundSlider = 31,
+        EffectsCheckBox = 40,
+        NameList = 50,
+        NameInput = 60,
+    };
+
     explicit DemoScreen(int page = 0);
 
-    void onStart() override {}
+    void onStart() override;
     void createWidgets() override;
+    void onShown() override;
     void drawBackground(Graphics& graphics) override;
     void drawForeground(Graphics& graphics) override;
     void onUpdate(int elapsedMs) override;
     void onClosed(int exitCode) override;
     void buttonEvent(int id, int code) override;
+    void onSliderChanged(int sliderId, float value) override;
+    void onCheckChanged(int checkBoxId, bool ticked) override;
+    void onItemSelected(int listId, int index) override;
+    void onTextChanged(const std::string& text, int id) override;
 
     int page() const { return page_; }
-    const std::vector<DemoBoxWidget*>& boxes() const { return boxes_; }
+    const std::vector<QuillButton*>& menuButtons() const { return menuButtons_; }
+    SimpleImageButton* backButton() const { return backButton_; }
+    CustomSliderWidget* musicSlider() const { return musicSlider_; }
+    CheckBoxWidget* effectsCheckBox() const { return effectsCheckBox_; }
 
 private:
+    void createFontPage();
+    void createWidgetPage();
     void drawFontSamples(Graphics& graphics);
+    void drawPanel(Graphics& graphics, int x, int y, int width, int height);
 
     int page_;
     int timeMs_ = 0;
-    std::vector<DemoBoxWidget*> boxes_;
+    std::vector<QuillButton*> menuButtons_;
+    SimpleImageButton* backButton_ = nullptr;
+    CustomSliderWidget* musicSlider_ = nullptr;
+    CheckBoxWidget* effectsCheckBox_ = nullptr;
+    std::string status_;
 };

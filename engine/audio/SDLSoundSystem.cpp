@@ -1,0 +1,11 @@
+#include "engine/audio/SDLSoundSystem.h"
+
+#include <SDL_mixer.h>
+
+void SDLSoundSystem::setMusicVolume(int volume) {
+    Mix_VolumeMusic(volume);
+}
+
+void SDLSoundSystem::setChannelVolume(int channel, int volume) {
+    Mix_Volume(channel, volume);
+}

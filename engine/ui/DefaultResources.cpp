@@ -1,0 +1,14 @@
+#include "engine/ui/DefaultResources.h"
+
+#include "engine/app/GameApp.h"
+#include "engine/graphics/ResourceManager.h"
+
+Font* applicationFont(const std::string& key) {
+    GameApp* app = GameApp::instance();
+    return app ? app->getResources().getFont(key) : nullptr;
+}
+
+GLTexture* applicationTexture(const std::string& key) {
+    GameApp* app = GameApp::instance();
+    return app ? app->getResources().getTexture(key) : nullptr;
+}

@@ -1,0 +1,97 @@
+// What the mixer really outputs: SDL's disk driver writes the mixed stream
+// (signed 16-bit stereo at 44.1 kHz) to a file.
+#include "engine/audio/SDLSoundSystem.h"
+#include "engine/audio/SfxContainer.h"
+#include "tests/audio/AudioDevice.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+class DiskAudioTest : public testing::Test {
+protected:
+    void SetUp() override {
+        SfxContainer::reset();
+        writeToneWav(folder / "chime.wav", 120, 880);
+        TemporaryDirectory::writeFile(folder / "sfx.xml",
+                                      "<SFX defaultPath=\"" + folder.path() +
+                                          "/\"><Sound name=\"CHIME\" path=\"chime.wav\"/></SFX>");
+        ::setenv("SDL_DISKAUDIOFILE", output().c_str(), 1);
+        // A few ms between buffers: fast, without writing tens of MB.
+        ::setenv("SDL_DISKAUDIODELAY", "5", 1);
+    }
+    void TearDown() override { SfxContainer::reset(); }
+
+    std::string output() const { return folder / "mixed.raw"; }
+
+    // The largest sample magnitude written so far.
+    int peak() const {
+        const std::string data = TemporaryDirectory::readFile(output());
+        int largest = 0;
+        for (std::size_t i = 0; i + 1 < data.size(); i += 2) {
+            const auto sample =
+                std::int16_t(std::uint8_t(data[i]) | std::uint8_t(data[i + 1]) << 8);
+            largest = std::max(largest, std::abs(int(sample)));
+        }
+        return largest;
+    }
+
+    static void mixFor(int ms) { SDL_Delay(Uint32(ms)); }
+
+    ScopedEnvironment saved{{"SDL_DISKAUDIOFILE", "SDL_DISKAUDIODELAY"}};
+    TemporaryDirectory folder;
+};
+
+TEST_F(DiskAudioTest, AnEffectPlayedThroughTheCatalogueReachesTheOutput) {
+    OpenMixer mixer("disk");
+    ASSERT_TRUE(mixer.isOpen()) << mixer.error();
+    ASSERT_TRUE(SfxContainer::instance().load(folder / "sfx.xml"));
+    mixFor(50);
+    SfxContainer::instance().play("CHIME", false);
+    mixFor(400);
+    mixer.close();
+    EXPECT_GT(peak(), 3000) << "the tone's amplitude is 12000";
+}
+
+TEST_F(DiskAudioTest, NothingPlayedIsSilence) {
+    OpenMixer mixer("disk");
+    ASSERT_TRUE(mixer.isOpen()) << mixer.error();
+    ASSERT_TRUE(SfxContainer::instance().load(folder / "sfx.xml"));
+    mixFor(300);
+    mixer.close();
+    EXPECT_GT(TemporaryDirectory::readFile(output()).size(), 4096u) << "the driver wrote";
+    EXPECT_EQ(0, peak());
+}
+
+TEST_F(DiskAudioTest, SwitchedOffEffectsStaySilentAndVolumeZeroMutes) {
+    OpenMixer mixer("disk");
+    ASSERT_TRUE(mixer.isOpen()) << mixer.error();
+    ASSERT_TRUE(SfxContainer::instance().load(folder / "sfx.xml"));
+    SfxContainer::instance().setEnabled(false);
+    playSoundEffect("CHIME");
+    SfxContainer::instance().setEnabled(true);
+    SDLSoundSystem().setChannelVolume(-1, 0);
+    playSoundEffect("CHIME");
+    mixFor(300);
+    mixer.close();
+    EXPECT_EQ(0, peak());
+}
+
+TEST(SoundSystemTest, VolumesReachTheMixerUnchanged) {
+    OpenMixer mixer;
+    ASSERT_TRUE(mixer.isOpen()) << mixer.error();
+    SDLSoundSystem sound;
+    sound.setMusicVolume(100);
+    EXPECT_EQ(100, Mix_VolumeMusic(-1)) << "0..100 is passed as it is, not scaled to 128";
+    sound.setChannelVolume(-1, 100);
+    for (int channel = 0; channel < 16; ++channel) {
+        EXPECT_EQ(100, Mix_Volume(channel, -1)) << channel;
+    }
+    sound.setChannelVolume(3, 50);
+    EXPECT_EQ(50, Mix_Volume(3, -1));
+    EXPECT_EQ(100, Mix_Volume(4, -1));
+}
+
+} // namespace
