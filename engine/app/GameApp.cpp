@@ -33,6 +33,15 @@ std::pair<ResourceManager*, int> GameApp::createResourceManager() {
     return {textureOwners_.back().get(), int(textureOwners_.size()) - 1};
 }
 
+void GameApp::destroyResourceManager(ResourceManager* manager) {
+    for (auto it = textureOwners_.begin(); it != textureOwners_.end(); ++it) {
+        if (it->get() == manager) {
+            textureOwners_.erase(it);
+            return;
+        }
+    }
+}
+
 ResourceManager* GameApp::resourceManagerAt(std::size_t index) const {
     return index < textureOwners_.size() ? textureOwners_[index].get() : nullptr;
 }

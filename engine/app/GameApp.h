@@ -59,6 +59,8 @@ public:
     // A further manager owned by the application whose textures follow
     // display-mode changes like the main one's; returns it and its index.
     std::pair<ResourceManager*, int> createResourceManager();
+    // Frees a manager made by createResourceManager (others are ignored).
+    void destroyResourceManager(ResourceManager* manager);
     std::size_t resourceManagerCount() const { return textureOwners_.size(); }
     ResourceManager* resourceManagerAt(std::size_t index) const;
     TickSource& tickSource() { return *ticks_; }

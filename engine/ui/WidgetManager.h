@@ -53,6 +53,7 @@ public:
     Widget* focused() const { return focused_; }
     const std::list<Widget*>& widgets() const { return widgets_; }
     bool contains(const Widget* widget) const;
+    ScreenBase* screen() const { return screen_; }
 
 private:
     void sortByDepth();

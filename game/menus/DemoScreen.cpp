@@ -16,6 +16,7 @@
 #include "engine/ui/ClickableImageWidget.h"
 #include "engine/ui/ClippedImageWidget.h"
 #include "engine/ui/DraggableImageWidget.h"
+#include "engine/ui/MessageQuestionDialogSimple.h"
 #include "engine/ui/QuillButton.h"
 #include "engine/ui/SimpleImageButton.h"
 #include "engine/ui/SimpleTextButton.h"
@@ -322,6 +323,10 @@ void DemoScreen::buttonEvent(int id, int code) {
         close(100 + id);
         return;
     }
+    if (code == ButtonClicked && id == TooltipButton) {
+        openQuestion();
+        return;
+    }
     if (code == ButtonClicked || code == ButtonPressed || code == ButtonDropped) {
         static const char* const codes[] = {"pressed", "clicked", "entered", "left", "dropped"};
         status_ = "Widget " + std::to_string(id) + " " + codes[code];
@@ -351,6 +356,41 @@ void DemoScreen::onItemSelected(int, int index) {
 void DemoScreen::onTextChanged(const std::string& text, int) {
     reportedText_ = text;
     status_ = "Name: " + text;
+}
+
+void DemoScreen::openQuestion() {
+    MessageDialogDesc desc;
+    desc.openAnimationFile = "content/animations/UniversalDialog/MessageDialogStart.xml";
+    desc.closeAnimationFile = "content/animations/UniversalDialog/MessageDialogClose.xml";
+    desc.messageText = label("MESSAGE_QUIT");
+    desc.titleText = label("EXIT_GAME");
+    desc.firstButtonLabel = label("YES");
+    desc.secondButtonLabel = label("NO");
+    desc.textFont = font("FONT_CheltenhamBT20");
+    desc.titleFont = font("FONT_CheltenhamBT28");
+    desc.buttonFont = font("FONT_CheltenhamBT20");
+    desc.textAlign = Font::AlignCenter;
+    desc.textRect = WidgetRect(30, 64, 0, 299, 110);
+    desc.dialogX = (1024 - 359) / 2;
+    desc.dialogY = (768 - 257) / 2;
+    const int titleWidth = desc.titleFont ? desc.titleFont->textWidth(desc.titleText) : 0;
+    desc.titleX = (359 - titleWidth) / 2;
+    desc.titleY = 24;
+    desc.buttonTexture = appTexture("GTEX_BTN_BASE");
+    desc.buttonOverTexture = appTexture("GTEX_BTN_BASE");
+    desc.firstButtonX = desc.dialogX + 40;
+    desc.firstButtonY = desc.dialogY + 178;
+    desc.secondButtonX = desc.dialogX + 359 - 40 - 128;
+    desc.secondButtonY = desc.firstButtonY;
+    desc.textColour = kInk;
+    desc.titleColour = kBurgundy;
+    desc.buttonTextColour = kInk;
+    desc.buttonTextOverColour = kBurgundy;
+    addWidget(std::make_unique<MessageQuestionDialogSimple>(desc, this));
+}
+
+void DemoScreen::onQuestionAnswered(int, int answer) {
+    status_ = answer == 1 ? "Answered yes" : "Answered no";
 }
 
 void DemoScreen::onClosed(int) {

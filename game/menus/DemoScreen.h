@@ -3,6 +3,7 @@
 #include "engine/app/ScreenBase.h"
 #include "engine/ui/CheckBoxWidget.h"
 #include "engine/ui/CustomSliderWidget.h"
+#include "engine/ui/MessageDialogDesc.h"
 #include "engine/ui/SimpleTextListWidget.h"
 #include "engine/ui/TextInputWidget.h"
 
@@ -22,7 +23,8 @@ class DemoScreen : public ScreenBase,
                    public CustomSliderListener,
                    public CheckBoxListener,
                    public SimpleTextListListener,
-                   public TextInputListener {
+                   public TextInputListener,
+                   public MessageQuestionDialogListener {
 public:
     enum WidgetId {
         FirstMenuButton = 10,
@@ -52,6 +54,9 @@ public:
     void onCheckChanged(int checkBoxId, bool ticked) override;
     void onItemSelected(int listId, int index) override;
     void onTextChanged(const std::string& text, int id) override;
+    void onQuestionAnswered(int dialogId, int answer) override;
+    // The quit question in the game's dialog window.
+    void openQuestion();
 
     int page() const { return page_; }
     const std::vector<QuillButton*>& menuButtons() const { return menuButtons_; }

@@ -109,11 +109,35 @@ TEST(QuillToolTest, FontMeasuresAndWrapsUtf8Text) {
     EXPECT_EQ("Zo\xC3\xAB und", lines[0]["text"].get<std::string>().substr(0, 8));
 }
 
+TEST(QuillToolTest, AnimShowsTheTimelineAndTheStateAtATime) {
+    const std::string file = "content/animations/UniversalDialog/MessageDialogStart.xml";
+    const ToolRun start = tool("anim " + file + " --at 0");
+    ASSERT_EQ(0, start.exitCode) << start.err;
+    const nlohmann::json doc = parsed(start);
+    ASSERT_EQ(1u, doc["objects"].size());
+    const auto& keys = doc["objects"][0]["keyFrames"];
+    ASSERT_GE(keys.size(), 2u);
+    EXPECT_EQ(keys[0]["scaleX"], doc["at"]["elements"][0]["scaleX"]) << "the first keyframe";
+    EXPECT_EQ(359, doc["objects"][0]["width"]);
+    EXPECT_FALSE(doc["at"]["finished"]);
+
+    const ToolRun end = tool("anim " + file + " --at 2000");
+    ASSERT_EQ(0, end.exitCode) << end.err;
+    const nlohmann::json done = parsed(end);
+    EXPECT_TRUE(done["at"]["finished"]);
+    const auto& last = done["objects"][0]["keyFrames"].back();
+    EXPECT_EQ(last["scaleX"], done["at"]["elements"][0]["scaleX"]);
+    EXPECT_EQ(last["color"], done["at"]["elements"][0]["color"]);
+}
+
 TEST(QuillToolTest, BadInputGivesOneLineAndANonZeroExit) {
     for (const std::string& arguments :
          {std::string("font content/fonts/absent.fnt abc"), std::string("font onlyonearg"),
           std::string("font content/fonts/PH_small.fnt abc --box wide"),
-          std::string("config --config content/absent.xml"), std::string("nosuchcommand")}) {
+          std::string("config --config content/absent.xml"), std::string("nosuchcommand"),
+          std::string("anim content/animations/absent.xml"),
+          std::string("anim content/config/config.xml"),
+          std::string("anim content/animations/UniversalDialog/MessageDialogStart.xml --at x")}) {
         const ToolRun run = tool(arguments);
         EXPECT_NE(0, run.exitCode) << arguments;
         EXPECT_TRUE(run.out.empty()) << arguments << ": " << run.out;

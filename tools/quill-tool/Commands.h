@@ -13,6 +13,7 @@ using Arguments = std::vector<std::string>;
 int runConfig(const Arguments& args);
 int runLabels(const Arguments& args);
 int runFont(const Arguments& args);
+int runAnim(const Arguments& args);
 
 // Prints the JSON document and returns 0.
 int printJson(const nlohmann::json& document);

@@ -19,6 +19,9 @@ const std::map<std::string, Command>& commands() {
         {"labels",
          {runLabels, "labels [LANGUAGE] [--config FILE] [--file LABELS]: the label table of the "
                      "active or the named language"}},
+        {"anim",
+         {runAnim, "anim FILE [--at MS]: the animation as read and, at a time, the state of every "
+                   "object from its real action trees"}},
         {"font",
          {runFont, "font FILE TEXT [--box WIDTH]: line height, text width and, with a box "
                    "width, the wrapped lines"}},
