@@ -1,0 +1,101 @@
+#include "game/GameFlow.h"
+
+#include "engine/app/GameState.h"
+#include "engine/app/Log.h"
+
+#include <tinyxml.h>
+
+#include <cstdlib>
+
+namespace {
+
+std::unique_ptr<GameFlow>& holder() {
+    static std::unique_ptr<GameFlow> flow;
+    return flow;
+}
+
+} // namespace
+
+GameFlow& GameFlow::instance() {
+    auto& flow = holder();
+    if (!flow) {
+        flow = std::make_unique<GameFlow>();
+    }
+    return *flow;
+}
+
+void GameFlow::reset() {
+    holder().reset();
+}
+
+bool GameFlow::load(const std::string& path) {
+    TiXmlDocument document;
+    if (!document.LoadFile(path.c_str())) {
+        engineLog() << "Cannot read the game flow '" << path << "': " << document.ErrorDesc()
+                    << " (line " << document.ErrorRow() << ")\n";
+        return false;
+    }
+    const TiXmlElement* root = document.FirstChildElement("GameFlow");
+    if (!root) {
+        engineLog() << "The game flow '" << path << "' has no GameFlow element\n";
+        return false;
+    }
+    for (const TiXmlElement* screen = root->FirstChildElement("Screen"); screen;
+         screen = screen->NextSiblingElement("Screen")) {
+        Entry entry;
+        const char* type = screen->Attribute("type");
+        entry.type = type ? type : "";
+        for (const TiXmlAttribute* a = screen->FirstAttribute(); a; a = a->Next()) {
+            entry.attributes[a->Name()] = a->Value();
+        }
+        entries_.push_back(std::move(entry));
+    }
+    return true;
+}
+
+void GameFlow::registerScreenType(const std::string& type, Factory factory) {
+    factories_[type] = std::move(factory);
+}
+
+std::unique_ptr<GameState> GameFlow::createScreen(const std::string& type,
+                                                  const Attributes& attributes) const {
+    const auto found = factories_.find(type);
+    if (found == factories_.end() || !found->second) {
+        return nullptr;
+    }
+    return found->second(attributes);
+}
+
+std::unique_ptr<GameState> GameFlow::next(bool advance) {
+    if (advance) {
+        ++position_;
+    }
+    if (position_ < 0 || position_ >= int(entries_.size())) {
+        return nullptr;
+    }
+    const Entry& entry = entries_[std::size_t(position_)];
+    return createScreen(entry.type, entry.attributes);
+}
+
+bool GameFlow::requireAttributes(const Attributes& attributes,
+                                 const std::vector<std::string>& names) {
+    for (const std::string& name : names) {
+        if (attributes.count(name) == 0) {
+            engineLog() << "Game flow entry '" << attribute(attributes, "type")
+                        << "' lacks its attribute '" << name << "'\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string GameFlow::attribute(const Attributes& attributes, const std::string& name,
+                                const std::string& fallback) {
+    const auto found = attributes.find(name);
+    return found == attributes.end() ? fallback : found->second;
+}
+
+int GameFlow::intAttribute(const Attributes& attributes, const std::string& name, int fallback) {
+    const auto found = attributes.find(name);
+    return found == attributes.end() ? fallback : std::atoi(found->second.c_str());
+}
