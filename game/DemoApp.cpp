@@ -12,6 +12,7 @@
 #include "engine/platform/Environment.h"
 #include "game/ResourceTables.h"
 #include "game/menus/DemoScreen.h"
+#include "game/menus/GlobalGamePauseScreen.h"
 
 #include <cstdlib>
 
@@ -59,4 +60,26 @@ void DemoApp::init() {
     startAudio();
     startScreen(std::make_unique<DemoScreen>(0));
     ready_ = true;
+}
+
+bool DemoApp::confirmQuit() {
+    if (!quitDialogShown_) {
+        startScreen(std::make_unique<QuitDialogScreen>(this));
+    }
+    return false;
+}
+
+void DemoApp::onDeactivate() {
+    // A second loss of focus replaces the pause screen rather than stacking one more.
+    if (dynamic_cast<GlobalGamePauseScreen*>(topScreen())) {
+        replaceTop(std::make_unique<GlobalGamePauseScreen>());
+    } else {
+        pushScreen(std::make_unique<GlobalGamePauseScreen>());
+    }
+}
+
+void DemoApp::onActivate() {
+    if (dynamic_cast<GlobalGamePauseScreen*>(topScreen())) {
+        popScreen();
+    }
 }

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "engine/app/SDLGameApp.h"
+#include "game/menus/QuitDialogScreen.h"
 
 class ConfigFile;
 
 // The application until the game's own start-up exists: reads the
 // configuration, labels and parameters, registers the start-up fonts and
 // pictures and shows the demonstration screens.
-class DemoApp : public SDLGameApp {
+class DemoApp : public SDLGameApp, public QuitDialogHost {
 public:
     static constexpr int Width = 1024;
     static constexpr int Height = 768;
@@ -19,6 +20,13 @@ public:
     explicit DemoApp(std::unique_ptr<TickSource> ticks = nullptr);
     ~DemoApp() override;
     void init() override;
+    // A close request opens the quit dialog (one at a time) instead of quitting.
+    bool confirmQuit() override;
+    // Losing the focus covers the game with the pause screen; regaining removes it.
+    void onDeactivate() override;
+    void onActivate() override;
+    void setQuitDialogShown(bool shown) override { quitDialogShown_ = shown; }
+    bool isQuitDialogShown() const override { return quitDialogShown_; }
     bool isReady() const { return ready_; }
     // The screens' parameters; none when the file is missing.
     const ConfigFile* parameters() const { return parameters_.get(); }
@@ -29,5 +37,6 @@ private:
     void startAudio();
 
     bool ready_ = false;
+    bool quitDialogShown_ = false;
     std::unique_ptr<ConfigFile> parameters_;
 };

@@ -82,6 +82,7 @@ public:
     WidgetManager& widgetManager() { return *widgetManager_; }
     // What this screen registers for itself; freed with the screen.
     ResourceManager& resources() { return *resources_; }
+    const ResourceManager& resources() const { return *resources_; }
     MouseListeningWidget* rootWidget() const { return rootWidget_; }
     const std::vector<std::unique_ptr<Widget>>& widgets() const { return widgets_; }
     std::size_t pendingRemovals() const { return pendingRemovals_.size(); }

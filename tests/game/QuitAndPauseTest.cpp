@@ -1,0 +1,126 @@
+// The quit dialog and the pause screen on the running application.
+#include "engine/ui/QuillButton.h"
+#include "game/DemoApp.h"
+#include "game/ResourceTables.h"
+#include "game/menus/GlobalGamePauseScreen.h"
+#include "game/menus/QuitDialogScreen.h"
+#include "tests/support/AppFixture.h"
+#include "tests/support/RecordingGraphics.h"
+#include "tests/support/TestScreen.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Host : QuitDialogHost {
+    void setQuitDialogShown(bool value) override { shown = value; }
+    bool isQuitDialogShown() const override { return shown; }
+    bool shown = false;
+};
+
+class QuitDialogTest : public AppFixture {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(openApp());
+        resource_tables::registerStartupFonts(app->getResources());
+        app->pushScreen(std::make_unique<TestScreen>());
+        app->pushMotion(5, 5);
+        app->step();
+        auto dialog = std::make_unique<QuitDialogScreen>(&host);
+        quit = dialog.get();
+        app->startScreen(std::move(dialog));
+    }
+
+    void click(const Widget* widget) {
+        const int x = widget->x() + widget->width() / 2;
+        const int y = widget->y() + widget->height() / 2;
+        app->pushMotion(x, y);
+        app->step();
+        app->pushClick(x, y);
+    }
+
+    Host host;
+    QuitDialogScreen* quit = nullptr;
+};
+
+TEST_F(QuitDialogTest, ButtonsAppearOnlyOnceTheWindowHasOpened) {
+    EXPECT_TRUE(host.shown);
+    app->step();
+    EXPECT_FALSE(quit->isFrameShown());
+    EXPECT_EQ(nullptr, quit->okButton());
+    app->stepFor(600);
+    EXPECT_TRUE(quit->isFrameShown());
+    ASSERT_NE(nullptr, quit->okButton());
+    ASSERT_NE(nullptr, quit->cancelButton());
+    EXPECT_LT(quit->okButton()->x(), quit->cancelButton()->x());
+    // The frame sits centred on the 1024 x 768 game.
+    EXPECT_EQ(332 + 40, quit->okButton()->x());
+}
+
+TEST_F(QuitDialogTest, OkEndsTheLoopAtTheEndOfTheFrame) {
+    app->stepFor(600);
+    click(quit->okButton());
+    EXPECT_FALSE(app->step()) << "the frame loop ends";
+    EXPECT_TRUE(app->isExitNow());
+}
+
+TEST_F(QuitDialogTest, CancelClearsTheFlagAndPopsAfterTheClosingAnimation) {
+    app->stepFor(600);
+    click(quit->cancelButton());
+    EXPECT_TRUE(app->step());
+    EXPECT_FALSE(host.shown) << "another close request may ask again";
+    EXPECT_EQ(nullptr, quit->okButton());
+    EXPECT_EQ(2u, app->screenCount()) << "still closing";
+    app->stepFor(600);
+    EXPECT_EQ(1u, app->screenCount());
+    EXPECT_FALSE(app->isExitNow());
+}
+
+TEST(PauseScreenTest, CoversTheGameWithThePauseLabel) {
+    GlobalGamePauseScreen pause;
+    RecordingGraphics graphics;
+    pause.drawForeground(graphics);
+    ASSERT_EQ(1, graphics.count("fillRect"));
+    EXPECT_EQ(Color(0, 0, 0, 200), graphics.find("fillRect")->color);
+    EXPECT_EQ(1024, graphics.find("fillRect")->intArg(2));
+}
+
+// The demonstration application's handling of close requests and focus.
+class DemoAppTest : public testing::Test {
+protected:
+    void TearDown() override {
+        app.reset();
+        AppConfig::reset();
+    }
+    std::unique_ptr<DemoApp> app = std::make_unique<DemoApp>(std::make_unique<FakeTickSource>());
+};
+
+TEST_F(DemoAppTest, CloseRequestsOpenOneQuitDialogAndAgainAfterCancel) {
+    app->pushScreen(std::make_unique<TestScreen>());
+    EXPECT_FALSE(app->confirmQuit()) << "the dialog asks first";
+    EXPECT_FALSE(app->confirmQuit());
+    EXPECT_EQ(2u, app->screenCount()) << "one quit dialog at a time";
+    EXPECT_TRUE(app->isQuitDialogShown());
+    app->setQuitDialogShown(false); // what CANCEL does
+    app->popScreen();
+    app->destroyRetiredScreens();
+    EXPECT_FALSE(app->confirmQuit());
+    EXPECT_EQ(2u, app->screenCount()) << "asked again";
+}
+
+TEST_F(DemoAppTest, LosingFocusTwiceKeepsOnePauseScreen) {
+    app->pushScreen(std::make_unique<TestScreen>());
+    app->onDeactivate();
+    app->onDeactivate();
+    app->destroyRetiredScreens();
+    ASSERT_EQ(2u, app->screenCount());
+    EXPECT_NE(nullptr, dynamic_cast<GlobalGamePauseScreen*>(app->topScreen()));
+    app->onActivate();
+    app->destroyRetiredScreens();
+    EXPECT_EQ(1u, app->screenCount());
+    app->onActivate();
+    EXPECT_EQ(1u, app->screenCount()) << "nothing to take away";
+}
+
+} // namespace
