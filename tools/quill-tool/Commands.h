@@ -14,6 +14,8 @@ int runConfig(const Arguments& args);
 int runLabels(const Arguments& args);
 int runFont(const Arguments& args);
 int runAnim(const Arguments& args);
+int runSave(const Arguments& args);
+int runScene(const Arguments& args);
 
 // Prints the JSON document and returns 0.
 int printJson(const nlohmann::json& document);

@@ -25,6 +25,10 @@ const std::map<std::string, Command>& commands() {
         {"font",
          {runFont, "font FILE TEXT [--box WIDTH]: line height, text width and, with a box "
                    "width, the wrapped lines"}},
+        {"save", {runSave, "save FILE: the save file with its settings, profiles and item groups"}},
+        {"scene",
+         {runScene, "scene ID --rules FILE [--index FILE] [--config FILE] [--language CODE]: the "
+                    "scene's index entry and its items with their groups"}},
     };
     return all;
 }

@@ -1,0 +1,33 @@
+#include "game/GameSave.h"
+
+#include "engine/app/AppConfig.h"
+#include "engine/persist/FileSaveGame.h"
+#include "engine/persist/GenericEntry.h"
+#include "engine/persist/Paths.h"
+#include "game/PlayerProfiles.h"
+
+void GameSave::registerEntries(SaveGame& save, const AppConfig* config) {
+    int soundVolume = DefaultVolume;
+    int musicVolume = DefaultVolume;
+    char fullScreen = 1;
+    if (config) {
+        soundVolume = config->soundVolume();
+        musicVolume = config->musicVolume();
+        if (config->fullscreenMode() != AppConfig::ModeUnset) {
+            fullScreen = config->fullscreenMode() == AppConfig::ModeWindowed ? 0 : 1;
+        }
+    }
+    save.registerEntry(SoundVolume, std::make_unique<GenericEntry<int>>(soundVolume));
+    save.registerEntry(MusicVolume, std::make_unique<GenericEntry<int>>(musicVolume));
+    save.registerEntry(FullScreen, std::make_unique<GenericEntry<char>>(fullScreen));
+    save.registerEntry(HardwareCursor, std::make_unique<GenericEntry<char>>(1));
+    save.registerEntry(PlayerProfiles::EntryKey, PlayerProfiles::saveEntry());
+}
+
+std::unique_ptr<FileSaveGame> GameSave::openAtStartup(const AppConfig& config) {
+    paths::makeDirectories(paths::saveDirectory());
+    auto save = std::make_unique<FileSaveGame>(paths::saveFilePath(), ProductId);
+    registerEntries(*save, &config);
+    save->loadAtStartup();
+    return save;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+class AppConfig;
+class FileSaveGame;
+class SaveGame;
+
+// The game's save file: its product id, its entries and the start-up path
+// that opens it.
+class GameSave {
+public:
+    static constexpr const char* ProductId = "VELT_RA001";
+    static constexpr const char* SoundVolume = "SOUND_VOLUME";
+    static constexpr const char* MusicVolume = "MUSIC_VOLUME";
+    static constexpr const char* FullScreen = "FULL_SCREEN";
+    static constexpr const char* HardwareCursor = "HARDWARE_CURSOR";
+    static constexpr int DefaultVolume = 50;
+
+    // Registers the volumes, the full-screen and cursor flags and the player
+    // profiles. With a configuration, its volumes and full-screen mode are the
+    // first-run values (a desktop game starts windowed when it says so).
+    static void registerEntries(SaveGame& save, const AppConfig* config = nullptr);
+
+    // Creates the save directory, registers the entries and loads the save
+    // file of the configuration; a missing, foreign or damaged file is kept
+    // as a backup and the current values are written at once.
+    static std::unique_ptr<FileSaveGame> openAtStartup(const AppConfig& config);
+};

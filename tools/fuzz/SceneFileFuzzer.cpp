@@ -1,0 +1,14 @@
+#include "tools/fuzz/FuzzInputs.h"
+
+#include <cstdlib>
+#include <sstream>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static std::ostringstream quiet;
+    setEngineLog(&quiet);
+    quiet.str(std::string());
+    if (!fuzz::readSceneFile(data, size)) {
+        std::abort();
+    }
+    return 0;
+}
