@@ -8,8 +8,11 @@
 #include "engine/audio/SfxContainer.h"
 #include "engine/audio/SoundSystem.h"
 #include "engine/graphics/ResourceManager.h"
+#include "engine/persist/FileSaveGame.h"
+#include "engine/persist/GenericEntry.h"
 #include "engine/persist/LabelManager.h"
 #include "engine/platform/Environment.h"
+#include "game/GameSave.h"
 #include "game/ResourceTables.h"
 #include "game/menus/DemoScreen.h"
 #include "game/menus/GlobalGamePauseScreen.h"
@@ -28,6 +31,7 @@ DemoApp::DemoApp(std::unique_ptr<TickSource> ticks) : SDLGameApp(std::move(ticks
     if (!config.labelsFile().empty()) {
         getLabels().load(config.labelsFile());
     }
+    saveGame_ = GameSave::openAtStartup(config);
     try {
         parameters_ = std::make_unique<ConfigFile>(ParametersPath);
     } catch (const ConfigFile::file_not_found& error) {
@@ -38,9 +42,14 @@ DemoApp::DemoApp(std::unique_ptr<TickSource> ticks) : SDLGameApp(std::move(ticks
 DemoApp::~DemoApp() = default;
 
 void DemoApp::startAudio() {
+    // The player's volumes: the save's, which start as the configuration's.
+    const auto* sound =
+        saveGame_ ? saveGame_->entry<GenericEntry<int>>(GameSave::SoundVolume) : nullptr;
+    const auto* music =
+        saveGame_ ? saveGame_->entry<GenericEntry<int>>(GameSave::MusicVolume) : nullptr;
     const AppConfig& config = AppConfig::instance();
-    getSoundSystem().setChannelVolume(-1, config.soundVolume());
-    getSoundSystem().setMusicVolume(config.musicVolume());
+    getSoundSystem().setChannelVolume(-1, sound ? sound->value() : config.soundVolume());
+    getSoundSystem().setMusicVolume(music ? music->value() : config.musicVolume());
     SfxContainer::instance().load(SfxPath);
     SceneMusic::instance().load(MusicPath);
     const std::string menuMusic = SceneMusic::instance().musicFor(SceneMusic::MenuIndex);
@@ -81,5 +90,11 @@ void DemoApp::onDeactivate() {
 void DemoApp::onActivate() {
     if (dynamic_cast<GlobalGamePauseScreen*>(topScreen())) {
         popScreen();
+    }
+}
+
+void DemoApp::onExit() {
+    if (saveGame_) {
+        saveGame_->save();
     }
 }

@@ -4,6 +4,7 @@
 #include "game/menus/QuitDialogScreen.h"
 
 class ConfigFile;
+class FileSaveGame;
 
 // The application until the game's own start-up exists: reads the
 // configuration, labels and parameters, registers the start-up fonts and
@@ -25,6 +26,9 @@ public:
     // Losing the focus covers the game with the pause screen; regaining removes it.
     void onDeactivate() override;
     void onActivate() override;
+    // Writes the save game as the program ends.
+    void onExit() override;
+    FileSaveGame* saveGame() const { return saveGame_.get(); }
     void setQuitDialogShown(bool shown) override { quitDialogShown_ = shown; }
     bool isQuitDialogShown() const override { return quitDialogShown_; }
     bool isReady() const { return ready_; }
@@ -39,4 +43,5 @@ private:
     bool ready_ = false;
     bool quitDialogShown_ = false;
     std::unique_ptr<ConfigFile> parameters_;
+    std::unique_ptr<FileSaveGame> saveGame_;
 };

@@ -1,4 +1,5 @@
 // The quit dialog and the pause screen on the running application.
+#include "engine/platform/FileSystem.h"
 #include "engine/ui/QuillButton.h"
 #include "game/DemoApp.h"
 #include "game/ResourceTables.h"
@@ -6,6 +7,8 @@
 #include "game/menus/QuitDialogScreen.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/RecordingGraphics.h"
+#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/TemporaryDirectory.h"
 #include "tests/support/TestScreen.h"
 
 #include <SDL.h>
@@ -86,15 +89,35 @@ TEST(PauseScreenTest, CoversTheGameWithThePauseLabel) {
     EXPECT_EQ(1024, graphics.find("fillRect")->intArg(2));
 }
 
-// The demonstration application's handling of close requests and focus.
+// The demonstration application's handling of close requests and focus,
+// with its save file in a folder of the test's own.
 class DemoAppTest : public testing::Test {
 protected:
+    void SetUp() override {
+        ::setenv("APPDATA", userFolder.path().c_str(), 1);
+        app = std::make_unique<DemoApp>(std::make_unique<FakeTickSource>());
+    }
     void TearDown() override {
         app.reset();
         AppConfig::reset();
     }
-    std::unique_ptr<DemoApp> app = std::make_unique<DemoApp>(std::make_unique<FakeTickSource>());
+
+    TemporaryDirectory userFolder;
+    ScopedEnvironment saved{{"APPDATA"}};
+    std::unique_ptr<DemoApp> app;
 };
+
+TEST_F(DemoAppTest, StartsWithASaveFileAndWritesItWhenTheProgramEnds) {
+    const std::string file = userFolder / "LanternInn/profiles.sav";
+    EXPECT_TRUE(platform::fileExists(file)) << "written at once on the first start";
+    ASSERT_NE(nullptr, app->saveGame());
+    platform::removeFile(file);
+    app->onExit();
+    EXPECT_TRUE(platform::fileExists(file));
+    const std::string bytes = TemporaryDirectory::readFile(file);
+    ASSERT_GE(bytes.size(), 14u);
+    EXPECT_EQ("VELT_RA001", bytes.substr(4, 10));
+}
 
 TEST_F(DemoAppTest, CloseRequestsOpenOneQuitDialogAndAgainAfterCancel) {
     app->pushScreen(std::make_unique<TestScreen>());
