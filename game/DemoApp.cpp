@@ -67,7 +67,11 @@ void DemoApp::init() {
     resource_tables::registerStartupFonts(getResources());
     resource_tables::registerStartupTextures(getResources());
     startAudio();
-    startScreen(std::make_unique<DemoScreen>(0));
+    if (AppConfig::instance().logoScreens().empty()) {
+        logosDone();
+    } else {
+        startScreen(std::make_unique<LogoSeqManager>(this));
+    }
     ready_ = true;
 }
 
@@ -97,4 +101,8 @@ void DemoApp::onExit() {
     if (saveGame_) {
         saveGame_->save();
     }
+}
+
+void DemoApp::logosDone() {
+    startScreen(std::make_unique<DemoScreen>(0));
 }

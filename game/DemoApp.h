@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/app/SDLGameApp.h"
+#include "game/menus/LogoSeqManager.h"
 #include "game/menus/QuitDialogScreen.h"
 
 class ConfigFile;
@@ -9,7 +10,7 @@ class FileSaveGame;
 // The application until the game's own start-up exists: reads the
 // configuration, labels and parameters, registers the start-up fonts and
 // pictures and shows the demonstration screens.
-class DemoApp : public SDLGameApp, public QuitDialogHost {
+class DemoApp : public SDLGameApp, public QuitDialogHost, public LogoSequenceHost {
 public:
     static constexpr int Width = 1024;
     static constexpr int Height = 768;
@@ -28,6 +29,8 @@ public:
     void onActivate() override;
     // Writes the save game as the program ends.
     void onExit() override;
+    // After the logos, the demonstration screen.
+    void logosDone() override;
     FileSaveGame* saveGame() const { return saveGame_.get(); }
     void setQuitDialogShown(bool shown) override { quitDialogShown_ = shown; }
     bool isQuitDialogShown() const override { return quitDialogShown_; }

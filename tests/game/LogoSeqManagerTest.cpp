@@ -1,0 +1,89 @@
+#include "game/menus/LogoSeqManager.h"
+#include "engine/anim/Animation2D.h"
+#include "tests/anim/AnimationFiles.h"
+#include "tests/support/AppFixture.h"
+#include "tests/support/PictureFiles.h"
+#include "tests/support/StdoutCapture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Host : LogoSequenceHost {
+    void logosDone() override { ++done; }
+    int done = 0;
+};
+
+class LogoSeqManagerTest : public AppFixture {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(openApp());
+        ASSERT_TRUE(writePngPicture(folder / "mark.png", 64, 64, flat(Color(200, 160, 60))));
+        TemporaryDirectory::writeFile(
+            folder / "Logo.xml",
+            animationXml(
+                300, false,
+                {{"mark.png", {{0, 480, 352, 0, 100, 0, 0}, {300, 480, 352, 0, 100, 0, 255}}}}));
+    }
+
+    void configure(const std::string& screens) {
+        TemporaryDirectory::writeFile(folder / "config.xml",
+                                      "<Config version=\"1.1\"><LogoScreens>" + screens +
+                                          "</LogoScreens></Config>");
+        ASSERT_TRUE(AppConfig::instance().load(folder / "config.xml"));
+    }
+    std::string entry(const std::string& type, const std::string& file) const {
+        return "<Screen type=\"" + type + "\" folder=\"" + folder.path() + "/\" filename=\"" +
+               file + "\"/>";
+    }
+
+    TemporaryDirectory folder;
+    Host host;
+};
+
+TEST_F(LogoSeqManagerTest, PlaysEachAnimationThenLeavesAndSaysSoOnce) {
+    configure(entry("ANIMATION", "Logo.xml") + entry("ANIMATION", "Logo.xml"));
+    app->startScreen(std::make_unique<LogoSeqManager>(&host));
+    app->step();
+    auto* logos = dynamic_cast<LogoSeqManager*>(app->topScreen());
+    ASSERT_NE(nullptr, logos);
+    EXPECT_EQ(0, logos->current());
+    app->stepFor(250);
+    const int red = app->pixel(500, 370).r;
+    EXPECT_GT(red, 20) << "the mark is drawn";
+    EXPECT_LT(red, 200) << "and still fading in";
+    app->stepFor(200);
+    EXPECT_EQ(1, logos->current()) << "the second logo follows the first";
+    EXPECT_EQ(0, host.done);
+    app->stepFor(600);
+    EXPECT_EQ(1, host.done);
+    EXPECT_EQ(0u, app->screenCount());
+    app->stepFor(100);
+    EXPECT_EQ(1, host.done);
+}
+
+TEST_F(LogoSeqManagerTest, EntriesThatCannotPlayAreSkippedSoTheSequenceNeverStalls) {
+    StdoutCapture capture;
+    configure(entry("IMAGE", "mark.png") + entry("ANIMATION", "Missing.xml") +
+              entry("ANIMATION", "Logo.xml"));
+    app->startScreen(std::make_unique<LogoSeqManager>(&host));
+    app->step();
+    auto* logos = dynamic_cast<LogoSeqManager*>(app->topScreen());
+    ASSERT_NE(nullptr, logos);
+    EXPECT_EQ(2, logos->current());
+    app->stepFor(700);
+    EXPECT_EQ(1, host.done);
+    const std::string out = capture.finish();
+    EXPECT_NE(std::string::npos, out.find("IMAGE"));
+    EXPECT_NE(std::string::npos, out.find("Missing.xml"));
+}
+
+TEST_F(LogoSeqManagerTest, NoLogosAtAllEndsAtOnce) {
+    configure("");
+    app->startScreen(std::make_unique<LogoSeqManager>(&host));
+    app->stepFor(100);
+    EXPECT_EQ(1, host.done);
+    EXPECT_EQ(0u, app->screenCount());
+}
+
+} // namespace
