@@ -12,10 +12,11 @@
 #include "engine/persist/GenericEntry.h"
 #include "engine/persist/LabelManager.h"
 #include "engine/platform/Environment.h"
+#include "game/GameFlow.h"
 #include "game/GameSave.h"
 #include "game/ResourceTables.h"
-#include "game/menus/DemoScreen.h"
 #include "game/menus/GlobalGamePauseScreen.h"
+#include "game/menus/MainMenu.h"
 
 #include <cstdlib>
 
@@ -64,6 +65,11 @@ void DemoApp::init() {
         return;
     }
     std::srand(platform::randomSeed());
+    GameFlow& flow = GameFlow::instance();
+    flow.load(FlowPath);
+    flow.registerScreenType("MainMenu", [](const GameFlow::Attributes& attributes) {
+        return std::make_unique<MainMenu>(GameFlow::attribute(attributes, "attrib"));
+    });
     resource_tables::registerStartupFonts(getResources());
     resource_tables::registerStartupTextures(getResources());
     startAudio();
@@ -104,5 +110,5 @@ void DemoApp::onExit() {
 }
 
 void DemoApp::logosDone() {
-    startScreen(std::make_unique<DemoScreen>(0));
+    startScreen(std::make_unique<MainMenu>("started"));
 }

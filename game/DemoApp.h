@@ -8,14 +8,15 @@ class ConfigFile;
 class FileSaveGame;
 
 // The application until the game's own start-up exists: reads the
-// configuration, labels and parameters, registers the start-up fonts and
-// pictures and shows the demonstration screens.
+// configuration, labels, parameters and save game, registers the start-up
+// fonts and pictures, plays the logos and opens the main menu.
 class DemoApp : public SDLGameApp, public QuitDialogHost, public LogoSequenceHost {
 public:
     static constexpr int Width = 1024;
     static constexpr int Height = 768;
     static constexpr const char* ConfigPath = "content/config/config.xml";
     static constexpr const char* ParametersPath = "content/config/GameParameters.cfg";
+    static constexpr const char* FlowPath = "content/config/GameFlow.xml";
     static constexpr const char* SfxPath = "content/config/sfx.xml";
     static constexpr const char* MusicPath = "content/config/scene/music.xml";
 

@@ -49,6 +49,10 @@ MessageDialogSimple::~MessageDialogSimple() {
     hideButton(button_.get());
 }
 
+std::string MessageDialogSimple::displayedTitle(const std::string& title) {
+    return upperCase(title);
+}
+
 ScreenBase* MessageDialogSimple::screen() const {
     return screen_ ? screen_ : (manager() ? manager()->screen() : nullptr);
 }

@@ -32,6 +32,9 @@ public:
     void animationFinished(int id) override;
     void buttonEvent(int id, int code) override;
 
+    // The title as the dialog draws it (upper case), for measuring.
+    static std::string displayedTitle(const std::string& title);
+
     // Starts the closing sequence; false without an animation player.
     virtual bool closeDialog();
     // Builds and shows the answer button(s); run when the opening ends.

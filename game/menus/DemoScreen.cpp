@@ -88,7 +88,7 @@ ButtonStyle standardStyle() {
 }
 } // namespace
 
-DemoScreen::DemoScreen(int page) : page_(page) {
+DemoScreen::DemoScreen(int page, bool leaveWhenDone) : page_(page), leaveWhenDone_(leaveWhenDone) {
     setInTransition(std::make_unique<FadeInTransition>(500));
     setOutTransition(std::make_unique<FadeOutTransition>(500));
 }
@@ -373,7 +373,10 @@ void DemoScreen::openQuestion() {
     desc.textRect = WidgetRect(30, 64, 0, 299, 110);
     desc.dialogX = (1024 - 359) / 2;
     desc.dialogY = (768 - 257) / 2;
-    const int titleWidth = desc.titleFont ? desc.titleFont->textWidth(desc.titleText) : 0;
+    const int titleWidth =
+        desc.titleFont
+            ? desc.titleFont->textWidth(MessageDialogSimple::displayedTitle(desc.titleText))
+            : 0;
     desc.titleX = (359 - titleWidth) / 2;
     desc.titleY = 24;
     desc.buttonTexture = appTexture("GTEX_BTN_BASE");
@@ -395,6 +398,10 @@ void DemoScreen::onQuestionAnswered(int, int answer) {
 
 void DemoScreen::onClosed(int) {
     GameApp* app = GameApp::instance();
+    if (leaveWhenDone_) {
+        app->popScreen();
+        return;
+    }
     const int next = page_ == 0 ? 1 : 0;
     // The screen is gone after replaceTop: use only the copied page number.
     app->replaceTop(std::make_unique<DemoScreen>(next));

@@ -40,7 +40,9 @@ public:
         NameInput = 60,
     };
 
-    explicit DemoScreen(int page = 0);
+    // `leaveWhenDone`: the screen was opened over another one (the main
+    // menu's options) and leaves instead of turning to its other page.
+    explicit DemoScreen(int page = 0, bool leaveWhenDone = false);
 
     void onStart() override;
     void createWidgets() override;
@@ -71,6 +73,7 @@ private:
     void drawPanel(Graphics& graphics, int x, int y, int width, int height);
 
     int page_;
+    bool leaveWhenDone_;
     int timeMs_ = 0;
     std::vector<QuillButton*> menuButtons_;
     SimpleImageButton* backButton_ = nullptr;

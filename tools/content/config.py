@@ -1,6 +1,6 @@
 #!/usr/bin/python3
-"""Writes the game's start-up configuration: content/config/config.xml and
-content/config/GameParameters.cfg."""
+"""Writes the game's start-up configuration: content/config/config.xml,
+content/config/GameParameters.cfg and the game flow, content/config/GameFlow.xml."""
 
 import os
 import sys
@@ -20,6 +20,7 @@ CONFIG_XML = """<?xml version="1.0" encoding="UTF-8"?>
     <Language active="DE" labels="content/config/labels/LabelsDE.xml" flag="content/images/menus/flags/DE.png"/>
   </SupportedLanguages>
   <LogoScreens>
+    <Screen type="ANIMATION" folder="content/animations/Logo/" filename="QuillGames.xml"/>
   </LogoScreens>
   <MouseCursors folder="content/images/cursors/">
     <Cursor id="0" imageFile="Arrow.png"/>
@@ -42,6 +43,41 @@ EndConfigFile
 """
 
 
+def scene(number, name, folder):
+    base = "content/config/scene/" + folder + "/"
+    return ('  <Screen type="ho_scene" sceneId="%d" name="SCENE_%s" configPath="%s"\n'
+            '          itemGroupConf="%sItemGroups.xml" mechanicsConf="%sMechanics.xml"\n'
+            '          itemRendererConf="%sRenderers.xml" pushDialogWindow="1"'
+            ' dialogMessage="SCENE_DONE_%s"/>\n'
+            % (number, name, base, base, base, base, name))
+
+
+# The order of the game (GAME.md). Screens are registered as they are built;
+# the flow stops at the first entry whose type has no screen yet.
+GAME_FLOW = ('<?xml version="1.0" encoding="UTF-8"?>\n<GameFlow>\n'
+             '  <Screen type="story" sceneId="100" pathStory="content/story/intro/"/>\n'
+             '  <Screen type="TransitionScreen" caption="CHAPTER_1_TAPROOM" fadeInDuration="800"'
+             ' fadeOutDuration="800" screenDuration="2500"/>\n'
+             + scene(1, "TAPROOM", "Taproom") +
+             '  <Screen type="MG_Screen5" sceneId="1"/>\n'
+             '  <Screen type="story" sceneId="1" pathStory="content/story/safe/"/>\n'
+             + scene(2, "LIBRARY", "Library") +
+             '  <Screen type="MG_Screen32" sceneId="2"'
+             ' configFile="content/config/minigames/screen32.xml"/>\n'
+             '  <Screen type="TransitionScreen" caption="CHAPTER_2_UPSTAIRS" fadeInDuration="800"'
+             ' fadeOutDuration="800" screenDuration="2500"/>\n'
+             + scene(3, "MUSIC_ROOM", "MusicRoom") +
+             '  <Screen type="MG_Screen22" sceneId="3"'
+             ' configFile="content/config/minigames/screen22.xml"/>\n'
+             + scene(4, "KITCHEN", "Kitchen") +
+             '  <Screen type="MG_Screen15" sceneId="4"/>\n'
+             '  <Screen type="story" sceneId="100" pathStory="content/story/ending/"/>\n'
+             '  <Screen type="OpeningCredits" path="content/config/credits/"'
+             ' fileName="slides.xml"/>\n'
+             '  <Screen type="MainMenu" attrib="finished"/>\n'
+             '</GameFlow>\n')
+
+
 def write(relative, text):
     path = os.path.join(ROOT, relative)
     os.makedirs(os.path.dirname(path), exist_ok=True)
@@ -53,6 +89,7 @@ def write(relative, text):
 def main():
     write("content/config/config.xml", CONFIG_XML)
     write("content/config/GameParameters.cfg", PARAMETERS)
+    write("content/config/GameFlow.xml", GAME_FLOW)
     return 0
 
 

@@ -1,0 +1,303 @@
+#include "game/menus/MainMenu.h"
+
+#include "engine/app/FadeTransition.h"
+#include "engine/app/GameApp.h"
+#include "engine/app/GameState.h"
+#include "engine/app/Log.h"
+#include "engine/audio/AudioEngine.h"
+#include "engine/graphics/Font.h"
+#include "engine/graphics/GLTexture.h"
+#include "engine/graphics/Graphics.h"
+#include "engine/graphics/ResourceManager.h"
+#include "engine/persist/LabelManager.h"
+#include "engine/ui/MessageQuestionDialogSimple.h"
+#include "engine/ui/QuillButton.h"
+#include "engine/ui/TextLabel.h"
+#include "game/GameFlow.h"
+#include "game/PlayerProfile.h"
+#include "game/PlayerProfiles.h"
+#include "game/ResourceTables.h"
+#include "game/menus/DemoScreen.h"
+#include "game/menus/PlaceholderScreen.h"
+#include "game/menus/QuitDialogScreen.h"
+#include "game/scene/ItemRegistry.h"
+
+namespace {
+
+const Color kWhite(255, 255, 255, 255);
+const Color kGold(229, 196, 89, 255);
+constexpr int kDialogWidth = 359;
+constexpr int kDialogHeight = 257;
+const char* const kButtonLabels[] = {"PLAY", "FREE_PLAY", "OPTIONS", "CHANGE_PROFILE", "EXIT_GAME"};
+
+GameApp* app() {
+    return GameApp::instance();
+}
+
+std::string label(const std::string& key) {
+    return app() ? app()->getLabels().getText(key) : key;
+}
+
+const Font* appFont(const char* key) {
+    return app() ? app()->getResources().getFont(key) : nullptr;
+}
+
+// A menu that is not built yet: a message, then back to the main menu.
+void startPlaceholder(const std::string& titleKey, const std::string& message,
+                      std::function<void()> onDone = nullptr) {
+    if (app()) {
+        app()->startScreen(
+            std::make_unique<PlaceholderScreen>(label(titleKey), message, std::move(onDone)));
+    }
+}
+
+// With no profile at all the game cannot be played: one is made.
+void ensureProfile() {
+    PlayerProfiles& profiles = PlayerProfiles::instance();
+    if (profiles.profileCount() == 0) {
+        profiles.addProfile("Player");
+        profiles.selectProfile(0);
+    }
+}
+
+} // namespace
+
+MainMenu::MainMenu(std::string context) : ScreenBase("MainMenu"), context_(std::move(context)) {
+    setInTransition(std::make_unique<FadeInTransition>(500));
+    setOutTransition(std::make_unique<FadeOutTransition>(500));
+    PlayerProfile* profile = PlayerProfiles::instance().currentProfile();
+    if (profile && context_ == "finished") {
+        profile->finished = true;
+        GameFlow::instance().setPosition(0);
+        profile->started = false;
+    }
+}
+
+void MainMenu::onStart() {
+    resource_tables::registerMainMenuTextures(resources());
+}
+
+QuillButton* MainMenu::button(int id) const {
+    return id >= 0 && id < int(buttons_.size()) ? buttons_[std::size_t(id)] : nullptr;
+}
+
+void MainMenu::createWidgets() {
+    const GLTexture* normal = resources().getTexture("MAIN_BTN_N");
+    const GLTexture* over = resources().getTexture("MAIN_BTN_O");
+    const int width = normal ? normal->imageWidth() : 260;
+    const int height = normal ? normal->imageHeight() : 48;
+    ButtonStyle style;
+    style.fadeTime = 150;
+    style.hAlign = Font::AlignCenter;
+    style.vAlign = Font::AlignMiddle;
+    style.labelRect = WidgetRect(0, 2, 0, width, height);
+    for (std::size_t i = 0; i < 4; ++i) {
+        style.looks[i].texture = normal;
+        style.looks[i].font = appFont("FONT_CheltenhamBT22");
+        style.looks[i].labelColor = kWhite;
+    }
+    style.looks[ButtonStyle::Over].texture = over;
+    style.looks[ButtonStyle::Over].labelColor = kGold;
+    style.looks[ButtonStyle::Pressed].texture = over;
+    style.looks[ButtonStyle::Pressed].labelColor = kGold;
+    style.looks[ButtonStyle::Disabled].color = Color(160, 160, 160, 200);
+    for (int id = Play; id <= ExitGame; ++id) {
+        auto button = makeQuillButton(this, id, style, label(kButtonLabels[id]));
+        button->setBounds(ButtonX, FirstButtonY + ButtonStep * id, width, height);
+        buttons_.push_back(addWidget(std::move(button)));
+    }
+
+    const Font* font = appFont("FONT_CheltenhamBT22");
+    const std::string welcome = label("WELCOME");
+    auto welcomeLabel = std::make_unique<TextLabel>(welcome, font, TextLabel::TopLeft, kWhite,
+                                                    Color(0, 0, 0, 0), Color(0, 0, 0, 160));
+    const int welcomeWidth = font ? font->textWidth(welcome) : 0;
+    welcomeLabel->setBounds(ButtonX, 604, welcomeWidth, 30);
+    welcome_ = addWidget(std::move(welcomeLabel));
+    auto nameLabel = std::make_unique<TextLabel>("", font, TextLabel::TopLeft, kGold,
+                                                 Color(0, 0, 0, 0), Color(0, 0, 0, 160));
+    nameLabel->setBounds(ButtonX + welcomeWidth, 604, 400, 30);
+    name_ = addWidget(std::move(nameLabel));
+    updateNameLabel();
+
+    // Coming back from free play keeps the music that is playing.
+    _Mix_Music* music = app() ? app()->getResources().getMusicStream("MAIN_MUSIC") : nullptr;
+    if (music && context_ != "fromFreePlay") {
+        AudioEngine::instance().fadeInMusic(music, 500, -1);
+    }
+}
+
+const std::string& MainMenu::profileName() const {
+    static const std::string none;
+    return name_ ? name_->text() : none;
+}
+
+void MainMenu::updateNameLabel() {
+    const PlayerProfile* profile = PlayerProfiles::instance().currentProfile();
+    if (name_) {
+        name_->setText(profile ? profile->name : "");
+    }
+}
+
+void MainMenu::onShown() {
+    if (PlayerProfiles::instance().profileCount() == 0) {
+        startPlaceholder("PROFILES",
+                         "The profile menu is on its way. Until it arrives, you play as "
+                         "\"Player\".",
+                         ensureProfile);
+    }
+}
+
+void MainMenu::onUncovered(GameApp& gameApp) {
+    ScreenBase::onUncovered(gameApp);
+    updateNameLabel();
+    setEnabled(true);
+}
+
+void MainMenu::drawBackground(Graphics& graphics) {
+    graphics.drawTexture(0, 0, resources().getTexture("MAIN_BG"), Color());
+    if (highlighted_ >= 0) {
+        graphics.drawTexture(-5, 90 + ButtonStep * highlighted_,
+                             resources().getTexture("MAIN_MENU_CHOICE"), Color());
+    }
+}
+
+bool MainMenu::canPlay() const {
+    const GameFlow& flow = GameFlow::instance();
+    const int position = flow.position();
+    return position >= 0 && position < int(flow.entries().size()) &&
+           flow.hasScreenType(flow.entries()[std::size_t(position)].type);
+}
+
+void MainMenu::buttonEvent(int id, int code) {
+    if (code == ButtonEntered) {
+        highlighted_ = id;
+        return;
+    }
+    if (code == ButtonLeft) {
+        highlighted_ = -1;
+        return;
+    }
+    if (code != ButtonClicked || phase() != Shown) {
+        return;
+    }
+    switch (id) {
+    case Play: {
+        if (!canPlay()) {
+            // Nothing to build at the saved position: the player stays here.
+            engineLog() << "Main menu: the game flow has no screen to play at position "
+                        << GameFlow::instance().position() << "\n";
+            return;
+        }
+        ensureProfile();
+        PlayerProfile* profile = PlayerProfiles::instance().currentProfile();
+        if (profile && profile->started) {
+            askNewOrContinue();
+        } else {
+            if (profile) {
+                profile->started = true;
+            }
+            close(PlayCode);
+        }
+        break;
+    }
+    case FreePlay:
+        close(FreePlayCode);
+        break;
+    case Options:
+        // Until the options menu arrives: the volumes and effects page.
+        if (app()) {
+            app()->startScreen(std::make_unique<DemoScreen>(1, true));
+        }
+        break;
+    case ChangeProfile:
+        startPlaceholder("PROFILES", "The profile menu is on its way.", ensureProfile);
+        break;
+    case ExitGame: {
+        auto* host = dynamic_cast<QuitDialogHost*>(app());
+        if (!host) {
+            close(ExitCode);
+        } else if (!host->isQuitDialogShown()) {
+            app()->startScreen(std::make_unique<QuitDialogScreen>(host));
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void MainMenu::askNewOrContinue() {
+    MessageDialogDesc desc;
+    desc.openAnimationFile = "content/animations/UniversalDialog/MessageDialogStart.xml";
+    desc.closeAnimationFile = "content/animations/UniversalDialog/MessageDialogClose.xml";
+    desc.titleText = label("PLAY");
+    desc.messageText = label("PLAY_GAME_CHOICE");
+    desc.firstButtonLabel = label("NEW_GAME");
+    desc.secondButtonLabel = label("CONTINUE_SMALL");
+    desc.textFont = appFont("FONT_CheltenhamBT20");
+    desc.titleFont = appFont("FONT_CheltenhamBT28");
+    desc.buttonFont = desc.textFont;
+    desc.textAlign = Font::AlignCenter;
+    desc.textRect = WidgetRect(30, 64, 0, 299, 110);
+    desc.windowWidth = kDialogWidth;
+    desc.windowHeight = kDialogHeight;
+    desc.dialogX = (1024 - kDialogWidth) / 2 - offsetX();
+    desc.dialogY = (768 - kDialogHeight) / 2 - offsetY();
+    desc.titleX = desc.titleFont
+                      ? (kDialogWidth - desc.titleFont->textWidth(
+                                            MessageDialogSimple::displayedTitle(desc.titleText))) /
+                            2
+                      : 40;
+    desc.titleY = 24;
+    desc.buttonTexture = app() ? app()->getResources().getTexture("GTEX_BTN_BASE") : nullptr;
+    desc.buttonOverTexture = desc.buttonTexture;
+    desc.firstButtonX = desc.dialogX + 40;
+    desc.firstButtonY = desc.dialogY + 178;
+    desc.secondButtonX = desc.dialogX + kDialogWidth - 40 - 128;
+    desc.secondButtonY = desc.firstButtonY;
+    desc.textColour = Color(62, 36, 30);
+    desc.titleColour = Color(122, 32, 48);
+    desc.buttonTextColour = Color(62, 36, 30);
+    desc.buttonTextOverColour = Color(122, 32, 48);
+    // The first button starts anew (answer 1), the second continues (0).
+    addWidget(std::make_unique<MessageQuestionDialogSimple>(desc, this));
+}
+
+void MainMenu::onQuestionAnswered(int, int answer) {
+    if (answer == 1) {
+        GameFlow::instance().setPosition(0);
+        ItemRegistry::instance().clear();
+        if (PlayerProfile* profile = PlayerProfiles::instance().currentProfile()) {
+            profile->reset();
+            profile->started = true;
+        }
+    }
+    close(PlayCode);
+}
+
+void MainMenu::onClosed(int exitCode) {
+    GameApp* gameApp = app();
+    if (!gameApp) {
+        return;
+    }
+    gameApp->popScreen();
+    switch (exitCode) {
+    case PlayCode:
+        if (auto screen = GameFlow::instance().next(false)) {
+            gameApp->startScreen(std::move(screen));
+        } else {
+            gameApp->startScreen(std::make_unique<MainMenu>("fromFreePlay"));
+        }
+        break;
+    case FreePlayCode:
+        gameApp->startScreen(std::make_unique<MainMenu>("fromFreePlay"));
+        startPlaceholder("FREE_PLAY", "Free play is on its way.");
+        break;
+    case ExitCode:
+        gameApp->requestQuit();
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "engine/app/ScreenBase.h"
+#include "engine/ui/MessageDialogDesc.h"
+
+#include <string>
+#include <vector>
+
+class QuillButton;
+class TextLabel;
+
+// The hub the player returns to: play (or resume) at the profile's place in
+// the game flow, free play, options, profiles and quitting. Its context says
+// where the player came from ("started", "fromScene", "finished", ...).
+class MainMenu : public ScreenBase,
+                 public QuillButtonListener,
+                 public MessageQuestionDialogListener {
+public:
+    enum ButtonId { Play = 0, FreePlay = 1, Options = 2, ChangeProfile = 3, ExitGame = 4 };
+    enum ExitCode { PlayCode = 0, FreePlayCode = 1, ExitCode = 4 };
+    static constexpr int ButtonX = 75;
+    static constexpr int FirstButtonY = 120;
+    static constexpr int ButtonStep = 60;
+
+    explicit MainMenu(std::string context);
+
+    void onStart() override;
+    void createWidgets() override;
+    void onShown() override;
+    void onUncovered(GameApp& app) override;
+    void drawBackground(Graphics& graphics) override;
+    void onClosed(int exitCode) override;
+    void buttonEvent(int id, int code) override;
+    void onQuestionAnswered(int dialogId, int answer) override;
+
+    const std::string& context() const { return context_; }
+    int highlighted() const { return highlighted_; }
+    QuillButton* button(int id) const;
+    const std::string& profileName() const;
+
+private:
+    void askNewOrContinue();
+    // Whether the flow can build a screen at the saved position.
+    bool canPlay() const;
+    void updateNameLabel();
+
+    std::string context_;
+    int highlighted_ = -1;
+    std::vector<QuillButton*> buttons_;
+    TextLabel* welcome_ = nullptr;
+    TextLabel* name_ = nullptr;
+};
