@@ -3,10 +3,13 @@
 #include "engine/app/AppConfig.h"
 #include "engine/app/ConfigFile.h"
 #include "engine/app/Log.h"
+#include "engine/app/ScreenBase.h"
 #include "engine/audio/AudioEngine.h"
 #include "engine/audio/SceneMusic.h"
 #include "engine/audio/SfxContainer.h"
 #include "engine/audio/SoundSystem.h"
+#include "engine/graphics/GLTexture.h"
+#include "engine/graphics/Graphics.h"
 #include "engine/graphics/ResourceManager.h"
 #include "engine/persist/FileSaveGame.h"
 #include "engine/persist/GenericEntry.h"
@@ -111,4 +114,55 @@ void DemoApp::onExit() {
 
 void DemoApp::logosDone() {
     startScreen(std::make_unique<MainMenu>("started"));
+}
+
+void DemoApp::beforeVideoModeChange(bool fullScreen) {
+    const AppConfig& config = AppConfig::instance();
+    if (!isWideDesktop(desktopAspect(modeLister_))) {
+        return;
+    }
+    if (!fullScreen) {
+        setSize(config.width(), config.height());
+        return;
+    }
+    const auto [w, h] = chooseWidescreenMode(config.width(), config.height(), modeLister_);
+    if (w == 0) {
+        // No mode of the desktop's shape holds the game: full screen at its own size.
+        setSize(config.width(), config.height());
+        return;
+    }
+    engineLog() << "Switching to resolution: " << w << " x " << h << "\n";
+    setSize(w, h);
+}
+
+bool DemoApp::afterVideoModeChange(int, int, bool fullScreen) {
+    AppConfig& config = AppConfig::instance();
+    if (saveGame_) {
+        if (auto* entry = saveGame_->entry<GenericEntry<char>>(GameSave::FullScreen)) {
+            entry->setValue(fullScreen ? 1 : 0);
+        }
+    }
+    const bool wide = fullScreen && (width() != config.width() || height() != config.height());
+    const auto [x, y] = wide ? centringOffsets(width(), height(), config.width(), config.height())
+                             : std::pair<int, int>(0, 0);
+    frameShown_ = wide;
+    config.setOffset(x, y);
+    for (std::size_t i = 0; i < screenCount(); ++i) {
+        if (auto* screen = dynamic_cast<ScreenBase*>(screenAt(i))) {
+            screen->setOffset(x, y);
+            screen->relayout();
+        }
+    }
+    return true;
+}
+
+void DemoApp::preRender(Graphics& graphics) {
+    if (!frameShown_) {
+        return;
+    }
+    const GLTexture* frame = getResources().getTexture("GTEX_BRICKS");
+    if (frame) {
+        graphics.drawTexture((width() - frame->imageWidth()) / 2,
+                             (height() - frame->imageHeight()) / 2, frame, Color());
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/app/DisplayModes.h"
 #include "engine/app/SDLGameApp.h"
 #include "game/menus/LogoSeqManager.h"
 #include "game/menus/QuitDialogScreen.h"
@@ -30,8 +31,15 @@ public:
     void onActivate() override;
     // Writes the save game as the program ends.
     void onExit() override;
-    // After the logos, the demonstration screen.
+    // After the logos, the main menu.
     void logosDone() override;
+    // Full screen on a wide desktop: the smallest mode of the desktop's shape
+    // that holds the game, the game centred in it over the widescreen frame.
+    void beforeVideoModeChange(bool fullScreen) override;
+    bool afterVideoModeChange(int width, int height, bool fullScreen) override;
+    void preRender(Graphics& graphics) override;
+    void setModeLister(ModeLister lister) { modeLister_ = std::move(lister); }
+    bool isFrameShown() const { return frameShown_; }
     FileSaveGame* saveGame() const { return saveGame_.get(); }
     void setQuitDialogShown(bool shown) override { quitDialogShown_ = shown; }
     bool isQuitDialogShown() const override { return quitDialogShown_; }
@@ -46,6 +54,8 @@ private:
 
     bool ready_ = false;
     bool quitDialogShown_ = false;
+    bool frameShown_ = false;
+    ModeLister modeLister_ = listSdlModes;
     std::unique_ptr<ConfigFile> parameters_;
     std::unique_ptr<FileSaveGame> saveGame_;
 };

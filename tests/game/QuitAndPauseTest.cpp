@@ -1,4 +1,8 @@
 // The quit dialog and the pause screen on the running application.
+#include "engine/graphics/GLTexture.h"
+#include "engine/graphics/ResourceManager.h"
+#include "engine/persist/FileSaveGame.h"
+#include "engine/persist/GenericEntry.h"
 #include "engine/platform/FileSystem.h"
 #include "engine/ui/QuillButton.h"
 #include "game/DemoApp.h"
@@ -8,6 +12,7 @@
 #include "tests/support/AppFixture.h"
 #include "tests/support/RecordingGraphics.h"
 #include "tests/support/ScopedEnvironment.h"
+#include "tests/support/StdoutCapture.h"
 #include "tests/support/TemporaryDirectory.h"
 #include "tests/support/TestScreen.h"
 
@@ -144,6 +149,67 @@ TEST_F(DemoAppTest, LosingFocusTwiceKeepsOnePauseScreen) {
     EXPECT_EQ(1u, app->screenCount());
     app->onActivate();
     EXPECT_EQ(1u, app->screenCount()) << "nothing to take away";
+}
+
+TEST_F(DemoAppTest, WideDesktopCentresTheGameInTheWidescreenModeAndBack) {
+    auto capture = std::make_unique<StdoutCapture>();
+    app->setModeLister([] { return ModeList{ModeList::Listed, {{1366, 768}, {1280, 720}}}; });
+    app->pushScreen(std::make_unique<TestScreen>());
+    app->beforeVideoModeChange(true);
+    EXPECT_EQ(1366, app->width());
+    EXPECT_EQ(768, app->height());
+    app->afterVideoModeChange(1366, 768, true);
+    EXPECT_EQ(171, AppConfig::instance().offsetX());
+    EXPECT_EQ(0, AppConfig::instance().offsetY());
+    EXPECT_TRUE(app->isFrameShown());
+    auto* screen = dynamic_cast<ScreenBase*>(app->topScreen());
+    EXPECT_EQ(171, screen->offsetX()) << "screens follow the new offsets";
+    EXPECT_EQ(1, app->saveGame()->entry<GenericEntry<char>>("FULL_SCREEN")->value());
+    EXPECT_NE(std::string::npos, capture->finish().find("Switching to resolution: 1366 x 768"));
+    capture.reset();
+
+    resource_tables::registerStartupTextures(app->getResources());
+    RecordingGraphics graphics;
+    app->preRender(graphics);
+    const RecordedCall* frame = graphics.find("drawTexture");
+    ASSERT_NE(nullptr, frame);
+    EXPECT_EQ(app->getResources().getTexture("GTEX_BRICKS"), frame->texture);
+    EXPECT_EQ((1366 - 1920) / 2, frame->intArg(0)) << "the frame centred on the real screen";
+
+    {
+        StdoutCapture quiet;
+        app->beforeVideoModeChange(false);
+        app->afterVideoModeChange(1024, 768, false);
+    }
+    EXPECT_EQ(1024, app->width());
+    EXPECT_EQ(0, AppConfig::instance().offsetX());
+    EXPECT_FALSE(app->isFrameShown());
+    EXPECT_EQ(0, app->saveGame()->entry<GenericEntry<char>>("FULL_SCREEN")->value());
+    graphics.clearCalls();
+    app->preRender(graphics);
+    EXPECT_EQ(0, graphics.count("drawTexture"));
+}
+
+TEST_F(DemoAppTest, FourByThreeDesktopAndNoFittingModeKeepTheGameSize) {
+    app->setSize(1024, 768); // the window as opened
+    app->setModeLister([] { return ModeList{ModeList::Listed, {{1600, 1200}, {1024, 768}}}; });
+    {
+        StdoutCapture capture;
+        app->beforeVideoModeChange(true);
+        app->afterVideoModeChange(1024, 768, true);
+    }
+    EXPECT_EQ(1024, app->width());
+    EXPECT_EQ(0, AppConfig::instance().offsetX());
+    EXPECT_FALSE(app->isFrameShown());
+
+    app->setModeLister([] { return ModeList{ModeList::Listed, {{1280, 720}, {854, 480}}}; });
+    {
+        StdoutCapture capture;
+        app->beforeVideoModeChange(true);
+        app->afterVideoModeChange(1024, 768, true);
+    }
+    EXPECT_EQ(1024, app->width()) << "no wide mode holds 768 rows: full screen at the game's size";
+    EXPECT_EQ(0, AppConfig::instance().offsetX());
 }
 
 } // namespace
