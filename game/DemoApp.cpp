@@ -2,6 +2,7 @@
 
 #include "engine/app/AppConfig.h"
 #include "engine/app/ConfigFile.h"
+#include "engine/app/CursorChoice.h"
 #include "engine/app/Log.h"
 #include "engine/app/ScreenBase.h"
 #include "engine/audio/AudioEngine.h"
@@ -76,6 +77,10 @@ void DemoApp::init() {
     resource_tables::registerStartupFonts(getResources());
     resource_tables::registerStartupTextures(getResources());
     startAudio();
+    // The player's pointer: the game's own cursor unless they turned it off.
+    const auto* custom =
+        saveGame_ ? saveGame_->entry<GenericEntry<char>>(GameSave::HardwareCursor) : nullptr;
+    applyCursorChoice(custom ? custom->value() != 0 : true, *this);
     if (AppConfig::instance().logoScreens().empty()) {
         logosDone();
     } else {

@@ -52,6 +52,7 @@ SDLGameApp::~SDLGameApp() {
         audioOpen_ = false;
     }
     if (sdlOpen_) {
+        releasePointers();
         SDL_Quit();
         sdlOpen_ = false;
     }
@@ -121,8 +122,41 @@ bool SDLGameApp::openVideo(int width, int height, int bitDepth, bool fullScreen)
         return false;
     }
     SDL_WM_SetCaption(caption_.c_str(), nullptr);
+    systemCursor_ = SDL_GetCursor();
     graphics_->init(width, height, DepthRange);
     return true;
+}
+
+void SDLGameApp::showSystemPointer(bool visible) {
+    if (!sdlOpen_) {
+        return;
+    }
+    if (visible) {
+        if (systemCursor_) {
+            SDL_SetCursor(systemCursor_);
+        }
+        return;
+    }
+    if (!hiddenCursor_) {
+        // SDL 1.2 cursors are at least 8 pixels wide; all-zero data and mask draw nothing.
+        Uint8 data[1] = {0};
+        Uint8 mask[1] = {0};
+        hiddenCursor_ = SDL_CreateCursor(data, mask, 8, 1, 0, 0);
+    }
+    if (hiddenCursor_) {
+        SDL_SetCursor(hiddenCursor_);
+    }
+}
+
+void SDLGameApp::releasePointers() {
+    if (hiddenCursor_) {
+        if (systemCursor_) {
+            SDL_SetCursor(systemCursor_);
+        }
+        SDL_FreeCursor(hiddenCursor_);
+        hiddenCursor_ = nullptr;
+    }
+    systemCursor_ = nullptr;
 }
 
 void SDLGameApp::setCaption(const std::string& caption) {
@@ -236,6 +270,7 @@ void SDLGameApp::shutdown() {
     freeResources();
     cursorTexture_.reset();
     if (sdlOpen_) {
+        releasePointers();
         SDL_Quit();
         sdlOpen_ = false;
     }

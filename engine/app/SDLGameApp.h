@@ -68,6 +68,9 @@ public:
     void setCursorTexture(std::unique_ptr<GLTexture> texture);
     GLTexture* cursorTexture() const { return cursorTexture_.get(); }
     bool isCursorVisible() const { return cursorVisible_; }
+    // Shows the system pointer as it was at start-up, or an invisible one
+    // (while the software cursor is drawn instead).
+    void showSystemPointer(bool visible);
     void setCursorHotSpot(int x, int y) {
         hotSpotX_ = x;
         hotSpotY_ = y;
@@ -106,10 +109,15 @@ protected:
 
 private:
     void releaseAndRestoreGpuResources();
+    // Puts the system pointer back and frees the invisible one; SDL must
+    // still be open.
+    void releasePointers();
 
     std::unique_ptr<GLGraphics> graphics_;
     std::unique_ptr<SoundSystem> soundSystem_;
     std::unique_ptr<GLTexture> cursorTexture_;
+    SDL_Cursor* systemCursor_ = nullptr;
+    SDL_Cursor* hiddenCursor_ = nullptr;
     bool cursorVisible_ = true;
     bool audioAvailable_ = true;
     std::string caption_ = "QuillGameEngine app";
