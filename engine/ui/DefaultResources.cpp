@@ -2,6 +2,7 @@
 
 #include "engine/app/GameApp.h"
 #include "engine/graphics/ResourceManager.h"
+#include "engine/persist/LabelManager.h"
 
 Font* applicationFont(const std::string& key) {
     GameApp* app = GameApp::instance();
@@ -11,4 +12,9 @@ Font* applicationFont(const std::string& key) {
 GLTexture* applicationTexture(const std::string& key) {
     GameApp* app = GameApp::instance();
     return app ? app->getResources().getTexture(key) : nullptr;
+}
+
+std::string applicationLabel(const std::string& key) {
+    GameApp* app = GameApp::instance();
+    return app ? app->getLabels().getText(key) : key;
 }

@@ -10,3 +10,5 @@ class GLTexture;
 // default looks from here; their creators may hand over others.
 Font* applicationFont(const std::string& key);
 GLTexture* applicationTexture(const std::string& key);
+// The application's text for a label key; the key itself when no application runs.
+std::string applicationLabel(const std::string& key);

@@ -15,6 +15,7 @@
 #include "engine/ui/BlinkingVertCursor.h"
 #include "engine/ui/ClickableImageWidget.h"
 #include "engine/ui/ClippedImageWidget.h"
+#include "engine/ui/DefaultResources.h"
 #include "engine/ui/DraggableImageWidget.h"
 #include "engine/ui/MessageQuestionDialogSimple.h"
 #include "engine/ui/QuillButton.h"
@@ -23,6 +24,7 @@
 #include "engine/ui/TextLabel.h"
 #include "engine/ui/TextLabelEx.h"
 #include "game/ResourceTables.h"
+#include "game/menus/GameDialogs.h"
 
 #include <SDL_mixer.h>
 
@@ -40,29 +42,14 @@ constexpr int kPanelTop = 40;
 constexpr int kPanelWidth = 724;
 constexpr int kPanelHeight = 350;
 
-Font* font(const char* key) {
-    GameApp* app = GameApp::instance();
-    return app ? app->getResources().getFont(key) : nullptr;
-}
-
-GLTexture* appTexture(const char* key) {
-    GameApp* app = GameApp::instance();
-    return app ? app->getResources().getTexture(key) : nullptr;
-}
-
-std::string label(const char* key) {
-    GameApp* app = GameApp::instance();
-    return app ? app->getLabels().getText(key) : key;
-}
-
 std::string menuCaption(std::size_t button) {
     switch (button) {
     case 0:
-        return label("PLAY");
+        return applicationLabel("PLAY");
     case 1:
-        return label("OPTIONS");
+        return applicationLabel("OPTIONS");
     default:
-        return label("EXIT_GAME");
+        return applicationLabel("EXIT_GAME");
     }
 }
 
@@ -73,8 +60,8 @@ ButtonStyle standardStyle() {
     style.hAlign = Font::AlignCenter;
     style.vAlign = Font::AlignMiddle;
     style.labelRect = WidgetRect(0, -4, 0, 128, 64);
-    const GLTexture* base = appTexture("GTEX_BTN_BASE");
-    const Font* caption = font("FONT_CheltenhamBT20");
+    const GLTexture* base = applicationTexture("GTEX_BTN_BASE");
+    const Font* caption = applicationFont("FONT_CheltenhamBT20");
     const Color tints[4] = {Color(255, 255, 255), Color(255, 236, 200), Color(220, 200, 180),
                             Color(150, 150, 150, 200)};
     const Color inks[4] = {kInk, kBurgundy, Color(40, 20, 16), Color(90, 90, 90)};
@@ -133,9 +120,9 @@ void DemoScreen::createFontPage() {
 }
 
 void DemoScreen::createWidgetPage() {
-    auto title = std::make_unique<TextLabel>("Lantern Inn - " + label("OPTIONS"),
-                                             font("FONT_CheltenhamBT28"), TextLabel::Centred,
-                                             kCream, Color(0, 0, 0, 0), Color(40, 20, 10, 160));
+    auto title = std::make_unique<TextLabel>(
+        "Lantern Inn - " + applicationLabel("OPTIONS"), applicationFont("FONT_CheltenhamBT28"),
+        TextLabel::Centred, kCream, Color(0, 0, 0, 0), Color(40, 20, 10, 160));
     title->setBounds(0, 16, 1024, 40);
     addWidget(std::move(title));
 
@@ -143,7 +130,8 @@ void DemoScreen::createWidgetPage() {
     const int left = 80;
     const char* const names[] = {"MUSIC", "SOUND"};
     for (int i = 0; i < 2; ++i) {
-        auto caption = std::make_unique<TextLabel>(label(names[i]), font("FONT_CheltenhamBT20"));
+        auto caption = std::make_unique<TextLabel>(applicationLabel(names[i]),
+                                                   applicationFont("FONT_CheltenhamBT20"));
         caption->setTextColour(kInk);
         caption->setBounds(left, 104 + i * 50, 140, 30);
         addWidget(std::move(caption));
@@ -165,18 +153,20 @@ void DemoScreen::createWidgetPage() {
     effects->setPosition(left + 150, 200);
     effects->setTicked(SfxContainer::instance().isEnabled());
     effectsCheckBox_ = addWidget(std::move(effects));
-    auto effectsCaption = std::make_unique<TextLabel>("Sound effects", font("FONT_CheltenhamBT20"));
+    auto effectsCaption =
+        std::make_unique<TextLabel>("Sound effects", applicationFont("FONT_CheltenhamBT20"));
     effectsCaption->setTextColour(kInk);
     effectsCaption->setBounds(left + 190, 204, 200, 30);
     addWidget(std::move(effectsCaption));
 
     // A name field with a blinking cursor.
-    auto prompt = std::make_unique<TextLabel>(label("ENTER_YOUR_NAME"), font("FONT_PH_SMALL"));
+    auto prompt = std::make_unique<TextLabel>(applicationLabel("ENTER_YOUR_NAME"),
+                                              applicationFont("FONT_PH_SMALL"));
     prompt->setTextColour(Color(110, 80, 60));
     prompt->setBounds(left, 256, 340, 20);
     addWidget(std::move(prompt));
     auto input = std::make_unique<TextInputWidget>("Zo\xC3\xAB", this, 16, false);
-    input->setFont(font("FONT_CheltenhamBT22"));
+    input->setFont(applicationFont("FONT_CheltenhamBT22"));
     input->setBoxColour(Color(255, 250, 236, 255));
     input->setTextColour(kInk);
     input->setTextPosition(8, 6);
@@ -185,13 +175,15 @@ void DemoScreen::createWidgetPage() {
     addWidget(std::move(input));
 
     // A wrapped paragraph.
-    auto paragraph = std::make_unique<TextLabelEx>(
-        label("MESSAGE_QUIT"), font("FONT_CheltenhamBT20"), kInk, Color(255, 250, 236, 160));
+    auto paragraph = std::make_unique<TextLabelEx>(applicationLabel("MESSAGE_QUIT"),
+                                                   applicationFont("FONT_CheltenhamBT20"), kInk,
+                                                   Color(255, 250, 236, 160));
     paragraph->setBounds(left, 340, 340, 110);
     addWidget(std::move(paragraph));
 
     // A list of players with the profile rows.
-    auto list = std::make_unique<SimpleTextListWidget>(this, NameList, font("FONT_CheltenhamBT20"));
+    auto list = std::make_unique<SimpleTextListWidget>(this, NameList,
+                                                       applicationFont("FONT_CheltenhamBT20"));
     list->setRowTexture(resources().getTexture("PROF_NAME_BG_N"));
     list->setSelectedRowTexture(resources().getTexture("PROF_NAME_BG_S"));
     for (const char* name : {"Mira", "Zo\xC3\xAB", "Herr M\xC3\xBCller", "Grandmother", "Tom",
@@ -215,19 +207,21 @@ void DemoScreen::createWidgetPage() {
     addWidget(std::move(flag));
 
     // The three button kinds.
-    auto tooltipButton = makeQuillButton(this, TooltipButton, standardStyle(), label("HINT"));
+    auto tooltipButton =
+        makeQuillButton(this, TooltipButton, standardStyle(), applicationLabel("HINT"));
     tooltipButton->setBounds(left, 640, 128, 64);
-    tooltipButton->setTooltip(font("FONT_PH_SMALL"), "A QuillButton with a tooltip");
+    tooltipButton->setTooltip(applicationFont("FONT_PH_SMALL"), "A QuillButton with a tooltip");
     addWidget(std::move(tooltipButton));
-    auto answer = std::make_unique<SimpleTextButton>(this, AnswerButton,
-                                                     font("FONT_CheltenhamBT20"), label("YES"));
+    auto answer = std::make_unique<SimpleTextButton>(
+        this, AnswerButton, applicationFont("FONT_CheltenhamBT20"), applicationLabel("YES"));
     answer->setBoxColors(Color(244, 232, 206), Color(214, 160, 64), Color(122, 32, 48));
     answer->setTextColors(kInk, kInk, kCream);
     answer->setBounds(260, 652, 110, 44);
     addWidget(std::move(answer));
     auto back = std::make_unique<SimpleImageButton>(
-        this, 690, 650, 260, 48, appTexture("GTEX_BTN_PH_N"), appTexture("GTEX_BTN_PH_O"), nullptr,
-        BackButton, font("FONT_CheltenhamBT22"), label("CONTINUE"));
+        this, 690, 650, 260, 48, applicationTexture("GTEX_BTN_PH_N"),
+        applicationTexture("GTEX_BTN_PH_O"), nullptr, BackButton,
+        applicationFont("FONT_CheltenhamBT22"), applicationLabel("CONTINUE"));
     back->setTextColors(kCream, Color(255, 230, 150), Color(255, 255, 255));
     back->setTextOffset(0, 2);
     backButton_ = addWidget(std::move(back));
@@ -269,13 +263,13 @@ void DemoScreen::drawFontSamples(Graphics& graphics) {
     // Every start-up font, largest first, with a line that needs Latin-1.
     int y = kPanelTop + 14;
     const int x = kPanelLeft + 22;
-    if (Font* title = font("FONT_CheltenhamBT28")) {
+    if (Font* title = applicationFont("FONT_CheltenhamBT28")) {
         title->drawText(graphics, x, y, AppConfig::instance().caption(), kBurgundy);
         y += title->lineHeight() + 4;
     }
-    Font* names = font("FONT_PH_SMALL");
+    Font* names = applicationFont("FONT_PH_SMALL");
     for (const auto& entry : resource_tables::startupFonts()) {
-        Font* sample = font(entry.key);
+        Font* sample = applicationFont(entry.key);
         if (!sample) {
             continue;
         }
@@ -305,7 +299,7 @@ void DemoScreen::drawForeground(Graphics& graphics) {
                               Point(base.x + sway * 0.6f, base.y - 46), Color(255, 230, 150, 240));
         return;
     }
-    if (Font* small = font("FONT_PH_SMALL")) {
+    if (Font* small = applicationFont("FONT_PH_SMALL")) {
         small->drawText(graphics, 560, 580, status_, kCream);
     }
 }
@@ -359,37 +353,10 @@ void DemoScreen::onTextChanged(const std::string& text, int) {
 }
 
 void DemoScreen::openQuestion() {
-    MessageDialogDesc desc;
-    desc.openAnimationFile = "content/animations/UniversalDialog/MessageDialogStart.xml";
-    desc.closeAnimationFile = "content/animations/UniversalDialog/MessageDialogClose.xml";
-    desc.messageText = label("MESSAGE_QUIT");
-    desc.titleText = label("EXIT_GAME");
-    desc.firstButtonLabel = label("YES");
-    desc.secondButtonLabel = label("NO");
-    desc.textFont = font("FONT_CheltenhamBT20");
-    desc.titleFont = font("FONT_CheltenhamBT28");
-    desc.buttonFont = font("FONT_CheltenhamBT20");
-    desc.textAlign = Font::AlignCenter;
-    desc.textRect = WidgetRect(30, 64, 0, 299, 110);
-    desc.dialogX = (1024 - 359) / 2;
-    desc.dialogY = (768 - 257) / 2;
-    const int titleWidth =
-        desc.titleFont
-            ? desc.titleFont->textWidth(MessageDialogSimple::displayedTitle(desc.titleText))
-            : 0;
-    desc.titleX = (359 - titleWidth) / 2;
-    desc.titleY = 24;
-    desc.buttonTexture = appTexture("GTEX_BTN_BASE");
-    desc.buttonOverTexture = appTexture("GTEX_BTN_BASE");
-    desc.firstButtonX = desc.dialogX + 40;
-    desc.firstButtonY = desc.dialogY + 178;
-    desc.secondButtonX = desc.dialogX + 359 - 40 - 128;
-    desc.secondButtonY = desc.firstButtonY;
-    desc.textColour = kInk;
-    desc.titleColour = kBurgundy;
-    desc.buttonTextColour = kInk;
-    desc.buttonTextOverColour = kBurgundy;
-    addWidget(std::make_unique<MessageQuestionDialogSimple>(desc, this));
+    addWidget(std::make_unique<MessageQuestionDialogSimple>(
+        parchmentDialogDesc(applicationLabel("EXIT_GAME"), applicationLabel("MESSAGE_QUIT"),
+                            applicationLabel("YES"), applicationLabel("NO"), offsetX(), offsetY()),
+        this));
 }
 
 void DemoScreen::onQuestionAnswered(int, int answer) {

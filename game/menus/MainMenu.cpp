@@ -10,6 +10,7 @@
 #include "engine/graphics/Graphics.h"
 #include "engine/graphics/ResourceManager.h"
 #include "engine/persist/LabelManager.h"
+#include "engine/ui/DefaultResources.h"
 #include "engine/ui/MessageQuestionDialogSimple.h"
 #include "engine/ui/QuillButton.h"
 #include "engine/ui/TextLabel.h"
@@ -18,6 +19,7 @@
 #include "game/PlayerProfiles.h"
 #include "game/ResourceTables.h"
 #include "game/menus/DemoScreen.h"
+#include "game/menus/GameDialogs.h"
 #include "game/menus/PlaceholderScreen.h"
 #include "game/menus/QuitDialogScreen.h"
 #include "game/scene/ItemRegistry.h"
@@ -34,20 +36,12 @@ GameApp* app() {
     return GameApp::instance();
 }
 
-std::string label(const std::string& key) {
-    return app() ? app()->getLabels().getText(key) : key;
-}
-
-const Font* appFont(const char* key) {
-    return app() ? app()->getResources().getFont(key) : nullptr;
-}
-
 // A menu that is not built yet: a message, then back to the main menu.
 void startPlaceholder(const std::string& titleKey, const std::string& message,
                       std::function<void()> onDone = nullptr) {
     if (app()) {
-        app()->startScreen(
-            std::make_unique<PlaceholderScreen>(label(titleKey), message, std::move(onDone)));
+        app()->startScreen(std::make_unique<PlaceholderScreen>(applicationLabel(titleKey), message,
+                                                               std::move(onDone)));
     }
 }
 
@@ -93,7 +87,7 @@ void MainMenu::createWidgets() {
     style.labelRect = WidgetRect(0, 2, 0, width, height);
     for (std::size_t i = 0; i < 4; ++i) {
         style.looks[i].texture = normal;
-        style.looks[i].font = appFont("FONT_CheltenhamBT22");
+        style.looks[i].font = applicationFont("FONT_CheltenhamBT22");
         style.looks[i].labelColor = kWhite;
     }
     style.looks[ButtonStyle::Over].texture = over;
@@ -102,13 +96,13 @@ void MainMenu::createWidgets() {
     style.looks[ButtonStyle::Pressed].labelColor = kGold;
     style.looks[ButtonStyle::Disabled].color = Color(160, 160, 160, 200);
     for (int id = Play; id <= ExitGame; ++id) {
-        auto button = makeQuillButton(this, id, style, label(kButtonLabels[id]));
+        auto button = makeQuillButton(this, id, style, applicationLabel(kButtonLabels[id]));
         button->setBounds(ButtonX, FirstButtonY + ButtonStep * id, width, height);
         buttons_.push_back(addWidget(std::move(button)));
     }
 
-    const Font* font = appFont("FONT_CheltenhamBT22");
-    const std::string welcome = label("WELCOME");
+    const Font* font = applicationFont("FONT_CheltenhamBT22");
+    const std::string welcome = applicationLabel("WELCOME");
     auto welcomeLabel = std::make_unique<TextLabel>(welcome, font, TextLabel::TopLeft, kWhite,
                                                     Color(0, 0, 0, 0), Color(0, 0, 0, 160));
     const int welcomeWidth = font ? font->textWidth(welcome) : 0;
@@ -228,40 +222,12 @@ void MainMenu::buttonEvent(int id, int code) {
 }
 
 void MainMenu::askNewOrContinue() {
-    MessageDialogDesc desc;
-    desc.openAnimationFile = "content/animations/UniversalDialog/MessageDialogStart.xml";
-    desc.closeAnimationFile = "content/animations/UniversalDialog/MessageDialogClose.xml";
-    desc.titleText = label("PLAY");
-    desc.messageText = label("PLAY_GAME_CHOICE");
-    desc.firstButtonLabel = label("NEW_GAME");
-    desc.secondButtonLabel = label("CONTINUE_SMALL");
-    desc.textFont = appFont("FONT_CheltenhamBT20");
-    desc.titleFont = appFont("FONT_CheltenhamBT28");
-    desc.buttonFont = desc.textFont;
-    desc.textAlign = Font::AlignCenter;
-    desc.textRect = WidgetRect(30, 64, 0, 299, 110);
-    desc.windowWidth = kDialogWidth;
-    desc.windowHeight = kDialogHeight;
-    desc.dialogX = (1024 - kDialogWidth) / 2 - offsetX();
-    desc.dialogY = (768 - kDialogHeight) / 2 - offsetY();
-    desc.titleX = desc.titleFont
-                      ? (kDialogWidth - desc.titleFont->textWidth(
-                                            MessageDialogSimple::displayedTitle(desc.titleText))) /
-                            2
-                      : 40;
-    desc.titleY = 24;
-    desc.buttonTexture = app() ? app()->getResources().getTexture("GTEX_BTN_BASE") : nullptr;
-    desc.buttonOverTexture = desc.buttonTexture;
-    desc.firstButtonX = desc.dialogX + 40;
-    desc.firstButtonY = desc.dialogY + 178;
-    desc.secondButtonX = desc.dialogX + kDialogWidth - 40 - 128;
-    desc.secondButtonY = desc.firstButtonY;
-    desc.textColour = Color(62, 36, 30);
-    desc.titleColour = Color(122, 32, 48);
-    desc.buttonTextColour = Color(62, 36, 30);
-    desc.buttonTextOverColour = Color(122, 32, 48);
     // The first button starts anew (answer 1), the second continues (0).
-    addWidget(std::make_unique<MessageQuestionDialogSimple>(desc, this));
+    addWidget(std::make_unique<MessageQuestionDialogSimple>(
+        parchmentDialogDesc(applicationLabel("PLAY"), applicationLabel("PLAY_GAME_CHOICE"),
+                            applicationLabel("NEW_GAME"), applicationLabel("CONTINUE_SMALL"),
+                            offsetX(), offsetY()),
+        this));
 }
 
 void MainMenu::onQuestionAnswered(int, int answer) {

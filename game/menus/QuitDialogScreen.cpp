@@ -8,6 +8,7 @@
 #include "engine/graphics/Graphics.h"
 #include "engine/graphics/ResourceManager.h"
 #include "engine/persist/LabelManager.h"
+#include "engine/ui/DefaultResources.h"
 #include "engine/ui/QuillButton.h"
 #include "engine/ui/TextLabel.h"
 #include "engine/ui/TextLabelEx.h"
@@ -20,16 +21,6 @@ constexpr int kFrameWidth = 359;
 constexpr int kFrameHeight = 257;
 const Color kInk(62, 36, 30);
 const Color kBurgundy(122, 32, 48);
-
-const Font* appFont(const char* key) {
-    GameApp* app = GameApp::instance();
-    return app ? app->getResources().getFont(key) : nullptr;
-}
-
-std::string label(const char* key) {
-    GameApp* app = GameApp::instance();
-    return app ? app->getLabels().getText(key) : key;
-}
 
 } // namespace
 
@@ -82,12 +73,13 @@ void QuitDialogScreen::animationFinished(int id) {
 void QuitDialogScreen::buildWidgets() {
     const int x = frameX();
     const int y = frameY();
-    auto title = std::make_unique<TextLabel>(label("EXIT_GAME"), appFont("FONT_CheltenhamBT28"),
+    auto title = std::make_unique<TextLabel>(applicationLabel("EXIT_GAME"),
+                                             applicationFont("FONT_CheltenhamBT28"),
                                              TextLabel::CentredHorizontally, kBurgundy);
     title->setBounds(x, y + 24, kFrameWidth, 36);
     widgets_.push_back(addWidget(std::move(title)));
-    auto message =
-        std::make_unique<TextLabelEx>(label("MESSAGE_QUIT"), appFont("FONT_CheltenhamBT20"), kInk);
+    auto message = std::make_unique<TextLabelEx>(applicationLabel("MESSAGE_QUIT"),
+                                                 applicationFont("FONT_CheltenhamBT20"), kInk);
     message->setBounds(x + 30, y + 64, kFrameWidth - 60, 110);
     widgets_.push_back(addWidget(std::move(message)));
 
@@ -99,14 +91,14 @@ void QuitDialogScreen::buildWidgets() {
     const Color inks[4] = {kInk, kBurgundy, Color(40, 20, 16), Color(90, 90, 90)};
     for (std::size_t i = 0; i < 4; ++i) {
         style.looks[i].texture = resources().getTexture("QUIT_DLG_BTN_BASE");
-        style.looks[i].font = appFont("FONT_CheltenhamBT20");
+        style.looks[i].font = applicationFont("FONT_CheltenhamBT20");
         style.looks[i].labelColor = inks[i];
     }
     style.looks[ButtonStyle::Over].color = Color(255, 236, 200);
-    auto ok = makeQuillButton(this, OkButton, style, label("OK"));
+    auto ok = makeQuillButton(this, OkButton, style, applicationLabel("OK"));
     ok->setBounds(x + 40, y + 178, 128, 64);
     ok_ = addWidget(std::move(ok));
-    auto cancel = makeQuillButton(this, CancelButton, style, label("CANCEL"));
+    auto cancel = makeQuillButton(this, CancelButton, style, applicationLabel("CANCEL"));
     cancel->setBounds(x + kFrameWidth - 40 - 128, y + 178, 128, 64);
     cancel_ = addWidget(std::move(cancel));
     widgets_.push_back(ok_);

@@ -1,0 +1,51 @@
+#include "game/menus/GameDialogs.h"
+
+#include "engine/graphics/Font.h"
+#include "engine/ui/DefaultResources.h"
+#include "engine/ui/MessageDialogSimple.h"
+
+namespace {
+constexpr int kWindowWidth = 359;
+constexpr int kWindowHeight = 257;
+constexpr int kButtonWidth = 128;
+const Color kInk(62, 36, 30);
+const Color kBurgundy(122, 32, 48);
+} // namespace
+
+MessageDialogDesc parchmentDialogDesc(const std::string& title, const std::string& message,
+                                      const std::string& firstLabel, const std::string& secondLabel,
+                                      int offsetX, int offsetY) {
+    MessageDialogDesc desc;
+    desc.openAnimationFile = "content/animations/UniversalDialog/MessageDialogStart.xml";
+    desc.closeAnimationFile = "content/animations/UniversalDialog/MessageDialogClose.xml";
+    desc.titleText = title;
+    desc.messageText = message;
+    desc.firstButtonLabel = firstLabel;
+    desc.secondButtonLabel = secondLabel;
+    desc.textFont = applicationFont("FONT_CheltenhamBT20");
+    desc.titleFont = applicationFont("FONT_CheltenhamBT28");
+    desc.buttonFont = desc.textFont;
+    desc.textAlign = Font::AlignCenter;
+    desc.textRect = WidgetRect(30, 64, 0, 299, 110);
+    desc.windowWidth = kWindowWidth;
+    desc.windowHeight = kWindowHeight;
+    desc.dialogX = (1024 - kWindowWidth) / 2 - offsetX;
+    desc.dialogY = (768 - kWindowHeight) / 2 - offsetY;
+    desc.titleX = desc.titleFont
+                      ? (kWindowWidth -
+                         desc.titleFont->textWidth(MessageDialogSimple::displayedTitle(title))) /
+                            2
+                      : 40;
+    desc.titleY = 24;
+    desc.buttonTexture = applicationTexture("GTEX_BTN_BASE");
+    desc.buttonOverTexture = desc.buttonTexture;
+    desc.firstButtonX = desc.dialogX + 40;
+    desc.firstButtonY = desc.dialogY + 178;
+    desc.secondButtonX = desc.dialogX + kWindowWidth - 40 - kButtonWidth;
+    desc.secondButtonY = desc.firstButtonY;
+    desc.textColour = kInk;
+    desc.titleColour = kBurgundy;
+    desc.buttonTextColour = kInk;
+    desc.buttonTextOverColour = kBurgundy;
+    return desc;
+}

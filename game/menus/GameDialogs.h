@@ -1,0 +1,13 @@
+#pragma once
+
+#include "engine/ui/MessageDialogDesc.h"
+
+#include <string>
+
+// The game's message dialog: the parchment window centred on the game with
+// its opening and closing animations, serif text, the title centred, and
+// two standard buttons side by side near its foot. Texts are already in the
+// player's language; (offsetX, offsetY) is the showing screen's drawing offset.
+MessageDialogDesc parchmentDialogDesc(const std::string& title, const std::string& message,
+                                      const std::string& firstLabel, const std::string& secondLabel,
+                                      int offsetX, int offsetY);
