@@ -1,11 +1,14 @@
 #include "engine/platform/Termination.h"
-#include "game/DemoApp.h"
+#include "game/MyApp.h"
 
 #include <cstdio>
 
 int main(int, char**) {
+    // Diagnostics reach a log file line by line, so the last lines before a
+    // crash or a kill are not lost in a buffer.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     platform::installTerminationHandler();
-    DemoApp app;
+    MyApp app;
     app.init();
     if (!app.isReady()) {
         std::printf("The game window could not be opened.\n");

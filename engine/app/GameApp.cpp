@@ -3,6 +3,7 @@
 #include "engine/anim/ActionClock.h"
 #include "engine/graphics/ResourceManager.h"
 #include "engine/persist/LabelManager.h"
+#include "engine/persist/SaveGame.h"
 
 namespace {
 GameApp* theApp = nullptr;
@@ -26,6 +27,10 @@ GameApp::GameApp(std::unique_ptr<TickSource> ticks)
     theApp = this;
     lux::setClockSource(&gameClockNow);
     resources_ = std::make_unique<ResourceManager>();
+}
+
+void GameApp::setSaveGame(std::unique_ptr<SaveGame> save) {
+    saveGame_ = std::move(save);
 }
 
 std::pair<ResourceManager*, int> GameApp::createResourceManager() {

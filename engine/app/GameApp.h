@@ -11,6 +11,7 @@
 class Graphics;
 class LabelManager;
 class ResourceManager;
+class SaveGame;
 
 // The root of the running game, free of any platform: owns the game clock and
 // the screen stack, and defines the application's virtual interface. One
@@ -64,6 +65,9 @@ public:
     std::size_t resourceManagerCount() const { return textureOwners_.size(); }
     ResourceManager* resourceManagerAt(std::size_t index) const;
     TickSource& tickSource() { return *ticks_; }
+    // The player's save game; none until the game's start-up sets it.
+    SaveGame* getSaveGame() const { return saveGame_.get(); }
+    void setSaveGame(std::unique_ptr<SaveGame> save);
     virtual Graphics* getGraphics() { return nullptr; }
 
     void requestQuit() { quitRequested_ = true; }
@@ -88,6 +92,7 @@ protected:
 private:
     void retire(std::unique_ptr<GameState> screen);
 
+    std::unique_ptr<SaveGame> saveGame_;
     std::vector<std::unique_ptr<GameState>> retired_;
     bool quitRequested_ = false;
     bool exitNow_ = false;

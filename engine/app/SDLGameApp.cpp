@@ -89,7 +89,7 @@ bool SDLGameApp::openAudio() {
 bool SDLGameApp::openVideo(int width, int height, int bitDepth, bool fullScreen) {
     fullScreen_ = fullScreen;
     setSize(width, height);
-    const Uint32 extraFlags = fullScreen ? (SDL_FULLSCREEN | SDL_DOUBLEBUF) : 0;
+    Uint32 extraFlags = fullScreen ? (SDL_FULLSCREEN | SDL_DOUBLEBUF) : 0;
 
     if (!sdlOpen_) {
         if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
@@ -115,6 +115,9 @@ bool SDLGameApp::openVideo(int width, int height, int bitDepth, bool fullScreen)
     setWindowIcon();
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
+    if (!fullScreen && resizable_) {
+        extraFlags |= SDL_RESIZABLE;
+    }
     screenSurface_ = SDL_SetVideoMode(width, height, bitDepth, extraFlags | SDL_OPENGL);
     if (!screenSurface_) {
         std::printf("SDL_SetVideoMode: %s\n", SDL_GetError());
@@ -177,7 +180,8 @@ bool SDLGameApp::setFullScreen(bool fullScreen) {
         return true;
     }
     // SDL frees the old window surface itself when the mode is set again.
-    const Uint32 flags = fullScreen ? (SDL_FULLSCREEN | SDL_OPENGL) : SDL_OPENGL;
+    const Uint32 windowed = resizable_ ? (SDL_OPENGL | SDL_RESIZABLE) : SDL_OPENGL;
+    const Uint32 flags = fullScreen ? (SDL_FULLSCREEN | SDL_OPENGL) : windowed;
     SDL_Surface* surface = SDL_SetVideoMode(width(), height(), 0, flags);
     if (!surface) {
         std::printf("SDL_SetVideoMode: %s\n", SDL_GetError());
@@ -299,6 +303,9 @@ void SDLGameApp::pumpEvents() {
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
             handleMouseEvent(event);
+            break;
+        case SDL_VIDEORESIZE:
+            onWindowResized(event.resize.w, event.resize.h);
             break;
         case SDL_QUIT:
             // The rest of the queue waits for the next frame.

@@ -55,6 +55,8 @@ public:
     }
     virtual void enableKeyboardHook() {}
     virtual void disableKeyboardHook() {}
+    // The window manager resized the window (only a resizable window is).
+    virtual void onWindowResized(int /*width*/, int /*height*/) {}
     virtual void showCursor() { cursorVisible_ = true; }
     virtual void hideCursor() { cursorVisible_ = false; }
 
@@ -63,6 +65,10 @@ public:
     bool openVideo(int width, int height, int bitDepth, bool fullScreen);
     bool setFullScreen(bool fullScreen);
     bool isFullScreen() const { return fullScreen_; }
+    // Windowed modes set from now on let the window manager resize (and
+    // maximise) the window.
+    void setWindowResizable(bool resizable) { resizable_ = resizable; }
+    bool isWindowResizable() const { return resizable_; }
     void setCaption(const std::string& caption);
     const std::string& caption() const { return caption_; }
     void setCursorTexture(std::unique_ptr<GLTexture> texture);
@@ -122,6 +128,7 @@ private:
     bool audioAvailable_ = true;
     std::string caption_ = "QuillGameEngine app";
     bool fullScreen_ = false;
+    bool resizable_ = false;
     SDL_Surface* screenSurface_ = nullptr;
     std::uint32_t lastFrameTime_ = 0;
     bool restoreFullScreenOnFocus_ = false;

@@ -134,6 +134,7 @@ void MainMenu::updateNameLabel() {
 }
 
 void MainMenu::onShown() {
+    engineLog() << "Main menu shown (" << context_ << ")\n";
     if (PlayerProfiles::instance().profileCount() == 0) {
         startPlaceholder("PROFILES",
                          "The profile menu is on its way. Until it arrives, you play as "

@@ -1,5 +1,7 @@
 #include "game/menus/QuitDialogScreen.h"
 
+#include "engine/app/Log.h"
+
 #include "engine/anim/AnimationPlayer.h"
 #include "engine/app/AppConfig.h"
 #include "engine/app/GameApp.h"
@@ -65,6 +67,7 @@ void QuitDialogScreen::animationFinished(int id) {
         player_->remove(Opening, this);
         frameShown_ = true;
         buildWidgets();
+        engineLog() << "Quit dialog open\n";
     } else if (id == Closing) {
         close(CancelledExitCode);
     }

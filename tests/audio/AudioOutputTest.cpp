@@ -94,4 +94,17 @@ TEST(SoundSystemTest, VolumesReachTheMixerUnchanged) {
     EXPECT_EQ(100, Mix_Volume(4, -1));
 }
 
+TEST(SoundSystemTest, ChannelVolumesWithoutAnOpenDeviceAreIgnored) {
+    {
+        OpenMixer mixer;
+        ASSERT_TRUE(mixer.isOpen()) << mixer.error();
+    }
+    // The mixer is closed again: SDL_mixer itself would walk a freed channel table.
+    SDLSoundSystem sound;
+    sound.setChannelVolume(-1, 0);
+    sound.setChannelVolume(2, 40);
+    sound.setMusicVolume(30);
+    EXPECT_EQ(30, Mix_VolumeMusic(-1));
+}
+
 } // namespace

@@ -5,7 +5,7 @@
 #include "engine/persist/GenericEntry.h"
 #include "engine/platform/FileSystem.h"
 #include "engine/ui/QuillButton.h"
-#include "game/DemoApp.h"
+#include "game/MyApp.h"
 #include "game/ResourceTables.h"
 #include "game/menus/GlobalGamePauseScreen.h"
 #include "game/menus/QuitDialogScreen.h"
@@ -96,11 +96,11 @@ TEST(PauseScreenTest, CoversTheGameWithThePauseLabel) {
 
 // The demonstration application's handling of close requests and focus,
 // with its save file in a folder of the test's own.
-class DemoAppTest : public testing::Test {
+class RunningGameTest : public testing::Test {
 protected:
     void SetUp() override {
         ::setenv("APPDATA", userFolder.path().c_str(), 1);
-        app = std::make_unique<DemoApp>(std::make_unique<FakeTickSource>());
+        app = std::make_unique<MyApp>(std::make_unique<FakeTickSource>());
     }
     void TearDown() override {
         app.reset();
@@ -109,10 +109,10 @@ protected:
 
     TemporaryDirectory userFolder;
     ScopedEnvironment saved{{"APPDATA"}};
-    std::unique_ptr<DemoApp> app;
+    std::unique_ptr<MyApp> app;
 };
 
-TEST_F(DemoAppTest, StartsWithASaveFileAndWritesItWhenTheProgramEnds) {
+TEST_F(RunningGameTest, StartsWithASaveFileAndWritesItWhenTheProgramEnds) {
     const std::string file = userFolder / "LanternInn/profiles.sav";
     EXPECT_TRUE(platform::fileExists(file)) << "written at once on the first start";
     ASSERT_NE(nullptr, app->saveGame());
@@ -124,7 +124,7 @@ TEST_F(DemoAppTest, StartsWithASaveFileAndWritesItWhenTheProgramEnds) {
     EXPECT_EQ("VELT_RA001", bytes.substr(4, 10));
 }
 
-TEST_F(DemoAppTest, CloseRequestsOpenOneQuitDialogAndAgainAfterCancel) {
+TEST_F(RunningGameTest, CloseRequestsOpenOneQuitDialogAndAgainAfterCancel) {
     app->pushScreen(std::make_unique<TestScreen>());
     EXPECT_FALSE(app->confirmQuit()) << "the dialog asks first";
     EXPECT_FALSE(app->confirmQuit());
@@ -137,7 +137,7 @@ TEST_F(DemoAppTest, CloseRequestsOpenOneQuitDialogAndAgainAfterCancel) {
     EXPECT_EQ(2u, app->screenCount()) << "asked again";
 }
 
-TEST_F(DemoAppTest, LosingFocusTwiceKeepsOnePauseScreen) {
+TEST_F(RunningGameTest, LosingFocusTwiceKeepsOnePauseScreen) {
     app->pushScreen(std::make_unique<TestScreen>());
     app->onDeactivate();
     app->onDeactivate();
@@ -151,7 +151,7 @@ TEST_F(DemoAppTest, LosingFocusTwiceKeepsOnePauseScreen) {
     EXPECT_EQ(1u, app->screenCount()) << "nothing to take away";
 }
 
-TEST_F(DemoAppTest, WideDesktopCentresTheGameInTheWidescreenModeAndBack) {
+TEST_F(RunningGameTest, WideDesktopCentresTheGameInTheWidescreenModeAndBack) {
     auto capture = std::make_unique<StdoutCapture>();
     app->setModeLister([] { return ModeList{ModeList::Listed, {{1366, 768}, {1280, 720}}}; });
     app->pushScreen(std::make_unique<TestScreen>());
@@ -190,7 +190,7 @@ TEST_F(DemoAppTest, WideDesktopCentresTheGameInTheWidescreenModeAndBack) {
     EXPECT_EQ(0, graphics.count("drawTexture"));
 }
 
-TEST_F(DemoAppTest, FourByThreeDesktopAndNoFittingModeKeepTheGameSize) {
+TEST_F(RunningGameTest, FourByThreeDesktopAndNoFittingModeKeepTheGameSize) {
     app->setSize(1024, 768); // the window as opened
     app->setModeLister([] { return ModeList{ModeList::Listed, {{1600, 1200}, {1024, 768}}}; });
     {

@@ -1,4 +1,4 @@
-#include "game/DemoApp.h"
+#include "game/MyApp.h"
 
 #include "engine/app/AppConfig.h"
 #include "engine/app/ConfigFile.h"
@@ -22,21 +22,35 @@
 #include "game/menus/GlobalGamePauseScreen.h"
 #include "game/menus/MainMenu.h"
 
+#include <SDL_image.h>
+
 #include <cstdlib>
 
-DemoApp::DemoApp(std::unique_ptr<TickSource> ticks) : SDLGameApp(std::move(ticks)) {
+namespace {
+MyApp* theGame = nullptr;
+} // namespace
+
+MyApp* MyApp::instance() {
+    return theGame;
+}
+
+MyApp::MyApp(std::unique_ptr<TickSource> ticks) : SDLGameApp(std::move(ticks)) {
+    theGame = this;
     AppConfig& config = AppConfig::instance();
     if (!config.load(ConfigPath) || config.width() <= 0 || config.height() <= 0) {
-        // Without its configuration the demonstration still opens a window.
+        // Without its configuration the game still opens a window.
         config.setScreenResolution(Width, Height, 0);
         config.setCaption("Lantern Inn: The Broken Locket");
         config.setSaveLocation("LanternInn", "profiles.sav");
     }
-    setCaption(config.caption());
     if (!config.labelsFile().empty()) {
         getLabels().load(config.labelsFile());
     }
-    saveGame_ = GameSave::openAtStartup(config);
+    setCaption(config.caption());
+    std::unique_ptr<FileSaveGame> save = GameSave::openAtStartup(config);
+    fileSave_ = save.get();
+    setSaveGame(std::move(save));
+    keyboardHook_.install();
     try {
         parameters_ = std::make_unique<ConfigFile>(ParametersPath);
     } catch (const ConfigFile::file_not_found& error) {
@@ -44,17 +58,37 @@ DemoApp::DemoApp(std::unique_ptr<TickSource> ticks) : SDLGameApp(std::move(ticks
     }
 }
 
-DemoApp::~DemoApp() = default;
+MyApp::~MyApp() {
+    keyboardHook_.uninstall();
+    // Screens still on the stack leave while the game's services exist.
+    exitAllScreens();
+    destroyRetiredScreens();
+    if (theGame == this) {
+        theGame = nullptr;
+    }
+}
 
-void DemoApp::startAudio() {
-    // The player's volumes: the save's, which start as the configuration's.
-    const auto* sound =
-        saveGame_ ? saveGame_->entry<GenericEntry<int>>(GameSave::SoundVolume) : nullptr;
-    const auto* music =
-        saveGame_ ? saveGame_->entry<GenericEntry<int>>(GameSave::MusicVolume) : nullptr;
+int MyApp::savedInt(const char* key, int fallback) const {
+    const auto* entry = fileSave_ ? fileSave_->entry<GenericEntry<int>>(key) : nullptr;
+    return entry ? entry->value() : fallback;
+}
+
+char MyApp::savedByte(const char* key, char fallback) const {
+    const auto* entry = fileSave_ ? fileSave_->entry<GenericEntry<char>>(key) : nullptr;
+    return entry ? entry->value() : fallback;
+}
+
+int MyApp::intParameter(const std::string& key, int fallback) const {
+    return parameters_ ? parameters_->read<int>(key, fallback) : fallback;
+}
+
+void MyApp::applySavedVolumes() {
     const AppConfig& config = AppConfig::instance();
-    getSoundSystem().setChannelVolume(-1, sound ? sound->value() : config.soundVolume());
-    getSoundSystem().setMusicVolume(music ? music->value() : config.musicVolume());
+    getSoundSystem().setMusicVolume(savedInt(GameSave::MusicVolume, config.musicVolume()));
+    getSoundSystem().setChannelVolume(-1, savedInt(GameSave::SoundVolume, config.soundVolume()));
+}
+
+void MyApp::startAudio() {
     SfxContainer::instance().load(SfxPath);
     SceneMusic::instance().load(MusicPath);
     const std::string menuMusic = SceneMusic::instance().musicFor(SceneMusic::MenuIndex);
@@ -63,40 +97,54 @@ void DemoApp::startAudio() {
     }
 }
 
-void DemoApp::init() {
-    const AppConfig& config = AppConfig::instance();
-    if (!openVideo(config.width(), config.height(), config.bitDepth(), false)) {
-        return;
-    }
-    std::srand(platform::randomSeed());
+void MyApp::init() {
     GameFlow& flow = GameFlow::instance();
     flow.load(FlowPath);
     flow.registerScreenType("MainMenu", [](const GameFlow::Attributes& attributes) {
         return std::make_unique<MainMenu>(GameFlow::attribute(attributes, "attrib"));
     });
+    const AppConfig& config = AppConfig::instance();
+    const bool fullScreen = savedByte(GameSave::FullScreen, 0) != 0;
+    const bool customCursor = savedByte(GameSave::HardwareCursor, 1) != 0;
+    // A window that the window manager may maximise; the maximise becomes
+    // full screen (see onWindowResized).
+    setWindowResizable(true);
+    if (!openVideo(config.width(), config.height(), config.bitDepth(), false)) {
+        return;
+    }
+    std::srand(platform::randomSeed());
     resource_tables::registerStartupFonts(getResources());
     resource_tables::registerStartupTextures(getResources());
     startAudio();
-    // The player's pointer: the game's own cursor unless they turned it off.
-    const auto* custom =
-        saveGame_ ? saveGame_->entry<GenericEntry<char>>(GameSave::HardwareCursor) : nullptr;
-    applyCursorChoice(custom ? custom->value() != 0 : true, *this);
-    if (AppConfig::instance().logoScreens().empty()) {
+    if (!fullScreen) {
+        windowHooks_.addMaximiseBox();
+    }
+    windowHooks_.installWindowProcHook();
+    applyCursorChoice(customCursor, *this);
+    setFullScreen(fullScreen);
+    if (config.logoScreens().empty()) {
         logosDone();
     } else {
         startScreen(std::make_unique<LogoSeqManager>(this));
     }
+    applySavedVolumes();
     ready_ = true;
 }
 
-bool DemoApp::confirmQuit() {
+void MyApp::showMainMenu() {
+    startScreen(std::make_unique<MainMenu>("started"));
+}
+
+bool MyApp::confirmQuit() {
     if (!quitDialogShown_) {
         startScreen(std::make_unique<QuitDialogScreen>(this));
     }
     return false;
 }
 
-void DemoApp::onDeactivate() {
+void MyApp::onDeactivate() {
+    getSoundSystem().setMusicVolume(0);
+    getSoundSystem().setChannelVolume(-1, 0);
     // A second loss of focus replaces the pause screen rather than stacking one more.
     if (dynamic_cast<GlobalGamePauseScreen*>(topScreen())) {
         replaceTop(std::make_unique<GlobalGamePauseScreen>());
@@ -105,23 +153,65 @@ void DemoApp::onDeactivate() {
     }
 }
 
-void DemoApp::onActivate() {
+void MyApp::onActivate() {
+    applySavedVolumes();
     if (dynamic_cast<GlobalGamePauseScreen*>(topScreen())) {
         popScreen();
     }
 }
 
-void DemoApp::onExit() {
-    if (saveGame_) {
-        saveGame_->save();
+void MyApp::onExit() {
+    if (fileSave_) {
+        fileSave_->save();
     }
 }
 
-void DemoApp::logosDone() {
-    startScreen(std::make_unique<MainMenu>("started"));
+std::string MyApp::getProductId() const {
+    return GameSave::ProductId;
 }
 
-void DemoApp::beforeVideoModeChange(bool fullScreen) {
+void MyApp::setWindowIcon() {
+    SDL_Surface* icon = IMG_Load(IconPath);
+    if (!icon) {
+        engineLog() << "Cannot load the window icon '" << IconPath << "': " << IMG_GetError()
+                    << "\n";
+        return;
+    }
+    SDL_WM_SetIcon(icon, nullptr);
+    SDL_FreeSurface(icon);
+}
+
+void MyApp::logosDone() {
+    showMainMenu();
+}
+
+void MyApp::enableKeyboardHook() {
+    keyboardHook_.setEnabled(true);
+}
+
+void MyApp::disableKeyboardHook() {
+    keyboardHook_.setEnabled(false);
+}
+
+void MyApp::onWindowResized(int width, int height) {
+    // The game draws at one size: a window grown by the window manager
+    // (its maximise button) means the player wants the whole screen.
+    if (windowHooks_.hasMaximiseBox() && !isFullScreen() &&
+        (width > this->width() || height > this->height())) {
+        windowHooks_.requestRestore();
+    }
+}
+
+void MyApp::preUpdate(int) {
+    if (!windowHooks_.restoreRequested()) {
+        return;
+    }
+    windowHooks_.clearRestoreRequest();
+    windowHooks_.restoreWindow();
+    setFullScreen(true);
+}
+
+void MyApp::beforeVideoModeChange(bool fullScreen) {
     const AppConfig& config = AppConfig::instance();
     if (!isWideDesktop(desktopAspect(modeLister_))) {
         return;
@@ -140,13 +230,21 @@ void DemoApp::beforeVideoModeChange(bool fullScreen) {
     setSize(w, h);
 }
 
-bool DemoApp::afterVideoModeChange(int, int, bool fullScreen) {
+bool MyApp::afterVideoModeChange(int, int, bool fullScreen) {
     AppConfig& config = AppConfig::instance();
-    if (saveGame_) {
-        if (auto* entry = saveGame_->entry<GenericEntry<char>>(GameSave::FullScreen)) {
+    if (fileSave_) {
+        if (auto* entry = fileSave_->entry<GenericEntry<char>>(GameSave::FullScreen)) {
             entry->setValue(fullScreen ? 1 : 0);
         }
     }
+    keyboardHook_.setEnabled(fullScreen);
+    if (fullScreen) {
+        windowHooks_.removeMaximiseBox();
+    } else {
+        windowHooks_.addMaximiseBox();
+        windowHooks_.restoreWindow();
+    }
+    notifyAll(VideoModeChanged);
     const bool wide = fullScreen && (width() != config.width() || height() != config.height());
     const auto [x, y] = wide ? centringOffsets(width(), height(), config.width(), config.height())
                              : std::pair<int, int>(0, 0);
@@ -161,7 +259,7 @@ bool DemoApp::afterVideoModeChange(int, int, bool fullScreen) {
     return true;
 }
 
-void DemoApp::preRender(Graphics& graphics) {
+void MyApp::preRender(Graphics& graphics) {
     if (!frameShown_) {
         return;
     }
