@@ -14,6 +14,7 @@
 #include "tests/support/TestApp.h"
 
 #include <SDL.h>
+#include <dlfcn.h>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
@@ -63,6 +64,21 @@ protected:
         event.resize.w = width;
         event.resize.h = height;
         SDL_PushEvent(&event);
+    }
+    // What the test build's keyboard-hook library beside the executable was
+    // asked; empty when it is not there.
+    std::string hookCalls() const {
+        if (!app->keyboardHook().isLoaded()) {
+            return {};
+        }
+        void* handle = dlopen(app->keyboardHook().path().c_str(), RTLD_LAZY | RTLD_NOLOAD);
+        if (!handle) {
+            return {};
+        }
+        auto log = reinterpret_cast<const char* (*)()>(dlsym(handle, "hookCallLog"));
+        std::string calls = log ? log() : "";
+        dlclose(handle);
+        return calls;
     }
     char savedFullScreen() const {
         return app->saveGame()->entry<GenericEntry<char>>("FULL_SCREEN")->value();
@@ -118,6 +134,10 @@ TEST_F(MyAppTest, LosingFocusInFullScreenGoesWindowedAndBack) {
     }
     ASSERT_TRUE(app->isFullScreen());
     EXPECT_EQ(1, savedFullScreen());
+    const bool hookLibrary = app->keyboardHook().isLoaded();
+    if (hookLibrary) {
+        EXPECT_EQ("install;enable(1);", hookCalls()) << "system keys are held in full screen";
+    }
     EXPECT_FALSE(app->windowHooks().hasMaximiseBox());
     EXPECT_EQ(1u, listener.events.size()) << "listeners hear every mode change";
 
@@ -131,6 +151,9 @@ TEST_F(MyAppTest, LosingFocusInFullScreenGoesWindowedAndBack) {
     EXPECT_EQ(1, savedFullScreen());
     EXPECT_EQ(3u, listener.events.size());
     EXPECT_EQ(0, listener.events.back());
+    if (hookLibrary) {
+        EXPECT_EQ("install;enable(1);enable(0);enable(0);enable(1);enable(1);", hookCalls());
+    }
 }
 
 TEST_F(MyAppTest, AWindowGrownByTheWindowManagerGoesFullScreenOnTheNextFrame) {
