@@ -11,7 +11,7 @@ QUILL_BUILD_PACKAGES=(
     libpng-dev libjpeg-dev
 )
 QUILL_TEST_PACKAGES=(
-    googletest libgtest-dev xvfb xauth x11-utils xdotool
+    googletest libgtest-dev xvfb xauth x11-utils x11-xkb-utils xdotool
 )
 
 quill_install_packages() {

@@ -56,6 +56,7 @@ public:
     const std::vector<Cursor>& cursors() const { return cursors_; }
     const std::vector<Language>& languages() const { return languages_; }
 
+    void setLogoScreens(std::vector<LogoScreen> screens) { logoScreens_ = std::move(screens); }
     void setScreenResolution(int width, int height, int bitDepth) {
         width_ = width;
         height_ = height;

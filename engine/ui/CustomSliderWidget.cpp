@@ -48,7 +48,10 @@ void CustomSliderWidget::mouseMoved(const MouseEvent& event) {
     if (!dragging_ || railWidth() <= 0) {
         return;
     }
-    const float position = float(event.x - x() - thumbOffsetX_) / float(railWidth());
+    // The pointer holds the thumb by its middle: grabbing the thumb does not
+    // make it jump, and a click on the rail's middle gives one half.
+    const int grab = thumbTexture_ ? thumbTexture_->imageWidth() / 2 : 0;
+    const float position = float(event.x - x() - thumbOffsetX_ - grab) / float(railWidth());
     value_ = std::clamp(position, 0.0f, 1.0f);
     if (listener_) {
         listener_->onSliderChanged(sliderId_, value_);

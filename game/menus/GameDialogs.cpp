@@ -49,3 +49,28 @@ MessageDialogDesc parchmentDialogDesc(const std::string& title, const std::strin
     desc.buttonTextOverColour = kBurgundy;
     return desc;
 }
+
+Color parchmentInk() {
+    return kInk;
+}
+
+Color parchmentTitle() {
+    return kBurgundy;
+}
+
+ButtonStyle parchmentButtonStyle(const GLTexture* base) {
+    ButtonStyle style;
+    style.fadeTime = 150;
+    style.hAlign = Font::AlignCenter;
+    style.vAlign = Font::AlignMiddle;
+    style.labelRect = WidgetRect(0, -4, 0, kButtonWidth, 64);
+    const Color inks[4] = {kInk, kBurgundy, Color(40, 20, 16), Color(120, 110, 100)};
+    for (std::size_t i = 0; i < 4; ++i) {
+        style.looks[i].texture = base;
+        style.looks[i].font = applicationFont("FONT_CheltenhamBT20");
+        style.looks[i].labelColor = inks[i];
+    }
+    style.looks[ButtonStyle::Over].color = Color(255, 236, 200);
+    style.looks[ButtonStyle::Disabled].color = Color(200, 190, 180, 150);
+    return style;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ui/ButtonStyle.h"
 #include "engine/ui/MessageDialogDesc.h"
 
 #include <string>
@@ -11,3 +12,10 @@
 MessageDialogDesc parchmentDialogDesc(const std::string& title, const std::string& message,
                                       const std::string& firstLabel, const std::string& secondLabel,
                                       int offsetX, int offsetY);
+
+// The burgundy-framed button of the parchment dialogs (128 x 64 pictures):
+// ink label, burgundy while the pointer is over it, greyed when disabled.
+ButtonStyle parchmentButtonStyle(const GLTexture* base);
+// The colours of text on parchment.
+Color parchmentInk();
+Color parchmentTitle();

@@ -18,9 +18,10 @@
 #include "game/PlayerProfile.h"
 #include "game/PlayerProfiles.h"
 #include "game/ResourceTables.h"
-#include "game/menus/DemoScreen.h"
 #include "game/menus/GameDialogs.h"
+#include "game/menus/OptionsMenu.h"
 #include "game/menus/PlaceholderScreen.h"
+#include "game/menus/PlayerProfilesMenu.h"
 #include "game/menus/QuitDialogScreen.h"
 #include "game/scene/ItemRegistry.h"
 
@@ -42,15 +43,6 @@ void startPlaceholder(const std::string& titleKey, const std::string& message,
     if (app()) {
         app()->startScreen(std::make_unique<PlaceholderScreen>(applicationLabel(titleKey), message,
                                                                std::move(onDone)));
-    }
-}
-
-// With no profile at all the game cannot be played: one is made.
-void ensureProfile() {
-    PlayerProfiles& profiles = PlayerProfiles::instance();
-    if (profiles.profileCount() == 0) {
-        profiles.addProfile("Player");
-        profiles.selectProfile(0);
     }
 }
 
@@ -134,12 +126,11 @@ void MainMenu::updateNameLabel() {
 }
 
 void MainMenu::onShown() {
-    engineLog() << "Main menu shown (" << context_ << ")\n";
-    if (PlayerProfiles::instance().profileCount() == 0) {
-        startPlaceholder("PROFILES",
-                         "The profile menu is on its way. Until it arrives, you play as "
-                         "\"Player\".",
-                         ensureProfile);
+    const PlayerProfile* player = PlayerProfiles::instance().currentProfile();
+    engineLog() << "Main menu shown (" << context_ << "), player '"
+                << (player ? player->name : std::string()) << "'\n";
+    if (PlayerProfiles::instance().profileCount() == 0 && app()) {
+        app()->startScreen(std::make_unique<PlayerProfilesMenu>());
     }
 }
 
@@ -184,14 +175,16 @@ void MainMenu::buttonEvent(int id, int code) {
                         << GameFlow::instance().position() << "\n";
             return;
         }
-        ensureProfile();
         PlayerProfile* profile = PlayerProfiles::instance().currentProfile();
-        if (profile && profile->started) {
+        if (!profile) {
+            // The game is played by a profile: the player names one first.
+            if (app()) {
+                app()->startScreen(std::make_unique<PlayerProfilesMenu>());
+            }
+        } else if (profile->started) {
             askNewOrContinue();
         } else {
-            if (profile) {
-                profile->started = true;
-            }
+            profile->started = true;
             close(PlayCode);
         }
         break;
@@ -200,13 +193,14 @@ void MainMenu::buttonEvent(int id, int code) {
         close(FreePlayCode);
         break;
     case Options:
-        // Until the options menu arrives: the volumes and effects page.
         if (app()) {
-            app()->startScreen(std::make_unique<DemoScreen>(1, true));
+            app()->startScreen(std::make_unique<OptionsMenu>());
         }
         break;
     case ChangeProfile:
-        startPlaceholder("PROFILES", "The profile menu is on its way.", ensureProfile);
+        if (app()) {
+            app()->startScreen(std::make_unique<PlayerProfilesMenu>());
+        }
         break;
     case ExitGame: {
         auto* host = dynamic_cast<QuitDialogHost*>(app());

@@ -1,10 +1,9 @@
 #include "game/menus/QuitDialogScreen.h"
 
-#include "engine/app/Log.h"
-
 #include "engine/anim/AnimationPlayer.h"
 #include "engine/app/AppConfig.h"
 #include "engine/app/GameApp.h"
+#include "engine/app/Log.h"
 #include "engine/graphics/Font.h"
 #include "engine/graphics/GLTexture.h"
 #include "engine/graphics/Graphics.h"
@@ -15,6 +14,7 @@
 #include "engine/ui/TextLabel.h"
 #include "engine/ui/TextLabelEx.h"
 #include "game/ResourceTables.h"
+#include "game/menus/GameDialogs.h"
 
 namespace {
 
@@ -86,18 +86,7 @@ void QuitDialogScreen::buildWidgets() {
     message->setBounds(x + 30, y + 64, kFrameWidth - 60, 110);
     widgets_.push_back(addWidget(std::move(message)));
 
-    ButtonStyle style;
-    style.fadeTime = 150;
-    style.hAlign = Font::AlignCenter;
-    style.vAlign = Font::AlignMiddle;
-    style.labelRect = WidgetRect(0, -4, 0, 128, 64);
-    const Color inks[4] = {kInk, kBurgundy, Color(40, 20, 16), Color(90, 90, 90)};
-    for (std::size_t i = 0; i < 4; ++i) {
-        style.looks[i].texture = resources().getTexture("QUIT_DLG_BTN_BASE");
-        style.looks[i].font = applicationFont("FONT_CheltenhamBT20");
-        style.looks[i].labelColor = inks[i];
-    }
-    style.looks[ButtonStyle::Over].color = Color(255, 236, 200);
+    const ButtonStyle style = parchmentButtonStyle(resources().getTexture("QUIT_DLG_BTN_BASE"));
     auto ok = makeQuillButton(this, OkButton, style, applicationLabel("OK"));
     ok->setBounds(x + 40, y + 178, 128, 64);
     ok_ = addWidget(std::move(ok));

@@ -88,8 +88,8 @@ TEST_F(DemoScreenTest, WidgetPageSlidersSetTheVolumesAndTheBoxTheEffects) {
     const int thumb = music->x() + int(music->value() * float(music->width()));
     app->pushMotion(thumb, y);
     app->pushButton(true, SDL_BUTTON_LEFT, thumb, y);
-    app->pushMotion(music->x() + music->width() / 2 - 12, y, 1);
-    app->pushButton(false, SDL_BUTTON_LEFT, music->x() + music->width() / 2 - 12, y);
+    app->pushMotion(music->x() + music->width() / 2, y, 1);
+    app->pushButton(false, SDL_BUTTON_LEFT, music->x() + music->width() / 2, y);
     app->step();
     EXPECT_NEAR(0.5, music->value(), 0.01);
     EXPECT_NEAR(50, Mix_VolumeMusic(-1), 1) << "the music volume follows at once";

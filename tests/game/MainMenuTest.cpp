@@ -9,7 +9,7 @@
 #include "game/PlayerProfile.h"
 #include "game/PlayerProfiles.h"
 #include "game/ResourceTables.h"
-#include "game/menus/PlaceholderScreen.h"
+#include "game/menus/PlayerProfilesMenu.h"
 #include "game/scene/ItemRegistry.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/TemporaryDirectory.h"
@@ -154,12 +154,22 @@ TEST_F(MainMenuTest, ReturningFromFreePlayKeepsTheMusic) {
     EXPECT_TRUE(Mix_PlayingMusic());
 }
 
-TEST_F(MainMenuTest, WithoutProfilesTheProfileStandInOpensAndMakesOne) {
+TEST_F(MainMenuTest, WithoutProfilesTheProfileMenuOpensOverIt) {
     PlayerProfiles::reset();
     openMenu("started");
-    ASSERT_NE(nullptr, dynamic_cast<PlaceholderScreen*>(app->topScreen()))
+    ASSERT_NE(nullptr, dynamic_cast<PlayerProfilesMenu*>(app->topScreen()))
         << "opened over the menu as soon as it shows";
     EXPECT_EQ(2u, app->screenCount());
+}
+
+TEST_F(MainMenuTest, PlayWithoutACurrentProfileAsksForOneFirst) {
+    MainMenu* menu = openMenu("started");
+    PlayerProfiles::instance().addProfile("Tom");
+    PlayerProfiles::instance().removeProfile(0); // a profile, but none current
+    ASSERT_EQ(nullptr, PlayerProfiles::instance().currentProfile());
+    click(MainMenu::Play);
+    EXPECT_NE(nullptr, dynamic_cast<PlayerProfilesMenu*>(app->topScreen()));
+    EXPECT_EQ(menu, app->screenAt(0)) << "the game did not start";
 }
 
 TEST_F(MainMenuTest, PointerOverAButtonHighlightsIt) {

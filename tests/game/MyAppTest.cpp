@@ -1,21 +1,13 @@
-// The game application started for real in a window of its own, with its
-// save file in a folder of the test's own.
-#include "game/MyApp.h"
-#include "engine/app/AppConfig.h"
+// The game application started for real in a window of its own.
 #include "engine/persist/FileSaveGame.h"
 #include "engine/persist/GenericEntry.h"
-#include "game/GameFlow.h"
 #include "game/menus/GlobalGamePauseScreen.h"
 #include "game/menus/LogoSeqManager.h"
-#include "tests/support/KeepDriversLoaded.h"
-#include "tests/support/ScopedEnvironment.h"
-#include "tests/support/StdoutCapture.h"
-#include "tests/support/TemporaryDirectory.h"
-#include "tests/support/TestApp.h"
+#include "tests/game/RunningGame.h"
 
 #include <SDL.h>
-#include <dlfcn.h>
 #include <SDL_mixer.h>
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,46 +17,8 @@ struct ModeListener : GlobalEventListener {
     std::vector<int> events;
 };
 
-class MyAppTest : public testing::Test {
+class MyAppTest : public RunningGame {
 protected:
-    void SetUp() override {
-        ::setenv("APPDATA", userFolder.path().c_str(), 1);
-        keepGraphicsDriversLoaded();
-        app = std::make_unique<MyApp>(std::make_unique<FakeTickSource>());
-        // A 4:3 desktop: full screen keeps the game's size.
-        app->setModeLister([] { return ModeList{ModeList::Listed, {{1280, 1024}, {1024, 768}}}; });
-        StdoutCapture quiet;
-        app->init();
-        ASSERT_TRUE(app->isReady());
-    }
-    void TearDown() override {
-        if (app) {
-            app->shutdown();
-        }
-        app.reset();
-        GameFlow::reset();
-        AppConfig::reset();
-    }
-    void frame() {
-        StdoutCapture quiet;
-        app->runFrame();
-    }
-    void pushFocus(bool gained) {
-        SDL_Event event{};
-        event.type = SDL_ACTIVEEVENT;
-        event.active.type = SDL_ACTIVEEVENT;
-        event.active.gain = gained ? 1 : 0;
-        event.active.state = SDL_APPINPUTFOCUS;
-        SDL_PushEvent(&event);
-    }
-    void pushResize(int width, int height) {
-        SDL_Event event{};
-        event.type = SDL_VIDEORESIZE;
-        event.resize.type = SDL_VIDEORESIZE;
-        event.resize.w = width;
-        event.resize.h = height;
-        SDL_PushEvent(&event);
-    }
     // What the test build's keyboard-hook library beside the executable was
     // asked; empty when it is not there.
     std::string hookCalls() const {
@@ -83,13 +37,11 @@ protected:
     char savedFullScreen() const {
         return app->saveGame()->entry<GenericEntry<char>>("FULL_SCREEN")->value();
     }
-
-    TemporaryDirectory userFolder;
-    ScopedEnvironment saved{{"APPDATA"}};
-    std::unique_ptr<MyApp> app;
 };
 
 TEST_F(MyAppTest, StartsWindowedWithTheLogosAndTheSavedVolumes) {
+    endGame();
+    startGame(true);
     EXPECT_EQ(app.get(), MyApp::instance());
     EXPECT_EQ("VELT_RA001", app->getProductId());
     EXPECT_FALSE(app->isFullScreen()) << "the demo's configuration says windowed";
@@ -109,7 +61,7 @@ TEST_F(MyAppTest, LosingFocusMutesAndPausesAndRegainingRestores) {
     const int music = app->saveGame()->entry<GenericEntry<int>>("MUSIC_VOLUME")->value();
     const int sound = app->saveGame()->entry<GenericEntry<int>>("SOUND_VOLUME")->value();
     ASSERT_GT(music, 0);
-    pushFocus(false);
+    sdl_input::pushFocus(false);
     frame();
     EXPECT_FALSE(app->isActive());
     EXPECT_EQ(0, Mix_VolumeMusic(-1));
@@ -117,7 +69,7 @@ TEST_F(MyAppTest, LosingFocusMutesAndPausesAndRegainingRestores) {
     EXPECT_NE(nullptr, dynamic_cast<GlobalGamePauseScreen*>(app->topScreen()));
     EXPECT_FALSE(app->isFullScreen()) << "a window stays a window";
 
-    pushFocus(true);
+    sdl_input::pushFocus(true);
     frame();
     EXPECT_TRUE(app->isActive());
     EXPECT_EQ(music, Mix_VolumeMusic(-1));
@@ -141,11 +93,11 @@ TEST_F(MyAppTest, LosingFocusInFullScreenGoesWindowedAndBack) {
     EXPECT_FALSE(app->windowHooks().hasMaximiseBox());
     EXPECT_EQ(1u, listener.events.size()) << "listeners hear every mode change";
 
-    pushFocus(false);
+    sdl_input::pushFocus(false);
     frame();
     EXPECT_FALSE(app->isFullScreen()) << "the desktop gets its screen back";
     EXPECT_TRUE(app->windowHooks().hasMaximiseBox());
-    pushFocus(true);
+    sdl_input::pushFocus(true);
     frame();
     EXPECT_TRUE(app->isFullScreen());
     EXPECT_EQ(1, savedFullScreen());
@@ -157,19 +109,19 @@ TEST_F(MyAppTest, LosingFocusInFullScreenGoesWindowedAndBack) {
 }
 
 TEST_F(MyAppTest, AWindowGrownByTheWindowManagerGoesFullScreenOnTheNextFrame) {
-    pushResize(800, 600);
+    sdl_input::pushResize(800, 600);
     frame();
     frame();
     EXPECT_FALSE(app->isFullScreen()) << "a smaller window is no maximise";
 
-    pushResize(1280, 1024);
+    sdl_input::pushResize(1280, 1024);
     frame();
     frame();
     EXPECT_TRUE(app->isFullScreen());
     EXPECT_EQ(1, savedFullScreen());
     EXPECT_EQ(1024, app->width()) << "the game keeps its size on a 4:3 desktop";
 
-    pushResize(1280, 1024);
+    sdl_input::pushResize(1280, 1024);
     frame();
     EXPECT_TRUE(app->isFullScreen()) << "full screen has no maximise box";
 }

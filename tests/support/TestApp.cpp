@@ -2,6 +2,7 @@
 
 #include "engine/app/AppConfig.h"
 #include "tests/support/KeepDriversLoaded.h"
+#include "tests/support/SdlInput.h"
 
 #include <GL/gl.h>
 #include <SDL.h>
@@ -59,71 +60,27 @@ void TestApp::stepFor(int totalMs) {
 }
 
 void TestApp::pushMotion(int x, int y, int heldButtons) {
-    SDL_Event event{};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.type = SDL_MOUSEMOTION;
-    event.motion.x = Uint16(x);
-    event.motion.y = Uint16(y);
-    int previousX = 0;
-    int previousY = 0;
-    getMousePosition(previousX, previousY);
-    event.motion.xrel = Sint16(x - previousX);
-    event.motion.yrel = Sint16(y - previousY);
-    Uint8 state = 0;
-    if (heldButtons & 1) {
-        state |= SDL_BUTTON(SDL_BUTTON_LEFT);
-    }
-    if (heldButtons & 2) {
-        state |= SDL_BUTTON(SDL_BUTTON_RIGHT);
-    }
-    if (heldButtons & 4) {
-        state |= SDL_BUTTON(SDL_BUTTON_MIDDLE);
-    }
-    event.motion.state = state;
-    SDL_PushEvent(&event);
+    sdl_input::pushMotion(*this, x, y, heldButtons);
 }
 
 void TestApp::pushButton(bool down, int button, int x, int y) {
-    SDL_Event event{};
-    event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-    event.button.type = event.type;
-    event.button.button = Uint8(button);
-    event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
-    event.button.x = Uint16(x);
-    event.button.y = Uint16(y);
-    SDL_PushEvent(&event);
+    sdl_input::pushButton(down, button, x, y);
 }
 
 void TestApp::pushClick(int x, int y) {
-    pushButton(true, SDL_BUTTON_LEFT, x, y);
-    pushButton(false, SDL_BUTTON_LEFT, x, y);
+    sdl_input::pushClick(x, y);
 }
 
 void TestApp::pushKey(bool down, int sym, int modifiers, int unicode) {
-    SDL_Event event{};
-    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    event.key.type = event.type;
-    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = SDLKey(sym);
-    event.key.keysym.mod = SDLMod(modifiers);
-    event.key.keysym.unicode = Uint16(unicode);
-    SDL_PushEvent(&event);
+    sdl_input::pushKey(down, sym, modifiers, unicode);
 }
 
 void TestApp::pushQuit() {
-    SDL_Event event{};
-    event.type = SDL_QUIT;
-    event.quit.type = SDL_QUIT;
-    SDL_PushEvent(&event);
+    sdl_input::pushQuit();
 }
 
 void TestApp::pushFocus(bool gained) {
-    SDL_Event event{};
-    event.type = SDL_ACTIVEEVENT;
-    event.active.type = SDL_ACTIVEEVENT;
-    event.active.gain = gained ? 1 : 0;
-    event.active.state = SDL_APPINPUTFOCUS;
-    SDL_PushEvent(&event);
+    sdl_input::pushFocus(gained);
 }
 
 void TestApp::postRender(Graphics& graphics) {

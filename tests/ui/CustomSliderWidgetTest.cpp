@@ -47,10 +47,10 @@ TEST_F(CustomSliderTest, TakesTheRailsSizeAndStartsAtZero) {
 }
 
 TEST_F(CustomSliderTest, DragPastEitherEndPinsTheValueAndKeepsNotifying) {
-    pressAt(150, 205);
+    pressAt(160, 205); // the 20-pixel thumb held by its middle: (160 - 100 - 10) / 200
     dragTo(400, 205);
     dragTo(450, 300); // off the widget: the manager keeps sending the moves
-    dragTo(260, 205);
+    dragTo(270, 205);
     dragTo(40, 205);
     dragTo(10, 400);
     releaseAt(10, 400);
@@ -65,13 +65,23 @@ TEST_F(CustomSliderTest, DragPastEitherEndPinsTheValueAndKeepsNotifying) {
     EXPECT_EQ(listener.changes.size(), 6u) << "moves after the release do not slide";
 }
 
-TEST_F(CustomSliderTest, ThumbOffsetShiftsWhereThePointerMapsOnTheRail) {
+TEST_F(CustomSliderTest, ThePointerHoldsTheThumbByItsMiddle) {
+    // The 20-pixel thumb hangs 10 pixels left of its value: its middle is on
+    // the rail's point for the value.
     slider->setThumbOffset(-10, -10);
-    pressAt(110, 205);
-    releaseAt(110, 205);
+    pressAt(200, 205);
+    releaseAt(200, 205);
     app->step();
     ASSERT_EQ(listener.changes.size(), 1u);
-    EXPECT_FLOAT_EQ(listener.changes[0].second, 0.1f);
+    EXPECT_FLOAT_EQ(listener.changes[0].second, 0.5f) << "the rail's middle is one half";
+    EXPECT_EQ(190, slider->thumbX() + slider->x()) << "the thumb centred on the pointer";
+
+    slider->setThumbOffset(0, -10);
+    pressAt(130, 205);
+    releaseAt(130, 205);
+    app->step();
+    ASSERT_EQ(listener.changes.size(), 2u);
+    EXPECT_FLOAT_EQ(listener.changes[1].second, 0.1f) << "(130 - 100 - 0 - 10) / 200";
 }
 
 TEST_F(CustomSliderTest, RailAndThumbBothTakeClicks) {
@@ -93,13 +103,13 @@ TEST_F(CustomSliderTest, RailAndThumbBothTakeClicks) {
     slider->setValue(0);
     EXPECT_TRUE(slider->hitTest(90, 195)) << "the thumb may hang off the rail's left end";
 
-    // A press on the thumb above the rail grabs the slider.
+    // A press on the thumb above the rail grabs the slider without a jump.
     slider->setValue(0.5f);
-    pressAt(195, 192);
-    releaseAt(195, 192);
+    pressAt(200, 192);
+    releaseAt(200, 192);
     app->step();
     ASSERT_EQ(listener.changes.size(), 1u);
-    EXPECT_FLOAT_EQ(listener.changes[0].second, 0.525f);
+    EXPECT_FLOAT_EQ(listener.changes[0].second, 0.5f);
 }
 
 TEST_F(CustomSliderTest, SetValueIsSilentAndStaysOnTheRail) {

@@ -375,7 +375,7 @@ def options_bg():
 
 
 PROFILE_SIZE = (500, 440)
-PROFILE_WELL = (36, 84, 276, 244)
+PROFILE_WELL = (36, 84, 276, 268)   # seven 24-pixel rows from (46, 92)
 
 
 @asset("images/menus/profile/Bg.png")
@@ -406,9 +406,12 @@ def name_input_bg():
     return img
 
 
+NAME_ROW = (220, 24)   # one list row of FONT_CheltenhamBT20 (line height 24)
+
+
 @asset("images/menus/profile/NameBgN.png")
 def name_row_normal():
-    w, h = 220, 20
+    w, h = NAME_ROW
     img = Image.new("RGBA", (w, h), (0, 0, 0, 0))
     m = P.rrect_mask((w, h), (1, 1, w - 1, h - 1), 4)
     P.fill(img, (120, 200, 200, 22), m)
@@ -421,7 +424,7 @@ def name_row_normal():
 
 @asset("images/menus/profile/NameBgS.png")
 def name_row_selected():
-    w, h = 220, 20
+    w, h = NAME_ROW
     size = (w, h)
     img = Image.new("RGBA", size, (0, 0, 0, 0))
     m = P.rrect_mask(size, (0, 0, w, h), 5)

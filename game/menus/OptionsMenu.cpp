@@ -1,0 +1,337 @@
+#include "game/menus/OptionsMenu.h"
+
+#include "engine/anim/AnimationPlayer.h"
+#include "engine/app/AppConfig.h"
+#include "engine/app/CursorChoice.h"
+#include "engine/app/Log.h"
+#include "engine/app/SDLGameApp.h"
+#include "engine/audio/SoundSystem.h"
+#include "engine/graphics/Font.h"
+#include "engine/graphics/GLTexture.h"
+#include "engine/graphics/Graphics.h"
+#include "engine/graphics/ResourceManager.h"
+#include "engine/persist/GenericEntry.h"
+#include "engine/persist/SaveGame.h"
+#include "engine/ui/DefaultResources.h"
+#include "engine/ui/QuillButton.h"
+#include "engine/ui/TextLabel.h"
+#include "game/GameSave.h"
+#include "game/ResourceTables.h"
+#include "game/menus/GameDialogs.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr int kFrameWidth = 460;
+constexpr int kFrameHeight = 400;
+constexpr int kControlX = 210;
+
+SDLGameApp* sdlApp() {
+    return dynamic_cast<SDLGameApp*>(GameApp::instance());
+}
+
+template <typename T> T* saveEntry(const char* key) {
+    GameApp* app = GameApp::instance();
+    SaveGame* save = app ? app->getSaveGame() : nullptr;
+    return save ? save->entry<T>(key) : nullptr;
+}
+
+} // namespace
+
+OptionsMenu::OptionsMenu()
+    : ScreenBase("OptionsMenu"), soundVolume_(saveEntry<GenericEntry<int>>(GameSave::SoundVolume)),
+      musicVolume_(saveEntry<GenericEntry<int>>(GameSave::MusicVolume)),
+      fullScreen_(saveEntry<GenericEntry<char>>(GameSave::FullScreen)),
+      customCursor_(saveEntry<GenericEntry<char>>(GameSave::HardwareCursor)),
+      player_(std::make_unique<AnimationPlayer>(this)),
+      events_(dynamic_cast<GlobalEventManager*>(GameApp::instance())) {
+    if (events_) {
+        listenerId_ = events_->registerListener(this);
+        events_->subscribe(listenerId_, GlobalEventManager::VideoModeChanged);
+    }
+}
+
+OptionsMenu::~OptionsMenu() {
+    // The application may be gone already when the program ends.
+    if (events_ && GameApp::instance() && listenerId_ >= 0) {
+        events_->unregisterListener(listenerId_);
+    }
+}
+
+std::string OptionsMenu::versionFromDate(const char* date) {
+    static const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    char month[4] = {};
+    int day = 0;
+    int year = 0;
+    if (!date || std::sscanf(date, "%3s %d %d", month, &day, &year) != 3) {
+        engineLog() << "Options: cannot read the build date '" << (date ? date : "") << "'\n";
+        return {};
+    }
+    for (int i = 0; i < 12; ++i) {
+        if (std::strcmp(month, months[i]) == 0) {
+            char text[32];
+            std::snprintf(text, sizeof text, "%d%02d%02d ", year - 2000, i + 1, day);
+            return text;
+        }
+    }
+    engineLog() << "Options: unknown month in the build date '" << date << "'\n";
+    return {};
+}
+
+std::string OptionsMenu::buildVersion() {
+    return versionFromDate(__DATE__);
+}
+
+void OptionsMenu::onStart() {
+    resource_tables::registerOptionsMenuTextures(resources());
+    player_->load(Opening, OpenAnimation);
+    player_->load(Closing, CloseAnimation);
+}
+
+int OptionsMenu::frameX() const {
+    const GLTexture* frame = resources().getTexture("OPT_BG");
+    const int width = frame && frame->imageWidth() > 0 ? frame->imageWidth() : kFrameWidth;
+    return (AppConfig::instance().width() - width) / 2;
+}
+
+int OptionsMenu::frameY() const {
+    const GLTexture* frame = resources().getTexture("OPT_BG");
+    const int height = frame && frame->imageHeight() > 0 ? frame->imageHeight() : kFrameHeight;
+    return (AppConfig::instance().height() - height) / 2;
+}
+
+void OptionsMenu::createWidgets() {
+    if (!player_->play(Opening, 0, frameX(), frameY(), this)) {
+        animationFinished(Opening);
+    }
+}
+
+void OptionsMenu::animationFinished(int id) {
+    if (id == Opening) {
+        player_->remove(Opening, this);
+        frameShown_ = true;
+        buildWidgets();
+        engineLog() << "Options open\n";
+    } else if (id == Closing) {
+        player_->remove(Closing, this);
+        close(ClosedExitCode);
+    }
+}
+
+void OptionsMenu::buildWidgets() {
+    const int x = frameX();
+    const int y = frameY();
+    const Font* font = applicationFont("FONT_CheltenhamBT20");
+    auto title = std::make_unique<TextLabel>(applicationLabel("OPTIONS"),
+                                             applicationFont("FONT_CheltenhamBT28"),
+                                             TextLabel::CentredHorizontally, parchmentTitle());
+    title->setBounds(x, y + 22, kFrameWidth, 36);
+    widgets_.push_back(addWidget(std::move(title)));
+
+    auto caption = [&](const char* key, int top) {
+        auto label = std::make_unique<TextLabel>(applicationLabel(key), font, TextLabel::TopLeft,
+                                                 parchmentInk());
+        label->setBounds(x + 40, top, kControlX - 50, 30);
+        widgets_.push_back(addWidget(std::move(label)));
+    };
+
+    const int sliderIds[] = {SoundSlider, MusicSlider};
+    const GenericEntry<int>* volumes[] = {soundVolume_, musicVolume_};
+    const char* const sliderKeys[] = {"SOUND", "MUSIC"};
+    for (int i = 0; i < 2; ++i) {
+        const int top = y + 92 + 50 * i;
+        caption(sliderKeys[i], top);
+        auto slider = std::make_unique<CustomSliderWidget>(
+            sliderIds[i], this, x + kControlX, top + 4, resources().getTexture("OPT_SLIDER_RAIL"),
+            resources().getTexture("OPT_SLIDER_THUMB"));
+        slider->setFillTexture(resources().getTexture("OPT_SLIDER_FILL"), 2, 5);
+        slider->setThumbOffset(-12, -6);
+        const int volume = volumes[i] ? volumes[i]->value() : GameSave::DefaultVolume;
+        slider->setValue(float(volume) / 100.0f);
+        sliders_[sliderIds[i]] = addWidget(std::move(slider));
+        widgets_.push_back(sliders_[sliderIds[i]]);
+    }
+
+    const int boxIds[] = {CursorBox, FullScreenBox};
+    const GenericEntry<char>* flags[] = {customCursor_, fullScreen_};
+    const char* const boxKeys[] = {"CUSTOM_CURSOR", "FULL_SCREEN"};
+    for (int i = 0; i < 2; ++i) {
+        const int top = y + 192 + 48 * i;
+        caption(boxKeys[i], top + 4);
+        auto box = std::make_unique<CheckBoxWidget>(this, boxIds[i],
+                                                    resources().getTexture("OPT_CHECKBOX_OFF"),
+                                                    resources().getTexture("OPT_CHECKBOX_ON"));
+        box->setPosition(x + kControlX, top);
+        box->setTicked(flags[i] && flags[i]->value() != 0);
+        checkBoxes_[boxIds[i]] = addWidget(std::move(box));
+        widgets_.push_back(checkBoxes_[boxIds[i]]);
+    }
+
+    const ButtonStyle style = parchmentButtonStyle(resources().getTexture("OPT_BTN_BASE"));
+    ok_ = addWidget(makeQuillButton(this, OkButton, style, applicationLabel("OK")));
+    ok_->setBounds(x + (kFrameWidth - 128) / 2, y + 292, 128, 64);
+    widgets_.push_back(ok_);
+
+    auto version = std::make_unique<TextLabel>(applicationLabel("VERSION") + buildVersion(),
+                                               applicationFont("FONT_CheltenhamBT16"),
+                                               TextLabel::TopLeft, Color(128, 100, 76));
+    version->setBounds(x + 30, y + kFrameHeight - 40, 200, 20);
+    widgets_.push_back(addWidget(std::move(version)));
+}
+
+void OptionsMenu::removeWidgets() {
+    for (Widget* widget : widgets_) {
+        safeRemoveWidget(widget);
+    }
+    widgets_.clear();
+    sliders_[0] = sliders_[1] = nullptr;
+    checkBoxes_[0] = checkBoxes_[1] = nullptr;
+    ok_ = nullptr;
+    hoverKey_ = nullptr;
+    tooltip_.clear();
+}
+
+void OptionsMenu::onSliderChanged(int sliderId, float value) {
+    const int volume = int(value * 100.0f);
+    SDLGameApp* app = sdlApp();
+    if (sliderId == MusicSlider) {
+        if (musicVolume_) {
+            musicVolume_->setValue(volume);
+        }
+        if (app) {
+            app->getSoundSystem().setMusicVolume(volume);
+        }
+    } else if (sliderId == SoundSlider) {
+        if (soundVolume_) {
+            soundVolume_->setValue(volume);
+        }
+        if (app) {
+            app->getSoundSystem().setChannelVolume(-1, volume);
+        }
+    }
+}
+
+void OptionsMenu::onCheckChanged(int checkBoxId, bool ticked) {
+    if (checkBoxId == FullScreenBox) {
+        if (fullScreen_) {
+            fullScreen_->setValue(ticked ? 1 : 0);
+        }
+    } else if (checkBoxId == CursorBox) {
+        if (customCursor_) {
+            customCursor_->setValue(ticked ? 1 : 0);
+        }
+        if (SDLGameApp* app = sdlApp()) {
+            applyCursorChoice(ticked, *app);
+        }
+    }
+}
+
+void OptionsMenu::onGlobalEvent(int event, int) {
+    if (event == GlobalEventManager::VideoModeChanged && checkBoxes_[FullScreenBox] &&
+        fullScreen_) {
+        checkBoxes_[FullScreenBox]->setTicked(fullScreen_->value() != 0);
+    }
+}
+
+void OptionsMenu::buttonEvent(int id, int code) {
+    if (code != ButtonClicked || id != OkButton || !ok_) {
+        return;
+    }
+    removeWidgets();
+    frameShown_ = false;
+    if (!player_->play(Closing, 0, frameX(), frameY(), this)) {
+        close(ClosedExitCode);
+    }
+}
+
+const char* OptionsMenu::hoveredTooltip() const {
+    GameApp* app = GameApp::instance();
+    if (!app || !frameShown_) {
+        return nullptr;
+    }
+    int mx = 0;
+    int my = 0;
+    app->getMousePosition(mx, my);
+    mx -= offsetX();
+    my -= offsetY();
+    const Widget* const targets[] = {sliders_[SoundSlider], sliders_[MusicSlider],
+                                     checkBoxes_[FullScreenBox]};
+    const char* const keys[] = {"TOOLTIP_SLIDER_SOUND", "TOOLTIP_SLIDER_MUSIC",
+                                "TOOLTIP_CHECKBOX_FULL_SCREEN"};
+    for (int i = 0; i < 3; ++i) {
+        const Widget* w = targets[i];
+        if (w && mx >= w->x() && mx < w->x() + w->width() && my >= w->y() &&
+            my < w->y() + w->height()) {
+            return keys[i];
+        }
+    }
+    return nullptr;
+}
+
+void OptionsMenu::onUpdate(int elapsedMs) {
+    const char* key = hoveredTooltip();
+    if (key != hoverKey_) {
+        hoverKey_ = key;
+        hoverMs_ = 0;
+        tooltip_.clear();
+        return;
+    }
+    if (key && tooltip_.empty()) {
+        hoverMs_ += elapsedMs;
+        if (hoverMs_ >= TooltipDelayMs) {
+            tooltip_ = applicationLabel(key);
+        }
+    }
+}
+
+void OptionsMenu::drawBackground(Graphics& graphics) {
+    const AppConfig& config = AppConfig::instance();
+    graphics.fillRect(0, 0, config.width(), config.height(), Color(0, 0, 0, 128));
+    if (frameShown_) {
+        graphics.drawTexture(frameX(), frameY(), resources().getTexture("OPT_BG"), Color());
+    }
+}
+
+void OptionsMenu::drawForeground(Graphics& graphics) {
+    const Font* font = applicationFont("FONT_CheltenhamBT16");
+    GameApp* app = GameApp::instance();
+    if (tooltip_.empty() || !font || !app) {
+        return;
+    }
+    int mx = 0;
+    int my = 0;
+    app->getMousePosition(mx, my);
+    const int w = font->textWidth(tooltip_);
+    const int h = font->lineHeight();
+    const int left = std::min(mx - offsetX() + 12, AppConfig::instance().width() - w - 8);
+    const int top = my - offsetY() - h - 10;
+    graphics.fillRect(left - 3, top - 3, w + 6, h + 6, parchmentInk());
+    graphics.fillRect(left - 2, top - 2, w + 4, h + 4, Color(255, 248, 228));
+    font->drawText(graphics, left, top, tooltip_, parchmentInk());
+}
+
+void OptionsMenu::onClosed(int) {
+    GameApp* app = GameApp::instance();
+    if (!app) {
+        return;
+    }
+    if (SaveGame* save = app->getSaveGame()) {
+        save->save();
+    }
+    SDLGameApp* sdl = sdlApp();
+    if (sdl && fullScreen_) {
+        const bool wanted = fullScreen_->value() != 0;
+        if (!sdl->setFullScreen(wanted) || sdl->isFullScreen() != wanted) {
+            // The mode could not change: the file keeps the mode in use.
+            engineLog() << "Options: the screen mode could not be changed\n";
+            fullScreen_->setValue(sdl->isFullScreen() ? 1 : 0);
+            if (SaveGame* save = app->getSaveGame()) {
+                save->save();
+            }
+        }
+    }
+    app->popScreen();
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "engine/anim/AnimationListener.h"
+#include "engine/app/GlobalEventManager.h"
+#include "engine/app/ScreenBase.h"
+#include "engine/ui/CheckBoxWidget.h"
+#include "engine/ui/CustomSliderWidget.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class AnimationPlayer;
+class QuillButton;
+template <typename T> class GenericEntry;
+
+// The settings dialog over the main menu: sound and music volumes and the
+// custom cursor take effect at once; full screen is applied when it closes.
+// The save game is written on close. The full-screen box follows mode
+// changes made meanwhile (Alt+Enter).
+class OptionsMenu : public ScreenBase,
+                    public QuillButtonListener,
+                    public CheckBoxListener,
+                    public CustomSliderListener,
+                    public AnimationListener,
+                    public GlobalEventListener {
+public:
+    enum SliderId { MusicSlider = 0, SoundSlider = 1 };
+    enum CheckBoxId { FullScreenBox = 0, CursorBox = 1 };
+    static constexpr int OkButton = 0;
+    static constexpr int ClosedExitCode = 0;
+    static constexpr int TooltipDelayMs = 1500;
+    static constexpr const char* OpenAnimation = "content/animations/OptionsMenu/DialogStart.xml";
+    static constexpr const char* CloseAnimation = "content/animations/OptionsMenu/DialogClose.xml";
+
+    OptionsMenu();
+    ~OptionsMenu() override;
+
+    void onStart() override;
+    void createWidgets() override;
+    void onUpdate(int elapsedMs) override;
+    void drawBackground(Graphics& graphics) override;
+    void drawForeground(Graphics& graphics) override;
+    void onClosed(int exitCode) override;
+    void buttonEvent(int id, int code) override;
+    void onCheckChanged(int checkBoxId, bool ticked) override;
+    void onSliderChanged(int sliderId, float value) override;
+    void animationFinished(int id) override;
+    void onGlobalEvent(int event, int argument) override;
+
+    // The version as "YYMMDD " from a date written like "Apr 11 2012" (the
+    // compiler's date); empty, with a diagnostic line, for a foreign month.
+    static std::string versionFromDate(const char* date);
+    static std::string buildVersion();
+
+    bool isFrameShown() const { return frameShown_; }
+    CustomSliderWidget* slider(int id) const { return sliders_[id]; }
+    CheckBoxWidget* checkBox(int id) const { return checkBoxes_[id]; }
+    QuillButton* okButton() const { return ok_; }
+    // The tooltip showing now, or an empty text.
+    const std::string& tooltip() const { return tooltip_; }
+    int listenerId() const { return listenerId_; }
+    int frameX() const;
+    int frameY() const;
+
+private:
+    enum AnimationIndex { Opening = 0, Closing = 1 };
+
+    void buildWidgets();
+    void removeWidgets();
+    // The tooltip key of the widget under the pointer, or none.
+    const char* hoveredTooltip() const;
+
+    GenericEntry<int>* soundVolume_ = nullptr;
+    GenericEntry<int>* musicVolume_ = nullptr;
+    GenericEntry<char>* fullScreen_ = nullptr;
+    GenericEntry<char>* customCursor_ = nullptr;
+    std::unique_ptr<AnimationPlayer> player_;
+    GlobalEventManager* events_ = nullptr;
+    int listenerId_ = -1;
+    bool frameShown_ = false;
+    std::vector<Widget*> widgets_;
+    CustomSliderWidget* sliders_[2] = {nullptr, nullptr};
+    CheckBoxWidget* checkBoxes_[2] = {nullptr, nullptr};
+    QuillButton* ok_ = nullptr;
+    const char* hoverKey_ = nullptr;
+    int hoverMs_ = 0;
+    std::string tooltip_;
+};

@@ -1,0 +1,262 @@
+// The profile menu and the name entry on the running game, driven by real
+// clicks and keys.
+#include "engine/ui/DefaultResources.h"
+#include "engine/ui/MessageQuestionDialogSimple.h"
+#include "engine/ui/QuillButton.h"
+#include "engine/ui/SimpleImageButton.h"
+#include "engine/ui/WidgetManager.h"
+#include "game/PlayerProfile.h"
+#include "game/menus/MainMenu.h"
+#include "game/menus/PlayerNameEntry.h"
+#include "game/menus/PlayerProfilesMenu.h"
+#include "tests/game/RunningGame.h"
+
+#include <SDL.h>
+
+#include <filesystem>
+
+namespace {
+
+class ProfileMenusTest : public RunningGame {
+protected:
+    std::vector<std::string> initialProfiles() const override { return {"Mira", "Tom"}; }
+
+    static PlayerProfiles& profiles() { return PlayerProfiles::instance(); }
+    std::string currentName() const {
+        const PlayerProfile* profile = profiles().currentProfile();
+        return profile ? profile->name : "(none)";
+    }
+    // The main menu's profile button, then the menu's widgets once it has opened.
+    PlayerProfilesMenu* openProfileMenu() {
+        MainMenu* menu = waitFor<MainMenu>();
+        if (!menu) {
+            return nullptr;
+        }
+        frames(600);
+        click(menu->button(MainMenu::ChangeProfile));
+        PlayerProfilesMenu* profilesMenu = waitFor<PlayerProfilesMenu>();
+        for (int t = 0; t < 2000 && profilesMenu && !profilesMenu->list(); t += 16) {
+            frame();
+        }
+        settle();
+        return profilesMenu;
+    }
+    // The name entry on top with its field built (a closing one does not count).
+    PlayerNameEntry* nameEntryReady() {
+        for (int t = 0; t < 3000; t += 16) {
+            PlayerNameEntry* entry = top<PlayerNameEntry>();
+            if (entry && entry->input()) {
+                settle();
+                return entry;
+            }
+            frame();
+        }
+        return nullptr;
+    }
+    void type(const char* text) {
+        sdl_input::typeText(text);
+        frame();
+    }
+    void key(int sym) {
+        sdl_input::pushKeyStroke(sym);
+        frame();
+    }
+    void erase(int characters) {
+        for (int i = 0; i < characters; ++i) {
+            sdl_input::pushKeyStroke(SDLK_BACKSPACE, 8);
+        }
+        frame();
+    }
+    // Steps until the main menu is on top again with nothing over it.
+    MainMenu* backToMainMenu() {
+        MainMenu* menu = waitFor<MainMenu>(4000);
+        frames(100);
+        return menu;
+    }
+    MessageQuestionDialogSimple* question(ScreenBase* screen) {
+        for (int t = 0; t < 2000; t += 16) {
+            for (Widget* widget : screen->widgetManager().widgets()) {
+                auto* dialog = dynamic_cast<MessageQuestionDialogSimple*>(widget);
+                if (dialog && dialog->yesButton()) {
+                    settle();
+                    return dialog;
+                }
+            }
+            frame();
+        }
+        return nullptr;
+    }
+};
+
+class FirstStartTest : public ProfileMenusTest {
+protected:
+    std::vector<std::string> initialProfiles() const override { return {}; }
+};
+
+TEST_F(FirstStartTest, NameEntryOpensByItselfAndReturnCreatesTheProfile) {
+    PlayerNameEntry* entry = nameEntryReady();
+    ASSERT_NE(nullptr, entry) << "main menu -> profile menu -> name entry, by themselves";
+    EXPECT_EQ(3u, app->screenCount());
+    EXPECT_FALSE(entry->okButton()->isEnabled()) << "nothing typed yet";
+    EXPECT_TRUE(entry->input()->isActive()) << "the player types at once";
+    EXPECT_EQ(PlayerNameEntry::DefaultMaxLength, entry->input()->maxLength());
+
+    type("Zo\xC3\xAB");
+    EXPECT_EQ("Zo\xC3\xAB", entry->input()->text());
+    EXPECT_TRUE(entry->okButton()->isEnabled());
+    key(SDLK_RETURN);
+    MainMenu* menu = backToMainMenu();
+    ASSERT_NE(nullptr, menu);
+    EXPECT_EQ(1u, app->screenCount()) << "both menus closed";
+    ASSERT_EQ(1, profiles().profileCount());
+    EXPECT_EQ("Zo\xC3\xAB", currentName());
+    EXPECT_EQ("Zo\xC3\xAB", menu->profileName());
+    EXPECT_EQ(0, GameFlow::instance().position());
+
+    // The name survives the program's end and the next start.
+    endGame();
+    startGame();
+    menu = waitFor<MainMenu>();
+    ASSERT_NE(nullptr, menu);
+    frames(100);
+    EXPECT_EQ(1u, app->screenCount()) << "a profile exists: no profile menu";
+    EXPECT_EQ("Zo\xC3\xAB", menu->profileName());
+}
+
+TEST_F(FirstStartTest, CancelWithoutAnyProfileAsksForTheNameAgain) {
+    PlayerNameEntry* entry = nameEntryReady();
+    ASSERT_NE(nullptr, entry);
+    type("Ab");
+    click(entry->cancelButton());
+    entry = nameEntryReady();
+    ASSERT_NE(nullptr, entry) << "the game cannot go on without a profile";
+    EXPECT_EQ("", entry->input()->text());
+    EXPECT_EQ(0, profiles().profileCount());
+    key(SDLK_ESCAPE);
+    entry = nameEntryReady();
+    ASSERT_NE(nullptr, entry) << "Escape cancels too, and asks again";
+    type("Ines");
+    click(entry->okButton());
+    ASSERT_NE(nullptr, backToMainMenu());
+    EXPECT_EQ("Ines", currentName());
+}
+
+TEST_F(ProfileMenusTest, ListShowsTheProfilesWithTheCurrentOneSelected) {
+    profiles().selectProfile(1);
+    PlayerProfilesMenu* menu = openProfileMenu();
+    ASSERT_NE(nullptr, menu);
+    ASSERT_NE(nullptr, menu->list());
+    EXPECT_EQ(2, menu->list()->itemCount());
+    EXPECT_EQ("Mira", menu->list()->getItem(0));
+    EXPECT_EQ(1, menu->list()->selected());
+    EXPECT_EQ(PlayerProfilesMenu::VisibleRows, menu->list()->visibleRows());
+    EXPECT_TRUE(menu->button(PlayerProfilesMenu::Rename)->isEnabled());
+    EXPECT_TRUE(menu->button(PlayerProfilesMenu::Up)->isEnabled());
+    EXPECT_FALSE(menu->button(PlayerProfilesMenu::Down)->isEnabled()) << "already the last row";
+
+    click(menu->button(PlayerProfilesMenu::Up));
+    EXPECT_EQ(0, menu->list()->selected());
+    click(menu->button(PlayerProfilesMenu::Ok));
+    ASSERT_NE(nullptr, backToMainMenu());
+    EXPECT_EQ("Mira", currentName()) << "OK chooses the selected row";
+}
+
+TEST_F(ProfileMenusTest, CancelInCreateModeAddsNothingAndClosesTheMenu) {
+    PlayerProfilesMenu* menu = openProfileMenu();
+    ASSERT_NE(nullptr, menu);
+    click(menu->button(PlayerProfilesMenu::Create));
+    PlayerNameEntry* entry = nameEntryReady();
+    ASSERT_NE(nullptr, entry);
+    type("Rosa");
+    click(entry->cancelButton());
+    ASSERT_NE(nullptr, backToMainMenu()) << "closed as if OK had been pressed";
+    EXPECT_EQ(2, profiles().profileCount());
+    EXPECT_EQ("Mira", currentName());
+}
+
+TEST_F(ProfileMenusTest, CreatingSelectsTheNewProfileFromTheStart) {
+    profiles().currentProfile()->started = true;
+    GameFlow::instance().setPosition(2);
+    PlayerProfilesMenu* menu = openProfileMenu();
+    ASSERT_NE(nullptr, menu);
+    click(menu->button(PlayerProfilesMenu::Create));
+    ASSERT_NE(nullptr, nameEntryReady());
+    type("Jakob");
+    key(SDLK_RETURN);
+    ASSERT_NE(nullptr, backToMainMenu());
+    ASSERT_EQ(3, profiles().profileCount());
+    EXPECT_EQ(2, profiles().current());
+    EXPECT_EQ("Jakob", currentName());
+    EXPECT_FALSE(profiles().currentProfile()->started);
+    EXPECT_EQ(5, profiles().currentProfile()->hintCount);
+    EXPECT_EQ(0, GameFlow::instance().position()) << "a new player starts at the beginning";
+}
+
+TEST_F(ProfileMenusTest, RenamingToAnotherProfilesNameIsRefused) {
+    PlayerProfilesMenu* menu = openProfileMenu();
+    ASSERT_NE(nullptr, menu);
+    click(menu->button(PlayerProfilesMenu::Rename));
+    PlayerNameEntry* entry = nameEntryReady();
+    ASSERT_NE(nullptr, entry);
+    EXPECT_EQ("Mira", entry->input()->text()) << "the selected name to edit";
+    erase(4);
+    type("Tom");
+    key(SDLK_RETURN);
+    frames(200);
+    EXPECT_EQ(entry, top<PlayerNameEntry>()) << "refused: the entry stays open";
+    click(entry->okButton());
+    EXPECT_EQ(entry, top<PlayerNameEntry>());
+    erase(3);
+    type(applicationLabel("ENTER_YOUR_NAME").c_str());
+    key(SDLK_RETURN);
+    EXPECT_EQ(entry, top<PlayerNameEntry>()) << "the prompt is no name";
+
+    erase(40);
+    type("Zo\xC3\xAB");
+    key(SDLK_RETURN);
+    ASSERT_NE(nullptr, backToMainMenu());
+    EXPECT_EQ("Zo\xC3\xAB", profiles().profileAt(0)->name);
+    EXPECT_EQ("Tom", profiles().profileAt(1)->name);
+    EXPECT_EQ("Zo\xC3\xAB", currentName());
+}
+
+TEST_F(ProfileMenusTest, DeletingTheCurrentProfileAndThenTheLastOne) {
+    PlayerProfilesMenu* menu = openProfileMenu();
+    ASSERT_NE(nullptr, menu);
+    click(menu->button(PlayerProfilesMenu::Delete));
+    MessageQuestionDialogSimple* dialog = question(menu);
+    ASSERT_NE(nullptr, dialog);
+    click(dialog->yesButton());
+    frames(600);
+    ASSERT_EQ(1, profiles().profileCount());
+    EXPECT_EQ("Tom", profiles().profileAt(0)->name);
+    ASSERT_EQ(1, menu->list()->itemCount());
+    EXPECT_EQ(0, menu->list()->selected()) << "the next row takes the deleted one's place";
+
+    click(menu->button(PlayerProfilesMenu::Delete));
+    dialog = question(menu);
+    ASSERT_NE(nullptr, dialog);
+    click(dialog->yesButton());
+    PlayerNameEntry* entry = nameEntryReady();
+    ASSERT_NE(nullptr, entry) << "deleting the last profile asks for a new one";
+    EXPECT_EQ(0, profiles().profileCount());
+    EXPECT_FALSE(menu->button(PlayerProfilesMenu::Ok)->isEnabled());
+    type("Rosa");
+    key(SDLK_RETURN);
+    ASSERT_NE(nullptr, backToMainMenu());
+    EXPECT_EQ("Rosa", currentName());
+}
+
+TEST_F(ProfileMenusTest, NoOnTheDeleteQuestionKeepsTheProfile) {
+    PlayerProfilesMenu* menu = openProfileMenu();
+    ASSERT_NE(nullptr, menu);
+    click(menu->button(PlayerProfilesMenu::Delete));
+    MessageQuestionDialogSimple* dialog = question(menu);
+    ASSERT_NE(nullptr, dialog);
+    click(dialog->noButton());
+    frames(600);
+    EXPECT_EQ(2, profiles().profileCount());
+    EXPECT_EQ(2, menu->list()->itemCount());
+}
+
+} // namespace

@@ -1,0 +1,24 @@
+#pragma once
+
+class SDLGameApp;
+
+// Real SDL events put on SDL's queue, as the window system would deliver
+// them; the application's next frame pumps them.
+namespace sdl_input {
+
+// The relative motion is taken from the application's last mouse position.
+void pushMotion(const SDLGameApp& app, int x, int y, int heldButtons = 0);
+// button: SDL_BUTTON_LEFT, SDL_BUTTON_RIGHT, SDL_BUTTON_MIDDLE, SDL_BUTTON_WHEELUP...
+void pushButton(bool down, int button, int x, int y);
+// Press and release of the left button at (x, y).
+void pushClick(int x, int y);
+void pushKey(bool down, int sym, int modifiers = 0, int unicode = 0);
+// A press and release; the press carries the character.
+void pushKeyStroke(int sym, int unicode = 0, int modifiers = 0);
+// Each code point of the UTF-8 text as one keystroke with its character.
+void typeText(const char* utf8);
+void pushQuit();
+void pushFocus(bool gained);
+void pushResize(int width, int height);
+
+} // namespace sdl_input
