@@ -1,6 +1,5 @@
 #include "game/menus/OptionsMenu.h"
 
-#include "engine/anim/AnimationPlayer.h"
 #include "engine/app/AppConfig.h"
 #include "engine/app/CursorChoice.h"
 #include "engine/app/Log.h"
@@ -41,11 +40,12 @@ template <typename T> T* saveEntry(const char* key) {
 } // namespace
 
 OptionsMenu::OptionsMenu()
-    : ScreenBase("OptionsMenu"), soundVolume_(saveEntry<GenericEntry<int>>(GameSave::SoundVolume)),
+    : DialogScreen("OptionsMenu",
+                   {"OPT_BG", kFrameWidth, kFrameHeight, 128, OpenAnimation, CloseAnimation}),
+      soundVolume_(saveEntry<GenericEntry<int>>(GameSave::SoundVolume)),
       musicVolume_(saveEntry<GenericEntry<int>>(GameSave::MusicVolume)),
       fullScreen_(saveEntry<GenericEntry<char>>(GameSave::FullScreen)),
       customCursor_(saveEntry<GenericEntry<char>>(GameSave::HardwareCursor)),
-      player_(std::make_unique<AnimationPlayer>(this)),
       events_(dynamic_cast<GlobalEventManager*>(GameApp::instance())) {
     if (events_) {
         listenerId_ = events_->registerListener(this);
@@ -87,38 +87,11 @@ std::string OptionsMenu::buildVersion() {
 
 void OptionsMenu::onStart() {
     resource_tables::registerOptionsMenuTextures(resources());
-    player_->load(Opening, OpenAnimation);
-    player_->load(Closing, CloseAnimation);
-}
-
-int OptionsMenu::frameX() const {
-    const GLTexture* frame = resources().getTexture("OPT_BG");
-    const int width = frame && frame->imageWidth() > 0 ? frame->imageWidth() : kFrameWidth;
-    return (AppConfig::instance().width() - width) / 2;
-}
-
-int OptionsMenu::frameY() const {
-    const GLTexture* frame = resources().getTexture("OPT_BG");
-    const int height = frame && frame->imageHeight() > 0 ? frame->imageHeight() : kFrameHeight;
-    return (AppConfig::instance().height() - height) / 2;
+    loadAnimations();
 }
 
 void OptionsMenu::createWidgets() {
-    if (!player_->play(Opening, 0, frameX(), frameY(), this)) {
-        animationFinished(Opening);
-    }
-}
-
-void OptionsMenu::animationFinished(int id) {
-    if (id == Opening) {
-        player_->remove(Opening, this);
-        frameShown_ = true;
-        buildWidgets();
-        engineLog() << "Options open\n";
-    } else if (id == Closing) {
-        player_->remove(Closing, this);
-        close(ClosedExitCode);
-    }
+    playOpening();
 }
 
 void OptionsMenu::buildWidgets() {
@@ -129,13 +102,13 @@ void OptionsMenu::buildWidgets() {
                                              applicationFont("FONT_CheltenhamBT28"),
                                              TextLabel::CentredHorizontally, parchmentTitle());
     title->setBounds(x, y + 22, kFrameWidth, 36);
-    widgets_.push_back(addWidget(std::move(title)));
+    addDialogWidget(std::move(title));
 
     auto caption = [&](const char* key, int top) {
         auto label = std::make_unique<TextLabel>(applicationLabel(key), font, TextLabel::TopLeft,
                                                  parchmentInk());
         label->setBounds(x + 40, top, kControlX - 50, 30);
-        widgets_.push_back(addWidget(std::move(label)));
+        addDialogWidget(std::move(label));
     };
 
     const int sliderIds[] = {SoundSlider, MusicSlider};
@@ -151,8 +124,7 @@ void OptionsMenu::buildWidgets() {
         slider->setThumbOffset(-12, -6);
         const int volume = volumes[i] ? volumes[i]->value() : GameSave::DefaultVolume;
         slider->setValue(float(volume) / 100.0f);
-        sliders_[sliderIds[i]] = addWidget(std::move(slider));
-        widgets_.push_back(sliders_[sliderIds[i]]);
+        sliders_[sliderIds[i]] = addDialogWidget(std::move(slider));
     }
 
     const int boxIds[] = {CursorBox, FullScreenBox};
@@ -166,27 +138,22 @@ void OptionsMenu::buildWidgets() {
                                                     resources().getTexture("OPT_CHECKBOX_ON"));
         box->setPosition(x + kControlX, top);
         box->setTicked(flags[i] && flags[i]->value() != 0);
-        checkBoxes_[boxIds[i]] = addWidget(std::move(box));
-        widgets_.push_back(checkBoxes_[boxIds[i]]);
+        checkBoxes_[boxIds[i]] = addDialogWidget(std::move(box));
     }
 
     const ButtonStyle style = parchmentButtonStyle(resources().getTexture("OPT_BTN_BASE"));
-    ok_ = addWidget(makeQuillButton(this, OkButton, style, applicationLabel("OK")));
+    ok_ = addDialogWidget(makeQuillButton(this, OkButton, style, applicationLabel("OK")));
     ok_->setBounds(x + (kFrameWidth - 128) / 2, y + 292, 128, 64);
-    widgets_.push_back(ok_);
 
     auto version = std::make_unique<TextLabel>(applicationLabel("VERSION") + buildVersion(),
                                                applicationFont("FONT_CheltenhamBT16"),
                                                TextLabel::TopLeft, Color(128, 100, 76));
     version->setBounds(x + 30, y + kFrameHeight - 40, 200, 20);
-    widgets_.push_back(addWidget(std::move(version)));
+    addDialogWidget(std::move(version));
+    engineLog() << "Options open\n";
 }
 
-void OptionsMenu::removeWidgets() {
-    for (Widget* widget : widgets_) {
-        safeRemoveWidget(widget);
-    }
-    widgets_.clear();
+void OptionsMenu::onWidgetsRemoved() {
     sliders_[0] = sliders_[1] = nullptr;
     checkBoxes_[0] = checkBoxes_[1] = nullptr;
     ok_ = nullptr;
@@ -240,16 +207,12 @@ void OptionsMenu::buttonEvent(int id, int code) {
     if (code != ButtonClicked || id != OkButton || !ok_) {
         return;
     }
-    removeWidgets();
-    frameShown_ = false;
-    if (!player_->play(Closing, 0, frameX(), frameY(), this)) {
-        close(ClosedExitCode);
-    }
+    playClosing(ClosedExitCode);
 }
 
 const char* OptionsMenu::hoveredTooltip() const {
     GameApp* app = GameApp::instance();
-    if (!app || !frameShown_) {
+    if (!app || !isFrameShown()) {
         return nullptr;
     }
     int mx = 0;
@@ -284,14 +247,6 @@ void OptionsMenu::onUpdate(int elapsedMs) {
         if (hoverMs_ >= TooltipDelayMs) {
             tooltip_ = applicationLabel(key);
         }
-    }
-}
-
-void OptionsMenu::drawBackground(Graphics& graphics) {
-    const AppConfig& config = AppConfig::instance();
-    graphics.fillRect(0, 0, config.width(), config.height(), Color(0, 0, 0, 128));
-    if (frameShown_) {
-        graphics.drawTexture(frameX(), frameY(), resources().getTexture("OPT_BG"), Color());
     }
 }
 
@@ -333,5 +288,5 @@ void OptionsMenu::onClosed(int) {
             }
         }
     }
-    app->popScreen();
+    DialogScreen::onClosed(ClosedExitCode);
 }

@@ -1,16 +1,14 @@
 #pragma once
 
-#include "engine/anim/AnimationListener.h"
 #include "engine/app/GlobalEventManager.h"
-#include "engine/app/ScreenBase.h"
 #include "engine/ui/CheckBoxWidget.h"
 #include "engine/ui/CustomSliderWidget.h"
+#include "game/menus/DialogScreen.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
-class AnimationPlayer;
 class QuillButton;
 template <typename T> class GenericEntry;
 
@@ -18,11 +16,10 @@ template <typename T> class GenericEntry;
 // custom cursor take effect at once; full screen is applied when it closes.
 // The save game is written on close. The full-screen box follows mode
 // changes made meanwhile (Alt+Enter).
-class OptionsMenu : public ScreenBase,
+class OptionsMenu : public DialogScreen,
                     public QuillButtonListener,
                     public CheckBoxListener,
                     public CustomSliderListener,
-                    public AnimationListener,
                     public GlobalEventListener {
 public:
     enum SliderId { MusicSlider = 0, SoundSlider = 1 };
@@ -39,13 +36,11 @@ public:
     void onStart() override;
     void createWidgets() override;
     void onUpdate(int elapsedMs) override;
-    void drawBackground(Graphics& graphics) override;
     void drawForeground(Graphics& graphics) override;
     void onClosed(int exitCode) override;
     void buttonEvent(int id, int code) override;
     void onCheckChanged(int checkBoxId, bool ticked) override;
     void onSliderChanged(int sliderId, float value) override;
-    void animationFinished(int id) override;
     void onGlobalEvent(int event, int argument) override;
 
     // The version as "YYMMDD " from a date written like "Apr 11 2012" (the
@@ -53,21 +48,18 @@ public:
     static std::string versionFromDate(const char* date);
     static std::string buildVersion();
 
-    bool isFrameShown() const { return frameShown_; }
     CustomSliderWidget* slider(int id) const { return sliders_[id]; }
     CheckBoxWidget* checkBox(int id) const { return checkBoxes_[id]; }
     QuillButton* okButton() const { return ok_; }
     // The tooltip showing now, or an empty text.
     const std::string& tooltip() const { return tooltip_; }
     int listenerId() const { return listenerId_; }
-    int frameX() const;
-    int frameY() const;
+
+protected:
+    void buildWidgets() override;
+    void onWidgetsRemoved() override;
 
 private:
-    enum AnimationIndex { Opening = 0, Closing = 1 };
-
-    void buildWidgets();
-    void removeWidgets();
     // The tooltip key of the widget under the pointer, or none.
     const char* hoveredTooltip() const;
 
@@ -75,11 +67,8 @@ private:
     GenericEntry<int>* musicVolume_ = nullptr;
     GenericEntry<char>* fullScreen_ = nullptr;
     GenericEntry<char>* customCursor_ = nullptr;
-    std::unique_ptr<AnimationPlayer> player_;
     GlobalEventManager* events_ = nullptr;
     int listenerId_ = -1;
-    bool frameShown_ = false;
-    std::vector<Widget*> widgets_;
     CustomSliderWidget* sliders_[2] = {nullptr, nullptr};
     CheckBoxWidget* checkBoxes_[2] = {nullptr, nullptr};
     QuillButton* ok_ = nullptr;

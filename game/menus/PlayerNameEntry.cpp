@@ -1,6 +1,5 @@
 #include "game/menus/PlayerNameEntry.h"
 
-#include "engine/anim/AnimationPlayer.h"
 #include "engine/app/AppConfig.h"
 #include "engine/app/GameApp.h"
 #include "engine/app/Log.h"
@@ -43,10 +42,9 @@ std::string trimmed(const std::string& text) {
 } // namespace
 
 PlayerNameEntry::PlayerNameEntry(std::string& name)
-    : ScreenBase("PlayerNameEntry"), name_(name), initialName_(name),
-      player_(std::make_unique<AnimationPlayer>(this)) {}
-
-PlayerNameEntry::~PlayerNameEntry() = default;
+    : DialogScreen("PlayerNameEntry", {"PROF_BG_NAME_INPUT", kFrameWidth, kFrameHeight, 150,
+                                       OpenAnimation, CloseAnimation}),
+      name_(name), initialName_(name) {}
 
 int PlayerNameEntry::maxNameLength() {
     const MyApp* app = MyApp::instance();
@@ -57,38 +55,11 @@ int PlayerNameEntry::maxNameLength() {
 
 void PlayerNameEntry::onStart() {
     resource_tables::registerProfilesMenuTextures(resources());
-    player_->load(Opening, OpenAnimation);
-    player_->load(Closing, CloseAnimation);
-}
-
-int PlayerNameEntry::frameX() const {
-    const GLTexture* frame = resources().getTexture("PROF_BG_NAME_INPUT");
-    const int width = frame && frame->imageWidth() > 0 ? frame->imageWidth() : kFrameWidth;
-    return (AppConfig::instance().width() - width) / 2;
-}
-
-int PlayerNameEntry::frameY() const {
-    const GLTexture* frame = resources().getTexture("PROF_BG_NAME_INPUT");
-    const int height = frame && frame->imageHeight() > 0 ? frame->imageHeight() : kFrameHeight;
-    return (AppConfig::instance().height() - height) / 2;
+    loadAnimations();
 }
 
 void PlayerNameEntry::onShown() {
-    if (!player_->play(Opening, 0, frameX(), frameY(), this)) {
-        animationFinished(Opening);
-    }
-}
-
-void PlayerNameEntry::animationFinished(int id) {
-    if (id == Opening) {
-        player_->remove(Opening, this);
-        frameShown_ = true;
-        buildWidgets();
-        engineLog() << "Name entry open\n";
-    } else if (id == Closing) {
-        player_->remove(Closing, this);
-        close(pendingExit_);
-    }
+    playOpening();
 }
 
 void PlayerNameEntry::buildWidgets() {
@@ -98,20 +69,19 @@ void PlayerNameEntry::buildWidgets() {
                                              applicationFont("FONT_CheltenhamBT28"),
                                              TextLabel::CentredHorizontally, parchmentTitle());
     title->setBounds(x, y + 22, kFrameWidth, 36);
-    widgets_.push_back(addWidget(std::move(title)));
+    addDialogWidget(std::move(title));
     auto description =
         std::make_unique<TextLabelEx>(applicationLabel("NAME_INPUT_DESCRIPTION"),
                                       applicationFont("FONT_CheltenhamBT20"), parchmentInk());
     description->setBounds(x + 40, y + 74, kFrameWidth - 80, 50);
-    widgets_.push_back(addWidget(std::move(description)));
+    addDialogWidget(std::move(description));
 
     // The prompt shows in the empty field; typing replaces it at once.
     auto prompt = std::make_unique<TextLabel>(applicationLabel("ENTER_YOUR_NAME"),
                                               applicationFont("FONT_CheltenhamBT22"),
                                               TextLabel::Centred, Color(150, 128, 104));
     prompt->setBounds(x + kFieldX, y + kFieldY, kFieldWidth, kFieldHeight);
-    prompt_ = addWidget(std::move(prompt));
-    widgets_.push_back(prompt_);
+    prompt_ = addDialogWidget(std::move(prompt));
 
     auto input = std::make_unique<TextInputWidget>(name_, this, maxNameLength(), false);
     input->setFont(applicationFont("FONT_CheltenhamBT22"));
@@ -122,29 +92,24 @@ void PlayerNameEntry::buildWidgets() {
     input->setCursor(std::make_unique<BlinkingVertCursor>(parchmentTitle(), 500, 2));
     input->setActivateOnFocus(true);
     input->setBounds(x + kFieldX, y + kFieldY, kFieldWidth, kFieldHeight);
-    input_ = addWidget(std::move(input));
-    widgets_.push_back(input_);
+    input_ = addDialogWidget(std::move(input));
     widgetManager().setFocus(input_);
     input_->setActive(true);
 
     const ButtonStyle style = parchmentButtonStyle(resources().getTexture("PROF_BTN_BASE"));
-    ok_ = addWidget(makeQuillButton(this, OkButton, style, applicationLabel("OK")));
+    ok_ = addDialogWidget(makeQuillButton(this, OkButton, style, applicationLabel("OK")));
     ok_->setBounds(x + 60, y + 190, 128, 64);
-    cancel_ = addWidget(makeQuillButton(this, CancelButton, style, applicationLabel("CANCEL")));
+    cancel_ =
+        addDialogWidget(makeQuillButton(this, CancelButton, style, applicationLabel("CANCEL")));
     cancel_->setBounds(x + kFrameWidth - 60 - 128, y + 190, 128, 64);
-    widgets_.push_back(ok_);
-    widgets_.push_back(cancel_);
     updateState();
+    engineLog() << "Name entry open\n";
 }
 
-void PlayerNameEntry::removeWidgets() {
+void PlayerNameEntry::onWidgetsRemoved() {
     if (widgetManager().focused() == input_) {
         widgetManager().setFocus(nullptr);
     }
-    for (Widget* widget : widgets_) {
-        safeRemoveWidget(widget);
-    }
-    widgets_.clear();
     input_ = nullptr;
     prompt_ = nullptr;
     ok_ = nullptr;
@@ -187,16 +152,7 @@ void PlayerNameEntry::accept() {
         return;
     }
     name_ = trimmed(input_->text());
-    leave(Accepted);
-}
-
-void PlayerNameEntry::leave(int exitCode) {
-    removeWidgets();
-    frameShown_ = false;
-    pendingExit_ = exitCode;
-    if (!player_->play(Closing, 0, frameX(), frameY(), this)) {
-        close(exitCode);
-    }
+    playClosing(Accepted);
 }
 
 void PlayerNameEntry::buttonEvent(int id, int code) {
@@ -206,7 +162,7 @@ void PlayerNameEntry::buttonEvent(int id, int code) {
     if (id == OkButton) {
         accept();
     } else if (id == CancelButton && input_) {
-        leave(Cancelled);
+        playClosing(Cancelled);
     }
 }
 
@@ -221,7 +177,7 @@ void PlayerNameEntry::onKeyEvent(const KeyEvent& event) {
             return;
         }
         if (event.key == SDLK_ESCAPE) {
-            leave(Cancelled);
+            playClosing(Cancelled);
             return;
         }
     }
@@ -231,19 +187,4 @@ void PlayerNameEntry::onKeyEvent(const KeyEvent& event) {
         input_->setActive(true);
     }
     input_->keyEvent(event);
-}
-
-void PlayerNameEntry::drawBackground(Graphics& graphics) {
-    const AppConfig& config = AppConfig::instance();
-    graphics.fillRect(0, 0, config.width(), config.height(), Color(0, 0, 0, 150));
-    if (frameShown_) {
-        graphics.drawTexture(frameX(), frameY(), resources().getTexture("PROF_BG_NAME_INPUT"),
-                             Color());
-    }
-}
-
-void PlayerNameEntry::onClosed(int) {
-    if (GameApp* app = GameApp::instance()) {
-        app->popScreen();
-    }
 }

@@ -1,6 +1,5 @@
 #include "game/menus/PlayerProfilesMenu.h"
 
-#include "engine/anim/AnimationPlayer.h"
 #include "engine/app/AppConfig.h"
 #include "engine/app/GameApp.h"
 #include "engine/app/Log.h"
@@ -32,26 +31,12 @@ constexpr int kButtonHeight = 64;
 } // namespace
 
 PlayerProfilesMenu::PlayerProfilesMenu()
-    : ScreenBase("PlayerProfilesMenu"), player_(std::make_unique<AnimationPlayer>(this)) {}
-
-PlayerProfilesMenu::~PlayerProfilesMenu() = default;
+    : DialogScreen("PlayerProfilesMenu",
+                   {"PROF_BG", kFrameWidth, kFrameHeight, 128, OpenAnimation, CloseAnimation}) {}
 
 void PlayerProfilesMenu::onStart() {
     resource_tables::registerProfilesMenuTextures(resources());
-    player_->load(Opening, OpenAnimation);
-    player_->load(Closing, CloseAnimation);
-}
-
-int PlayerProfilesMenu::frameX() const {
-    const GLTexture* frame = resources().getTexture("PROF_BG");
-    const int width = frame && frame->imageWidth() > 0 ? frame->imageWidth() : kFrameWidth;
-    return (AppConfig::instance().width() - width) / 2;
-}
-
-int PlayerProfilesMenu::frameY() const {
-    const GLTexture* frame = resources().getTexture("PROF_BG");
-    const int height = frame && frame->imageHeight() > 0 ? frame->imageHeight() : kFrameHeight;
-    return (AppConfig::instance().height() - height) / 2;
+    loadAnimations();
 }
 
 QuillButton* PlayerProfilesMenu::button(int id) const {
@@ -59,20 +44,7 @@ QuillButton* PlayerProfilesMenu::button(int id) const {
 }
 
 void PlayerProfilesMenu::createWidgets() {
-    if (!player_->play(Opening, 0, frameX(), frameY(), this)) {
-        animationFinished(Opening);
-    }
-}
-
-void PlayerProfilesMenu::animationFinished(int id) {
-    if (id == Opening) {
-        player_->remove(Opening, this);
-        frameShown_ = true;
-        buildWidgets();
-    } else if (id == Closing) {
-        player_->remove(Closing, this);
-        close(ClosedExitCode);
-    }
+    playOpening();
 }
 
 void PlayerProfilesMenu::buildWidgets() {
@@ -82,7 +54,7 @@ void PlayerProfilesMenu::buildWidgets() {
                                              applicationFont("FONT_CheltenhamBT28"),
                                              TextLabel::CentredHorizontally, parchmentTitle());
     title->setBounds(x, y + 22, kFrameWidth, 36);
-    widgets_.push_back(addWidget(std::move(title)));
+    addDialogWidget(std::move(title));
 
     auto list =
         std::make_unique<SimpleTextListWidget>(this, 0, applicationFont("FONT_CheltenhamBT20"));
@@ -90,8 +62,7 @@ void PlayerProfilesMenu::buildWidgets() {
     list->setSelectedRowTexture(resources().getTexture("PROF_NAME_BG_S"));
     list->setVisibleRows(VisibleRows);
     list->setPosition(x + kListX, y + kListY);
-    list_ = addWidget(std::move(list));
-    widgets_.push_back(list_);
+    list_ = addDialogWidget(std::move(list));
 
     const ButtonStyle style = parchmentButtonStyle(resources().getTexture("PROF_BTN_BASE"));
     const char* const labels[] = {"CREATE", "RENAME", "DELETE", "OK"};
@@ -103,10 +74,9 @@ void PlayerProfilesMenu::buildWidgets() {
     buttons_.clear();
     for (int id = Create; id <= Ok; ++id) {
         QuillButton* button =
-            addWidget(makeQuillButton(this, id, style, applicationLabel(labels[id])));
+            addDialogWidget(makeQuillButton(this, id, style, applicationLabel(labels[id])));
         button->setBounds(positions[id][0], positions[id][1], kButtonWidth, kButtonHeight);
         buttons_.push_back(button);
-        widgets_.push_back(button);
     }
     const char* const arrows[] = {"PROF_ARROW_UP_N", "PROF_ARROW_DOWN_N"};
     for (int i = 0; i < 2; ++i) {
@@ -117,10 +87,9 @@ void PlayerProfilesMenu::buildWidgets() {
         }
         arrowStyle.looks[ButtonStyle::Over].color = Color(255, 226, 190);
         arrowStyle.looks[ButtonStyle::Disabled].color = Color(200, 190, 180, 120);
-        QuillButton* arrow = addWidget(makeQuillButton(this, Up + i, arrowStyle, ""));
+        QuillButton* arrow = addDialogWidget(makeQuillButton(this, Up + i, arrowStyle, ""));
         arrow->setBounds(x + kListX + 236, y + kListY + (i == 0 ? 0 : 168 - 32), 32, 32);
         buttons_.push_back(arrow);
-        widgets_.push_back(arrow);
     }
 
     const PlayerProfiles& profiles = PlayerProfiles::instance();
@@ -134,11 +103,7 @@ void PlayerProfilesMenu::buildWidgets() {
     }
 }
 
-void PlayerProfilesMenu::removeWidgets() {
-    for (Widget* widget : widgets_) {
-        safeRemoveWidget(widget);
-    }
-    widgets_.clear();
+void PlayerProfilesMenu::onWidgetsRemoved() {
     buttons_.clear();
     list_ = nullptr;
 }
@@ -242,11 +207,7 @@ void PlayerProfilesMenu::confirm() {
         // The current profile was deleted and no row chosen: the first one.
         profiles.selectProfile(0);
     }
-    removeWidgets();
-    frameShown_ = false;
-    if (!player_->play(Closing, 0, frameX(), frameY(), this)) {
-        close(ClosedExitCode);
-    }
+    playClosing(ClosedExitCode);
 }
 
 void PlayerProfilesMenu::onUncovered(GameApp& app) {
@@ -283,18 +244,9 @@ void PlayerProfilesMenu::onUncovered(GameApp& app) {
     confirm();
 }
 
-void PlayerProfilesMenu::drawBackground(Graphics& graphics) {
-    graphics.fillRect(0, 0, 1024, 768, Color(0, 0, 0, 128));
-    if (frameShown_) {
-        graphics.drawTexture(frameX(), frameY(), resources().getTexture("PROF_BG"), Color());
-    }
-}
-
 void PlayerProfilesMenu::onClosed(int) {
     const PlayerProfile* player = PlayerProfiles::instance().currentProfile();
     engineLog() << "Profile menu closed, player '" << (player ? player->name : std::string())
                 << "'\n";
-    if (GameApp* app = GameApp::instance()) {
-        app->popScreen();
-    }
+    DialogScreen::onClosed(ClosedExitCode);
 }

@@ -1,24 +1,21 @@
 #pragma once
 
-#include "engine/anim/AnimationListener.h"
-#include "engine/app/ScreenBase.h"
 #include "engine/ui/MessageDialogDesc.h"
 #include "engine/ui/SimpleTextListWidget.h"
+#include "game/menus/DialogScreen.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
-class AnimationPlayer;
 class QuillButton;
 
 // Lists the player profiles over the main menu: create, rename, delete and
 // choose one. With no profile at all it asks for a name at once, and it
 // never closes without a current profile.
-class PlayerProfilesMenu : public ScreenBase,
+class PlayerProfilesMenu : public DialogScreen,
                            public SimpleTextListListener,
                            public QuillButtonListener,
-                           public AnimationListener,
                            public MessageQuestionDialogListener {
 public:
     enum ButtonId { Create = 0, Rename = 1, Delete = 2, Ok = 3, Up = 4, Down = 5 };
@@ -31,40 +28,31 @@ public:
         "content/animations/PlayerProfiles/DialogClose.xml";
 
     PlayerProfilesMenu();
-    ~PlayerProfilesMenu() override;
 
     void onStart() override;
     void createWidgets() override;
     void onUncovered(GameApp& app) override;
-    void drawBackground(Graphics& graphics) override;
     void onClosed(int exitCode) override;
     void buttonEvent(int id, int code) override;
-    void animationFinished(int id) override;
     void onItemSelected(int listId, int index) override;
     void onQuestionAnswered(int dialogId, int answer) override;
 
-    bool isFrameShown() const { return frameShown_; }
     SimpleTextListWidget* list() const { return list_; }
     QuillButton* button(int id) const;
     int entryMode() const { return mode_; }
-    int frameX() const;
-    int frameY() const;
+
+protected:
+    void buildWidgets() override;
+    void onWidgetsRemoved() override;
 
 private:
-    enum AnimationIndex { Opening = 0, Closing = 1 };
-
-    void buildWidgets();
-    void removeWidgets();
     void updateButtons();
     void openNameEntry(int mode);
     // Chooses the selected profile and plays the closing animation.
     void confirm();
 
-    bool frameShown_ = false;
     int mode_ = NoEntry;
     std::string editedName_;
-    std::unique_ptr<AnimationPlayer> player_;
-    std::vector<Widget*> widgets_;
     SimpleTextListWidget* list_ = nullptr;
     std::vector<QuillButton*> buttons_;
 };

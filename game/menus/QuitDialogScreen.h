@@ -1,11 +1,7 @@
 #pragma once
 
-#include "engine/anim/AnimationListener.h"
-#include "engine/app/ScreenBase.h"
+#include "game/menus/DialogScreen.h"
 
-#include <memory>
-
-class AnimationPlayer;
 class QuillButton;
 
 // The application side of the quit dialog: whether one is open.
@@ -18,7 +14,7 @@ public:
 
 // Asks before the program ends. OK ends it at the end of the frame; CANCEL
 // plays the closing animation and pops the dialog.
-class QuitDialogScreen : public ScreenBase, public QuillButtonListener, public AnimationListener {
+class QuitDialogScreen : public DialogScreen, public QuillButtonListener {
 public:
     static constexpr int OkButton = 2;
     static constexpr int CancelButton = 3;
@@ -29,33 +25,21 @@ public:
         "content/animations/UniversalDialog/MessageDialogClose.xml";
 
     explicit QuitDialogScreen(QuitDialogHost* host);
-    ~QuitDialogScreen() override;
 
     void onStart() override;
     void createWidgets() override {}
     void onShown() override;
-    void drawBackground(Graphics& graphics) override;
-    void onClosed(int exitCode) override;
     void buttonEvent(int id, int code) override;
-    void animationFinished(int id) override;
 
-    bool isFrameShown() const { return frameShown_; }
     QuillButton* okButton() const { return ok_; }
     QuillButton* cancelButton() const { return cancel_; }
 
+protected:
+    void buildWidgets() override;
+    void onWidgetsRemoved() override;
+
 private:
-    enum AnimationIndex { Opening = 0, Closing = 1 };
-
-    void buildWidgets();
-    void removeWidgets();
-    // Where the dialog frame sits: centred on the configured screen.
-    int frameX() const;
-    int frameY() const;
-
     QuitDialogHost* host_;
-    bool frameShown_ = false;
-    std::unique_ptr<AnimationPlayer> player_;
-    std::vector<Widget*> widgets_;
     QuillButton* ok_ = nullptr;
     QuillButton* cancel_ = nullptr;
 };
