@@ -74,6 +74,8 @@ void ScreenBase::onExit(GameApp&) {
 
 void ScreenBase::onCovered(GameApp&) {
     setEnabled(false);
+    // Buttons under the pointer drop their highlight while covered.
+    widgetManager_->leavePointed();
 }
 
 void ScreenBase::onUncovered(GameApp&) {

@@ -166,6 +166,13 @@ void WidgetManager::refreshPointed(Widget* widget, bool requireEnabled) {
     pointed_ = widget;
 }
 
+void WidgetManager::leavePointed() {
+    if (Widget* old = pointed_) {
+        pointed_ = nullptr;
+        old->mouseLeft();
+    }
+}
+
 void WidgetManager::bringToFront(Widget* widget) {
     if (!contains(widget)) {
         return;

@@ -41,6 +41,9 @@ public:
     void markListChanged() { listChanged_ = true; }
     bool listChanged() const { return listChanged_; }
     void clearPointed() { pointed_ = nullptr; }
+    // The widget under the pointer is told the pointer left (a screen
+    // covered by another one sees the pointer no more).
+    void leavePointed();
     void setOrigin(int x, int y) {
         originX_ = x;
         originY_ = y;

@@ -183,6 +183,14 @@ TEST_F(MainMenuTest, PointerOverAButtonHighlightsIt) {
     app->pushMotion(900, 700);
     app->step();
     EXPECT_EQ(-1, menu->highlighted());
+
+    // A screen opened over the menu takes the highlight away.
+    app->pushMotion(options->x() + 20, options->y() + 20);
+    app->step();
+    ASSERT_EQ(MainMenu::Options, menu->highlighted());
+    app->startScreen(std::make_unique<TestScreen>());
+    app->step();
+    EXPECT_EQ(-1, menu->highlighted());
 }
 
 } // namespace

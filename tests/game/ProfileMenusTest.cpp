@@ -259,4 +259,25 @@ TEST_F(ProfileMenusTest, NoOnTheDeleteQuestionKeepsTheProfile) {
     EXPECT_EQ(2, menu->list()->itemCount());
 }
 
+class ManyProfilesTest : public ProfileMenusTest {
+protected:
+    std::vector<std::string> initialProfiles() const override {
+        return {"A", "B", "C", "D", "E", "F", "G", "H", "I"};
+    }
+};
+
+TEST_F(ManyProfilesTest, TheCurrentProfileIsScrolledIntoView) {
+    profiles().selectProfile(8);
+    PlayerProfilesMenu* menu = openProfileMenu();
+    ASSERT_NE(nullptr, menu);
+    EXPECT_EQ(8, menu->list()->selected());
+    EXPECT_EQ(2, menu->list()->top()) << "rows 2 to 8 show, the last one selected";
+    for (int i = 0; i < 8; ++i) {
+        click(menu->button(PlayerProfilesMenu::Up));
+    }
+    EXPECT_EQ(0, menu->list()->selected());
+    EXPECT_EQ(0, menu->list()->top());
+    EXPECT_FALSE(menu->button(PlayerProfilesMenu::Up)->isEnabled());
+}
+
 } // namespace
