@@ -74,8 +74,12 @@ void ScreenBase::onExit(GameApp&) {
 
 void ScreenBase::onCovered(GameApp&) {
     setEnabled(false);
-    // Buttons under the pointer drop their highlight while covered.
+    // Buttons under the pointer drop their highlight while covered, at once:
+    // a covered screen is not updated, so no fade would finish.
     widgetManager_->leavePointed();
+    for (const auto& widget : widgets_) {
+        widget->settle();
+    }
 }
 
 void ScreenBase::onUncovered(GameApp&) {

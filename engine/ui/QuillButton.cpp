@@ -152,6 +152,15 @@ void QuillButton::mouseLeft() {
     }
 }
 
+void QuillButton::settle() {
+    if (fadeAction_) {
+        fadeAction_.reset();
+        style_.restoreColors();
+        fading_ = false;
+    }
+    cancelTooltip();
+}
+
 void QuillButton::cancelTooltip() {
     tooltipTimer_.reset();
     tooltipVisible_ = false;

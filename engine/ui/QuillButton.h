@@ -30,6 +30,7 @@ public:
     void mouseReleased(const MouseEvent& event) override;
     void mouseEntered() override;
     void mouseLeft() override;
+    void settle() override;
     void onEnabled() override;
     void onDisabled() override;
     bool hitTest(int px, int py) const override;

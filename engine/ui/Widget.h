@@ -38,6 +38,9 @@ public:
     // Half-open on the right and bottom.
     virtual bool hitTest(int px, int py) const;
     virtual void onBroughtToFront() {}
+    // Ends any running look change at once: a covered screen is not updated,
+    // so a fade begun as it was covered would stand half-way until uncovered.
+    virtual void settle() {}
     virtual void onFocusGained() {}
     virtual void onFocusLost() {}
 

@@ -191,6 +191,8 @@ TEST_F(MainMenuTest, PointerOverAButtonHighlightsIt) {
     app->startScreen(std::make_unique<TestScreen>());
     app->step();
     EXPECT_EQ(-1, menu->highlighted());
+    EXPECT_EQ(ButtonStyle::Normal, options->state());
+    EXPECT_FALSE(options->isFading()) << "settled at once: a covered menu is not updated";
 }
 
 } // namespace
