@@ -3,11 +3,14 @@
 #include "engine/graphics/Font.h"
 #include "engine/ui/DefaultResources.h"
 #include "engine/ui/MessageDialogSimple.h"
+#include "engine/ui/QuillButton.h"
 
 namespace {
 constexpr int kWindowWidth = 359;
 constexpr int kWindowHeight = 257;
 constexpr int kButtonWidth = 128;
+// The cream plate inside the button picture, less a margin at both ends.
+constexpr int kButtonTextWidth = 96;
 const Color kInk(62, 36, 30);
 const Color kBurgundy(122, 32, 48);
 } // namespace
@@ -24,7 +27,11 @@ MessageDialogDesc parchmentDialogDesc(const std::string& title, const std::strin
     desc.secondButtonLabel = secondLabel;
     desc.textFont = applicationFont("FONT_CheltenhamBT20");
     desc.titleFont = applicationFont("FONT_CheltenhamBT28");
-    desc.buttonFont = desc.textFont;
+    // Both answers in one serif: the smaller one when either needs it.
+    desc.buttonFont = parchmentButtonFont(firstLabel);
+    if (parchmentButtonFont(secondLabel) != desc.buttonFont) {
+        desc.buttonFont = applicationFont("FONT_CheltenhamBT16");
+    }
     desc.textAlign = Font::AlignCenter;
     desc.textRect = WidgetRect(30, 64, 0, 299, 110);
     desc.windowWidth = kWindowWidth;
@@ -58,7 +65,22 @@ Color parchmentTitle() {
     return kBurgundy;
 }
 
-ButtonStyle parchmentButtonStyle(const GLTexture* base) {
+const Font* parchmentButtonFont(const std::string& label) {
+    const Font* usual = applicationFont("FONT_CheltenhamBT20");
+    if (usual && usual->textWidth(label) > kButtonTextWidth) {
+        if (const Font* smaller = applicationFont("FONT_CheltenhamBT16")) {
+            return smaller;
+        }
+    }
+    return usual;
+}
+
+std::unique_ptr<QuillButton> makeParchmentButton(QuillButtonListener* listener, int id,
+                                                 const GLTexture* base, const std::string& label) {
+    return makeQuillButton(listener, id, parchmentButtonStyle(base, label), label);
+}
+
+ButtonStyle parchmentButtonStyle(const GLTexture* base, const std::string& label) {
     ButtonStyle style;
     style.fadeTime = 150;
     style.hAlign = Font::AlignCenter;
@@ -67,7 +89,7 @@ ButtonStyle parchmentButtonStyle(const GLTexture* base) {
     const Color inks[4] = {kInk, kBurgundy, Color(40, 20, 16), Color(120, 110, 100)};
     for (std::size_t i = 0; i < 4; ++i) {
         style.looks[i].texture = base;
-        style.looks[i].font = applicationFont("FONT_CheltenhamBT20");
+        style.looks[i].font = parchmentButtonFont(label);
         style.looks[i].labelColor = inks[i];
     }
     style.looks[ButtonStyle::Over].color = Color(255, 236, 200);

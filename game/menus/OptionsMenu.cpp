@@ -141,8 +141,8 @@ void OptionsMenu::buildWidgets() {
         checkBoxes_[boxIds[i]] = addDialogWidget(std::move(box));
     }
 
-    const ButtonStyle style = parchmentButtonStyle(resources().getTexture("OPT_BTN_BASE"));
-    ok_ = addDialogWidget(makeQuillButton(this, OkButton, style, applicationLabel("OK")));
+    const GLTexture* base = resources().getTexture("OPT_BTN_BASE");
+    ok_ = addDialogWidget(makeParchmentButton(this, OkButton, base, applicationLabel("OK")));
     ok_->setBounds(x + (kFrameWidth - 128) / 2, y + 292, 128, 64);
 
     auto version = std::make_unique<TextLabel>(applicationLabel("VERSION") + buildVersion(),

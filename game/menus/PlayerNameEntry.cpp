@@ -29,6 +29,10 @@ constexpr int kFieldX = 50;
 constexpr int kFieldY = 128;
 constexpr int kFieldWidth = 340;
 constexpr int kFieldHeight = 40;
+// Where the text starts inside the field; the prompt starts there too, so the
+// cursor stands at its beginning.
+constexpr int kTextX = 12;
+constexpr int kTextY = 7;
 
 std::string trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(" \t");
@@ -79,16 +83,17 @@ void PlayerNameEntry::buildWidgets() {
     // The prompt shows in the empty field; typing replaces it at once.
     auto prompt = std::make_unique<TextLabel>(applicationLabel("ENTER_YOUR_NAME"),
                                               applicationFont("FONT_CheltenhamBT22"),
-                                              TextLabel::Centred, Color(150, 128, 104));
-    prompt->setBounds(x + kFieldX, y + kFieldY, kFieldWidth, kFieldHeight);
+                                              TextLabel::TopLeft, Color(150, 128, 104));
+    prompt->setBounds(x + kFieldX + kTextX, y + kFieldY + kTextY, kFieldWidth - kTextX,
+                      kFieldHeight - kTextY);
     prompt_ = addDialogWidget(std::move(prompt));
 
     auto input = std::make_unique<TextInputWidget>(name_, this, maxNameLength(), false);
     input->setFont(applicationFont("FONT_CheltenhamBT22"));
     input->setBoxColour(Color(0, 0, 0, 0));
     input->setTextColour(parchmentInk());
-    input->setAlign(TextInputWidget::AlignCentre);
-    input->setTextPosition(0, 7);
+    input->setAlign(TextInputWidget::AlignLeft);
+    input->setTextPosition(kTextX, kTextY);
     input->setCursor(std::make_unique<BlinkingVertCursor>(parchmentTitle(), 500, 2));
     input->setActivateOnFocus(true);
     input->setBounds(x + kFieldX, y + kFieldY, kFieldWidth, kFieldHeight);
@@ -96,11 +101,11 @@ void PlayerNameEntry::buildWidgets() {
     widgetManager().setFocus(input_);
     input_->setActive(true);
 
-    const ButtonStyle style = parchmentButtonStyle(resources().getTexture("PROF_BTN_BASE"));
-    ok_ = addDialogWidget(makeQuillButton(this, OkButton, style, applicationLabel("OK")));
+    const GLTexture* base = resources().getTexture("PROF_BTN_BASE");
+    ok_ = addDialogWidget(makeParchmentButton(this, OkButton, base, applicationLabel("OK")));
     ok_->setBounds(x + 60, y + 190, 128, 64);
     cancel_ =
-        addDialogWidget(makeQuillButton(this, CancelButton, style, applicationLabel("CANCEL")));
+        addDialogWidget(makeParchmentButton(this, CancelButton, base, applicationLabel("CANCEL")));
     cancel_->setBounds(x + kFrameWidth - 60 - 128, y + 190, 128, 64);
     updateState();
     engineLog() << "Name entry open\n";

@@ -64,7 +64,7 @@ void PlayerProfilesMenu::buildWidgets() {
     list->setPosition(x + kListX, y + kListY);
     list_ = addDialogWidget(std::move(list));
 
-    const ButtonStyle style = parchmentButtonStyle(resources().getTexture("PROF_BTN_BASE"));
+    const GLTexture* base = resources().getTexture("PROF_BTN_BASE");
     const char* const labels[] = {"CREATE", "RENAME", "DELETE", "OK"};
     const int column = x + kFrameWidth - 40 - kButtonWidth;
     const int positions[][2] = {{column, y + 84},
@@ -74,7 +74,7 @@ void PlayerProfilesMenu::buildWidgets() {
     buttons_.clear();
     for (int id = Create; id <= Ok; ++id) {
         QuillButton* button =
-            addDialogWidget(makeQuillButton(this, id, style, applicationLabel(labels[id])));
+            addDialogWidget(makeParchmentButton(this, id, base, applicationLabel(labels[id])));
         button->setBounds(positions[id][0], positions[id][1], kButtonWidth, kButtonHeight);
         buttons_.push_back(button);
     }

@@ -54,11 +54,11 @@ void QuitDialogScreen::buildWidgets() {
     message->setBounds(x + 30, y + 64, kFrameWidth - 60, 110);
     addDialogWidget(std::move(message));
 
-    const ButtonStyle style = parchmentButtonStyle(resources().getTexture("QUIT_DLG_BTN_BASE"));
-    auto ok = makeQuillButton(this, OkButton, style, applicationLabel("OK"));
+    const GLTexture* base = resources().getTexture("QUIT_DLG_BTN_BASE");
+    auto ok = makeParchmentButton(this, OkButton, base, applicationLabel("OK"));
     ok->setBounds(x + 40, y + 178, 128, 64);
     ok_ = addDialogWidget(std::move(ok));
-    auto cancel = makeQuillButton(this, CancelButton, style, applicationLabel("CANCEL"));
+    auto cancel = makeParchmentButton(this, CancelButton, base, applicationLabel("CANCEL"));
     cancel->setBounds(x + kFrameWidth - 40 - 128, y + 178, 128, 64);
     cancel_ = addDialogWidget(std::move(cancel));
     engineLog() << "Quit dialog open\n";

@@ -1,12 +1,15 @@
 // The quit dialog and the pause screen on the running application.
+#include "engine/graphics/Font.h"
 #include "engine/graphics/GLTexture.h"
 #include "engine/graphics/ResourceManager.h"
 #include "engine/persist/FileSaveGame.h"
 #include "engine/persist/GenericEntry.h"
 #include "engine/platform/FileSystem.h"
+#include "engine/ui/DefaultResources.h"
 #include "engine/ui/QuillButton.h"
 #include "game/MyApp.h"
 #include "game/ResourceTables.h"
+#include "game/menus/GameDialogs.h"
 #include "game/menus/GlobalGamePauseScreen.h"
 #include "game/menus/QuitDialogScreen.h"
 #include "tests/support/AppFixture.h"
@@ -83,6 +86,26 @@ TEST_F(QuitDialogTest, CancelClearsTheFlagAndPopsAfterTheClosingAnimation) {
     app->stepFor(600);
     EXPECT_EQ(1u, app->screenCount());
     EXPECT_FALSE(app->isExitNow());
+}
+
+TEST_F(QuitDialogTest, LongLabelsTakeTheSmallerSerifToStayOnTheButtonPlate) {
+    const Font* usual = applicationFont("FONT_CheltenhamBT20");
+    const Font* smaller = applicationFont("FONT_CheltenhamBT16");
+    ASSERT_NE(nullptr, usual);
+    ASSERT_NE(nullptr, smaller);
+    EXPECT_EQ(usual, parchmentButtonFont("Cancel"));
+    EXPECT_EQ(smaller, parchmentButtonFont("Abbrechen")) << "111 pixels in the usual serif";
+    EXPECT_LE(smaller->textWidth("Abbrechen"), 96);
+
+    const MessageDialogDesc both = parchmentDialogDesc("t", "m", "Neues Spiel", "Fortsetzen", 0, 0);
+    EXPECT_EQ(smaller, both.buttonFont) << "one serif for both answers";
+    const MessageDialogDesc shortOnes = parchmentDialogDesc("t", "m", "Ja", "Nein", 0, 0);
+    EXPECT_EQ(usual, shortOnes.buttonFont);
+
+    auto ok = makeParchmentButton(nullptr, 1, nullptr, "OK");
+    auto cancel = makeParchmentButton(nullptr, 2, nullptr, "Abbrechen");
+    EXPECT_EQ(usual, ok->style().looks[ButtonStyle::Normal].font);
+    EXPECT_EQ(smaller, cancel->style().looks[ButtonStyle::Over].font);
 }
 
 TEST(PauseScreenTest, CoversTheGameWithThePauseLabel) {

@@ -61,10 +61,11 @@ FILES = (("Labels.xml", 0), ("LabelsDE.xml", 1))
 # plus a character limit that applies in every case.
 # ---------------------------------------------------------------------------
 
-# The standard button picture (BtnBase) carries its label in a 128 pixel wide
-# box; keep a few pixels free at both ends.  Buttons are measured in the
-# larger of the two button fonts (mini-games use CheltenhamBT16).
-BUTTON_TEXT_WIDTH = 122
+# The standard button picture (BtnBase, 128 pixels wide) carries its label on
+# a cream plate 100 pixels wide; 96 keeps a margin at both ends.  The
+# game draws a label in CheltenhamBT20 when it fits there and in CheltenhamBT16
+# otherwise, so every button text must fit in CheltenhamBT16.
+BUTTON_TEXT_WIDTH = 96
 # Message dialogs: 359 x 257 window, text box 309 wide and 187 minus the
 # title font's line height tall.  The title is centred and then moved left by
 # up to 40 pixels (the puzzle result dialog), so it must stay well inside.
@@ -74,7 +75,7 @@ DIALOG_TITLE_WIDTH = 255
 
 KINDS = {
     #  kind        font                 check    limit                           max chars
-    "button":   ("CheltenhamBT20",   "line",  BUTTON_TEXT_WIDTH,               14),
+    "button":   ("CheltenhamBT16",   "line",  BUTTON_TEXT_WIDTH,               14),
     "title":    ("CheltenhamBT28",   "upper", DIALOG_TITLE_WIDTH,              22),
     "heading":  ("CheltenhamBT28",   "line",  300,                             24),
     "label":    ("CheltenhamBT20",   "line",  200,                             24),
