@@ -1,11 +1,13 @@
 #pragma once
 
+#include "engine/persist/GenericEntry.h"
+#include "engine/persist/SaveGame.h"
+
 #include <memory>
 #include <string>
 
 class AppConfig;
 class FileSaveGame;
-class SaveGame;
 
 // The game's save file: its product id, its entries and the start-up path
 // that opens it.
@@ -27,4 +29,10 @@ public:
     // file of the configuration; a missing, foreign or damaged file is kept
     // as a backup and the current values are written at once.
     static std::unique_ptr<FileSaveGame> openAtStartup(const AppConfig& config);
+
+    // One of the settings registered above (T int for the volumes, char for
+    // the flags); none without a save game.
+    template <typename T> static GenericEntry<T>* setting(const SaveGame* save, const char* key) {
+        return save ? save->entry<GenericEntry<T>>(key) : nullptr;
+    }
 };

@@ -47,9 +47,7 @@ MyApp::MyApp(std::unique_ptr<TickSource> ticks) : SDLGameApp(std::move(ticks)) {
         getLabels().load(config.labelsFile());
     }
     setCaption(config.caption());
-    std::unique_ptr<FileSaveGame> save = GameSave::openAtStartup(config);
-    fileSave_ = save.get();
-    setSaveGame(std::move(save));
+    setSaveGame(GameSave::openAtStartup(config));
     keyboardHook_.install();
     try {
         parameters_ = std::make_unique<ConfigFile>(ParametersPath);
@@ -68,13 +66,12 @@ MyApp::~MyApp() {
     }
 }
 
-int MyApp::savedInt(const char* key, int fallback) const {
-    const auto* entry = fileSave_ ? fileSave_->entry<GenericEntry<int>>(key) : nullptr;
-    return entry ? entry->value() : fallback;
+FileSaveGame* MyApp::saveGame() const {
+    return dynamic_cast<FileSaveGame*>(getSaveGame());
 }
 
-char MyApp::savedByte(const char* key, char fallback) const {
-    const auto* entry = fileSave_ ? fileSave_->entry<GenericEntry<char>>(key) : nullptr;
+template <typename T> T MyApp::saved(const char* key, T fallback) const {
+    const GenericEntry<T>* entry = GameSave::setting<T>(getSaveGame(), key);
     return entry ? entry->value() : fallback;
 }
 
@@ -84,8 +81,8 @@ int MyApp::intParameter(const std::string& key, int fallback) const {
 
 void MyApp::applySavedVolumes() {
     const AppConfig& config = AppConfig::instance();
-    getSoundSystem().setMusicVolume(savedInt(GameSave::MusicVolume, config.musicVolume()));
-    getSoundSystem().setChannelVolume(-1, savedInt(GameSave::SoundVolume, config.soundVolume()));
+    getSoundSystem().setMusicVolume(saved<int>(GameSave::MusicVolume, config.musicVolume()));
+    getSoundSystem().setChannelVolume(-1, saved<int>(GameSave::SoundVolume, config.soundVolume()));
 }
 
 void MyApp::startAudio() {
@@ -104,8 +101,8 @@ void MyApp::init() {
         return std::make_unique<MainMenu>(GameFlow::attribute(attributes, "attrib"));
     });
     const AppConfig& config = AppConfig::instance();
-    const bool fullScreen = savedByte(GameSave::FullScreen, 0) != 0;
-    const bool customCursor = savedByte(GameSave::HardwareCursor, 1) != 0;
+    const bool fullScreen = saved<char>(GameSave::FullScreen, 0) != 0;
+    const bool customCursor = saved<char>(GameSave::HardwareCursor, 1) != 0;
     // A window that the window manager may maximise; the maximise becomes
     // full screen (see onWindowResized).
     setWindowResizable(true);
@@ -161,8 +158,8 @@ void MyApp::onActivate() {
 }
 
 void MyApp::onExit() {
-    if (fileSave_) {
-        fileSave_->save();
+    if (SaveGame* save = getSaveGame()) {
+        save->save();
     }
 }
 
@@ -232,10 +229,8 @@ void MyApp::beforeVideoModeChange(bool fullScreen) {
 
 bool MyApp::afterVideoModeChange(int, int, bool fullScreen) {
     AppConfig& config = AppConfig::instance();
-    if (fileSave_) {
-        if (auto* entry = fileSave_->entry<GenericEntry<char>>(GameSave::FullScreen)) {
-            entry->setValue(fullScreen ? 1 : 0);
-        }
+    if (auto* entry = GameSave::setting<char>(getSaveGame(), GameSave::FullScreen)) {
+        entry->setValue(fullScreen ? 1 : 0);
     }
     keyboardHook_.setEnabled(fullScreen);
     if (fullScreen) {

@@ -61,7 +61,8 @@ public:
 
     void setModeLister(ModeLister lister) { modeLister_ = std::move(lister); }
     bool isFrameShown() const { return frameShown_; }
-    FileSaveGame* saveGame() const { return fileSave_; }
+    // The application's save game, which the game keeps in a file.
+    FileSaveGame* saveGame() const;
     void setQuitDialogShown(bool shown) override { quitDialogShown_ = shown; }
     bool isQuitDialogShown() const override { return quitDialogShown_; }
     bool isReady() const { return ready_; }
@@ -77,8 +78,7 @@ public:
 private:
     // The effect and music catalogues, and the menu music registered as "MAIN_MUSIC".
     void startAudio();
-    int savedInt(const char* key, int fallback) const;
-    char savedByte(const char* key, char fallback) const;
+    template <typename T> T saved(const char* key, T fallback) const;
 
     bool ready_ = false;
     bool quitDialogShown_ = false;
@@ -87,5 +87,4 @@ private:
     platform::KeyboardHookLibrary keyboardHook_;
     platform::WindowHooks windowHooks_;
     std::unique_ptr<ConfigFile> parameters_;
-    FileSaveGame* fileSave_ = nullptr;
 };

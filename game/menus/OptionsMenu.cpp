@@ -31,10 +31,9 @@ SDLGameApp* sdlApp() {
     return dynamic_cast<SDLGameApp*>(GameApp::instance());
 }
 
-template <typename T> T* saveEntry(const char* key) {
+const SaveGame* saveGame() {
     GameApp* app = GameApp::instance();
-    SaveGame* save = app ? app->getSaveGame() : nullptr;
-    return save ? save->entry<T>(key) : nullptr;
+    return app ? app->getSaveGame() : nullptr;
 }
 
 } // namespace
@@ -42,10 +41,10 @@ template <typename T> T* saveEntry(const char* key) {
 OptionsMenu::OptionsMenu()
     : DialogScreen("OptionsMenu",
                    {"OPT_BG", kFrameWidth, kFrameHeight, 128, OpenAnimation, CloseAnimation}),
-      soundVolume_(saveEntry<GenericEntry<int>>(GameSave::SoundVolume)),
-      musicVolume_(saveEntry<GenericEntry<int>>(GameSave::MusicVolume)),
-      fullScreen_(saveEntry<GenericEntry<char>>(GameSave::FullScreen)),
-      customCursor_(saveEntry<GenericEntry<char>>(GameSave::HardwareCursor)),
+      soundVolume_(GameSave::setting<int>(saveGame(), GameSave::SoundVolume)),
+      musicVolume_(GameSave::setting<int>(saveGame(), GameSave::MusicVolume)),
+      fullScreen_(GameSave::setting<char>(saveGame(), GameSave::FullScreen)),
+      customCursor_(GameSave::setting<char>(saveGame(), GameSave::HardwareCursor)),
       events_(dynamic_cast<GlobalEventManager*>(GameApp::instance())) {
     if (events_) {
         listenerId_ = events_->registerListener(this);

@@ -1,6 +1,7 @@
 #include "game/menus/PlayerNameEntry.h"
 
 #include "engine/app/AppConfig.h"
+#include "engine/app/ConfigFile.h"
 #include "engine/app/GameApp.h"
 #include "engine/app/Log.h"
 #include "engine/graphics/GLTexture.h"
@@ -33,15 +34,6 @@ constexpr int kFieldHeight = 40;
 // cursor stands at its beginning.
 constexpr int kTextX = 12;
 constexpr int kTextY = 7;
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
 
 } // namespace
 
@@ -125,7 +117,7 @@ void PlayerNameEntry::updateState() {
     if (!input_) {
         return;
     }
-    const bool empty = trimmed(input_->text()).empty();
+    const bool empty = ConfigFile::trim(input_->text()).empty();
     prompt_->setVisible(input_->text().empty());
     ok_->setEnabled(!empty);
 }
@@ -136,7 +128,7 @@ void PlayerNameEntry::onTextChanged(const std::string& text, int) {
 }
 
 bool PlayerNameEntry::isAcceptable(const std::string& name) const {
-    const std::string candidate = trimmed(name);
+    const std::string candidate = ConfigFile::trim(name);
     if (candidate.empty() || candidate == applicationLabel("ENTER_YOUR_NAME")) {
         return false;
     }
@@ -156,7 +148,7 @@ void PlayerNameEntry::accept() {
     if (!input_ || !ok_->isEnabled() || !isAcceptable(input_->text())) {
         return;
     }
-    name_ = trimmed(input_->text());
+    name_ = ConfigFile::trim(input_->text());
     playClosing(Accepted);
 }
 

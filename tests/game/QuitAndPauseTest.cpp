@@ -117,9 +117,9 @@ TEST(PauseScreenTest, CoversTheGameWithThePauseLabel) {
     EXPECT_EQ(1024, graphics.find("fillRect")->intArg(2));
 }
 
-// The demonstration application's handling of close requests and focus,
-// with its save file in a folder of the test's own.
-class RunningGameTest : public testing::Test {
+// The game application built without its window: close requests, focus and
+// display modes, with its save file in a folder of the test's own.
+class GameWithoutWindowTest : public testing::Test {
 protected:
     void SetUp() override {
         ::setenv("APPDATA", userFolder.path().c_str(), 1);
@@ -135,7 +135,7 @@ protected:
     std::unique_ptr<MyApp> app;
 };
 
-TEST_F(RunningGameTest, StartsWithASaveFileAndWritesItWhenTheProgramEnds) {
+TEST_F(GameWithoutWindowTest, StartsWithASaveFileAndWritesItWhenTheProgramEnds) {
     const std::string file = userFolder / "LanternInn/profiles.sav";
     EXPECT_TRUE(platform::fileExists(file)) << "written at once on the first start";
     ASSERT_NE(nullptr, app->saveGame());
@@ -147,7 +147,7 @@ TEST_F(RunningGameTest, StartsWithASaveFileAndWritesItWhenTheProgramEnds) {
     EXPECT_EQ("VELT_RA001", bytes.substr(4, 10));
 }
 
-TEST_F(RunningGameTest, CloseRequestsOpenOneQuitDialogAndAgainAfterCancel) {
+TEST_F(GameWithoutWindowTest, CloseRequestsOpenOneQuitDialogAndAgainAfterCancel) {
     app->pushScreen(std::make_unique<TestScreen>());
     EXPECT_FALSE(app->confirmQuit()) << "the dialog asks first";
     EXPECT_FALSE(app->confirmQuit());
@@ -160,7 +160,7 @@ TEST_F(RunningGameTest, CloseRequestsOpenOneQuitDialogAndAgainAfterCancel) {
     EXPECT_EQ(2u, app->screenCount()) << "asked again";
 }
 
-TEST_F(RunningGameTest, LosingFocusTwiceKeepsOnePauseScreen) {
+TEST_F(GameWithoutWindowTest, LosingFocusTwiceKeepsOnePauseScreen) {
     app->pushScreen(std::make_unique<TestScreen>());
     app->onDeactivate();
     app->onDeactivate();
@@ -174,7 +174,7 @@ TEST_F(RunningGameTest, LosingFocusTwiceKeepsOnePauseScreen) {
     EXPECT_EQ(1u, app->screenCount()) << "nothing to take away";
 }
 
-TEST_F(RunningGameTest, WideDesktopCentresTheGameInTheWidescreenModeAndBack) {
+TEST_F(GameWithoutWindowTest, WideDesktopCentresTheGameInTheWidescreenModeAndBack) {
     auto capture = std::make_unique<StdoutCapture>();
     app->setModeLister([] { return ModeList{ModeList::Listed, {{1366, 768}, {1280, 720}}}; });
     app->pushScreen(std::make_unique<TestScreen>());
@@ -213,7 +213,7 @@ TEST_F(RunningGameTest, WideDesktopCentresTheGameInTheWidescreenModeAndBack) {
     EXPECT_EQ(0, graphics.count("drawTexture"));
 }
 
-TEST_F(RunningGameTest, FourByThreeDesktopAndNoFittingModeKeepTheGameSize) {
+TEST_F(GameWithoutWindowTest, FourByThreeDesktopAndNoFittingModeKeepTheGameSize) {
     app->setSize(1024, 768); // the window as opened
     app->setModeLister([] { return ModeList{ModeList::Listed, {{1600, 1200}, {1024, 768}}}; });
     {
