@@ -1,7 +1,7 @@
 #include "game/GameFlow.h"
 
 #include "engine/app/GameState.h"
-#include "engine/app/Log.h"
+#include "engine/core/Log.h"
 
 #include <tinyxml.h>
 

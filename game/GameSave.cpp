@@ -25,8 +25,9 @@ void GameSave::registerEntries(SaveGame& save, const AppConfig* config) {
 }
 
 std::unique_ptr<FileSaveGame> GameSave::openAtStartup(const AppConfig& config) {
-    paths::makeDirectories(paths::saveDirectory());
-    auto save = std::make_unique<FileSaveGame>(paths::saveFilePath(), ProductId);
+    paths::makeDirectories(paths::saveDirectory(config.saveFolder()));
+    auto save = std::make_unique<FileSaveGame>(
+        paths::saveFilePath(config.saveFolder(), config.saveFileName()), ProductId);
     registerEntries(*save, &config);
     save->loadAtStartup();
     return save;

@@ -1,8 +1,8 @@
 #include "game/PlayerProfile.h"
 
-#include "engine/app/Log.h"
+#include "engine/core/Log.h"
 #include "engine/persist/Buffer.h"
-#include "game/scene/ItemRegistry.h"
+#include "game/scene/data/ItemRegistry.h"
 
 #include <algorithm>
 

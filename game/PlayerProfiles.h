@@ -2,7 +2,7 @@
 
 #include "engine/persist/SaveGameEntry.h"
 #include "game/PlayerProfile.h"
-#include "game/scene/ItemRegistry.h"
+#include "game/scene/data/ItemRegistry.h"
 
 #include <memory>
 #include <string>

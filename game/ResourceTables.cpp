@@ -2,7 +2,7 @@
 
 #include "engine/graphics/AngelFont.h"
 #include "engine/graphics/GLTexture.h"
-#include "engine/graphics/ResourceManager.h"
+#include "engine/resources/ResourceManager.h"
 
 #include <memory>
 

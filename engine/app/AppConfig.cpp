@@ -1,10 +1,6 @@
 #include "engine/app/AppConfig.h"
 
-#include "engine/app/GameApp.h"
-#include "engine/app/Log.h"
-#include "engine/app/SDLGameApp.h"
-#include "engine/graphics/GLTexture.h"
-#include "engine/persist/LabelManager.h"
+#include "engine/core/Log.h"
 
 #include <tinyxml.h>
 
@@ -129,7 +125,6 @@ bool AppConfig::load(const std::string& path) {
             cursors_.push_back({number(e, "id"), text(e, "imageFile")});
         }
     }
-    currentCursor_ = -1;
     if (const TiXmlElement* e = child(config, "Volume")) {
         soundVolume_ = number(e, "soundVolume");
         musicVolume_ = number(e, "musicVolume");
@@ -154,24 +149,6 @@ std::string AppConfig::cursorPath(int index) const {
     return cursorFolder_ + cursors_[std::size_t(index)].imageFile;
 }
 
-bool AppConfig::selectCursor(int index) {
-    auto* app = dynamic_cast<SDLGameApp*>(GameApp::instance());
-    if (!app || index < 0 || index >= int(cursors_.size())) {
-        return false;
-    }
-    auto texture = std::make_unique<GLTexture>(cursorPath(index));
-    if (texture->imageWidth() == 0) {
-        return false; // the loader has said which file is missing
-    }
-    currentCursor_ = index;
-    app->setCursorTexture(std::move(texture));
-    return true;
-}
-
-bool AppConfig::reselectCursor() {
-    return currentCursor_ >= 0 && selectCursor(currentCursor_);
-}
-
 std::string AppConfig::languageCode(int index) const {
     if (index < 0 || index >= int(languages_.size())) {
         return "EN";
@@ -180,30 +157,29 @@ std::string AppConfig::languageCode(int index) const {
 }
 
 void AppConfig::applyLanguage(const Language& language) {
-    if (GameApp* app = GameApp::instance()) {
-        app->getLabels().clear();
-        app->getLabels().load(language.labels);
-    }
     startingLanguage_ = language.code;
     activeLanguage_ = language.code;
     labelsFile_ = language.labels;
 }
 
-void AppConfig::selectLanguage(const std::string& code) {
+bool AppConfig::selectLanguage(const std::string& code) {
     if (code == startingLanguage_) {
-        return;
+        return false;
     }
     for (const Language& language : languages_) {
         if (language.code == code) {
             // A copy: applying it changes the fields, not the list.
             applyLanguage(Language(language));
-            return;
+            return true;
         }
     }
+    return false;
 }
 
-void AppConfig::selectLanguageByIndex(int index) {
-    if (index >= 0 && index < int(languages_.size())) {
-        applyLanguage(Language(languages_[std::size_t(index)]));
+bool AppConfig::selectLanguageByIndex(int index) {
+    if (index < 0 || index >= int(languages_.size())) {
+        return false;
     }
+    applyLanguage(Language(languages_[std::size_t(index)]));
+    return true;
 }

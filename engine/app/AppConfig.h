@@ -5,8 +5,9 @@
 #include <vector>
 
 // The application's configuration, read from config.xml: logical screen size,
-// caption, save location, languages, logo screens, mouse cursors, volumes. A
-// process-wide singleton created on first use; `reset` gives tests a fresh one.
+// caption, save location, languages, logo screens, mouse cursors, volumes.
+// Plain data: the application applies what it says. A process-wide singleton
+// created on first use; `reset` gives tests a fresh one.
 class AppConfig {
 public:
     struct LogoScreen {
@@ -46,7 +47,6 @@ public:
     const std::string& startingLanguage() const { return startingLanguage_; }
     const std::string& cursorFolder() const { return cursorFolder_; }
     const std::string& surveyUrl() const { return surveyUrl_; }
-    int currentCursor() const { return currentCursor_; }
     int soundVolume() const { return soundVolume_; }
     int musicVolume() const { return musicVolume_; }
     int fullscreenMode() const { return fullscreenMode_; }
@@ -72,22 +72,18 @@ public:
         saveFileName_ = fileName;
     }
 
-    // Makes cursor `index` the application's software cursor. False without
-    // an application, for an index outside the list, or when its picture
-    // cannot be loaded.
-    bool selectCursor(int index);
-    // Loads the current cursor's picture again, when one is selected.
-    bool reselectCursor();
     // The path of cursor `index`'s picture: the folder and the file name
     // joined as they stand. Empty for an index outside the list.
     std::string cursorPath(int index) const;
 
     // The code of language `index`, or "EN" outside the list.
     std::string languageCode(int index) const;
-    // Switches to the listed language with that code and reloads the
-    // application's labels; nothing happens for the current or an unlisted code.
-    void selectLanguage(const std::string& code);
-    void selectLanguageByIndex(int index);
+    // Makes the listed language with that code the active one (its code and
+    // label file); false, with nothing changed, for the current or an
+    // unlisted code. The application reloads its labels (`GameApp::selectLanguage`).
+    bool selectLanguage(const std::string& code);
+    // The same by list position; false outside the list.
+    bool selectLanguageByIndex(int index);
 
 private:
     AppConfig() = default;
@@ -109,7 +105,6 @@ private:
     std::string startingLanguage_;
     std::string cursorFolder_;
     std::string surveyUrl_;
-    int currentCursor_ = -1;
     int soundVolume_ = 75;
     int musicVolume_ = 50;
     int fullscreenMode_ = ModeUnset;

@@ -1,6 +1,6 @@
 #include "engine/app/ConfigFile.h"
 
-#include "engine/app/Log.h"
+#include "engine/core/Log.h"
 
 #include <fstream>
 

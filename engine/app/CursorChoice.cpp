@@ -1,11 +1,10 @@
 #include "engine/app/CursorChoice.h"
 
-#include "engine/app/AppConfig.h"
 #include "engine/app/SDLGameApp.h"
 #include "engine/graphics/GLTexture.h"
 
 bool applyCursorChoice(bool customCursor, SDLGameApp& app) {
-    if (customCursor && AppConfig::instance().selectCursor(0)) {
+    if (customCursor && app.selectCursor(0)) {
         app.showSystemPointer(false);
         return true;
     }

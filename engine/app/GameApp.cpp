@@ -1,9 +1,11 @@
 #include "engine/app/GameApp.h"
 
 #include "engine/anim/ActionClock.h"
-#include "engine/graphics/ResourceManager.h"
+#include "engine/app/AppConfig.h"
+#include "engine/app/GlobalEventManager.h"
 #include "engine/persist/LabelManager.h"
 #include "engine/persist/SaveGame.h"
+#include "engine/resources/ResourceManager.h"
 
 namespace {
 GameApp* theApp = nullptr;
@@ -18,7 +20,8 @@ GameApp* GameApp::instance() {
 }
 
 GameApp::GameApp(std::unique_ptr<TickSource> ticks)
-    : ticks_(std::move(ticks)), labels_(std::make_unique<LabelManager>()) {
+    : ticks_(std::move(ticks)), labels_(std::make_unique<LabelManager>()),
+      globalEvents_(std::make_unique<GlobalEventManager>()) {
     if (!ticks_) {
         ticks_ = std::make_unique<SDLTickSource>();
     }
@@ -27,6 +30,26 @@ GameApp::GameApp(std::unique_ptr<TickSource> ticks)
     theApp = this;
     lux::setClockSource(&gameClockNow);
     resources_ = std::make_unique<ResourceManager>();
+}
+
+bool GameApp::selectLanguage(const std::string& code) {
+    AppConfig& config = AppConfig::instance();
+    if (!config.selectLanguage(code)) {
+        return false;
+    }
+    labels_->clear();
+    labels_->load(config.labelsFile());
+    return true;
+}
+
+bool GameApp::selectLanguageByIndex(int index) {
+    AppConfig& config = AppConfig::instance();
+    if (!config.selectLanguageByIndex(index)) {
+        return false;
+    }
+    labels_->clear();
+    labels_->load(config.labelsFile());
+    return true;
 }
 
 void GameApp::setSaveGame(std::unique_ptr<SaveGame> save) {

@@ -8,10 +8,14 @@
 #include <utility>
 #include <vector>
 
+class DisplayControl;
+class GlobalEventManager;
 class Graphics;
 class LabelManager;
+class QuitDialogHost;
 class ResourceManager;
 class SaveGame;
+class SoundSystem;
 
 // The root of the running game, free of any platform: owns the game clock and
 // the screen stack, and defines the application's virtual interface. One
@@ -70,6 +74,21 @@ public:
     void setSaveGame(std::unique_ptr<SaveGame> save);
     virtual Graphics* getGraphics() { return nullptr; }
 
+    // The application's services for screens; none where this application
+    // has no such service.
+    virtual SoundSystem* soundSystem() { return nullptr; }
+    virtual DisplayControl* display() { return nullptr; }
+    virtual QuitDialogHost* quitHost() { return nullptr; }
+    // Application-wide events (a change of the video mode, ...).
+    GlobalEventManager& globalEvents() { return *globalEvents_; }
+
+    // Makes the configuration's language with that code the active one and
+    // loads its labels; false, with nothing changed, for the current or an
+    // unlisted code.
+    bool selectLanguage(const std::string& code);
+    // The same by the language's position in the configuration's list.
+    bool selectLanguageByIndex(int index);
+
     void requestQuit() { quitRequested_ = true; }
     bool isQuitRequested() const { return quitRequested_; }
     void setExitNow() { exitNow_ = true; }
@@ -101,6 +120,7 @@ private:
     std::unique_ptr<TickSource> ticks_;
     std::unique_ptr<GameClock> clock_;
     std::unique_ptr<LabelManager> labels_;
+    std::unique_ptr<GlobalEventManager> globalEvents_;
     std::unique_ptr<ResourceManager> resources_;
     std::vector<std::unique_ptr<ResourceManager>> textureOwners_;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/ui/InputEvents.h"
+#include "engine/app/InputEvents.h"
 
 #include <memory>
 

@@ -1,15 +1,16 @@
 #include "engine/app/SDLGameApp.h"
 
 #include "engine/app/AppConfig.h"
-#include "engine/app/Log.h"
+#include "engine/app/CursorChoice.h"
+#include "engine/app/InputEvents.h"
 #include "engine/audio/SDLSoundSystem.h"
+#include "engine/core/Log.h"
 #include "engine/graphics/GLCheck.h"
 #include "engine/graphics/GLGraphics.h"
 #include "engine/graphics/GLTexture.h"
-#include "engine/graphics/ResourceManager.h"
 #include "engine/platform/FileSystem.h"
 #include "engine/platform/Termination.h"
-#include "engine/ui/InputEvents.h"
+#include "engine/resources/ResourceManager.h"
 
 #include <SDL_image.h>
 #include <SDL_mixer.h>
@@ -169,6 +170,28 @@ void SDLGameApp::setCaption(const std::string& caption) {
 
 void SDLGameApp::setCursorTexture(std::unique_ptr<GLTexture> texture) {
     cursorTexture_ = std::move(texture);
+}
+
+bool SDLGameApp::selectCursor(int index) {
+    const AppConfig& config = AppConfig::instance();
+    if (index < 0 || index >= int(config.cursors().size())) {
+        return false;
+    }
+    auto texture = std::make_unique<GLTexture>(config.cursorPath(index));
+    if (texture->imageWidth() == 0) {
+        return false; // the loader has said which file is missing
+    }
+    currentCursor_ = index;
+    setCursorTexture(std::move(texture));
+    return true;
+}
+
+bool SDLGameApp::reselectCursor() {
+    return currentCursor_ >= 0 && selectCursor(currentCursor_);
+}
+
+bool SDLGameApp::useCustomCursor(bool custom) {
+    return applyCursorChoice(custom, *this);
 }
 
 bool SDLGameApp::setFullScreen(bool fullScreen) {

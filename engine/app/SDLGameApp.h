@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/app/DisplayControl.h"
 #include "engine/app/GameApp.h"
 
 #include <SDL.h>
@@ -15,7 +16,7 @@ struct MouseEvent;
 
 // The SDL 1.2 + OpenGL application: window and video mode, event pump and
 // input translation, the 16 ms frame loop, software cursor and screenshots.
-class SDLGameApp : public GameApp {
+class SDLGameApp : public GameApp, public DisplayControl {
 public:
     static constexpr int FrameMs = 16;
     static constexpr int InactivePumpMs = 100;
@@ -32,6 +33,8 @@ public:
     void setMousePosition(int x, int y) override;
     void saveScreenshot(const std::string& path) override;
     Graphics* getGraphics() override;
+    SoundSystem* soundSystem() override { return soundSystem_.get(); }
+    DisplayControl* display() override { return this; }
 
     virtual void setWindowIcon() {}
     // Each screen's shutdown notification, top first.
@@ -63,8 +66,9 @@ public:
     // Opens SDL, the audio device and the OpenGL window. False when the window
     // could not be opened (a missing audio device only makes the game silent).
     bool openVideo(int width, int height, int bitDepth, bool fullScreen);
-    bool setFullScreen(bool fullScreen);
-    bool isFullScreen() const { return fullScreen_; }
+    bool setFullScreen(bool fullScreen) override;
+    bool isFullScreen() const override { return fullScreen_; }
+    bool useCustomCursor(bool custom) override;
     // Windowed modes set from now on let the window manager resize (and
     // maximise) the window.
     void setWindowResizable(bool resizable) { resizable_ = resizable; }
@@ -73,6 +77,14 @@ public:
     const std::string& caption() const { return caption_; }
     void setCursorTexture(std::unique_ptr<GLTexture> texture);
     GLTexture* cursorTexture() const { return cursorTexture_.get(); }
+    // Makes the configuration's cursor `index` the software cursor. False
+    // without an open window, for an index outside the list, or when its
+    // picture cannot be loaded (the cursor in use then stays).
+    bool selectCursor(int index);
+    // Loads the current cursor's picture again, when one is selected.
+    bool reselectCursor();
+    // The configuration's index of the software cursor; -1 for none.
+    int currentCursor() const { return currentCursor_; }
     bool isCursorVisible() const { return cursorVisible_; }
     // Shows the system pointer as it was at start-up, or an invisible one
     // (while the software cursor is drawn instead).
@@ -122,6 +134,7 @@ private:
     std::unique_ptr<GLGraphics> graphics_;
     std::unique_ptr<SoundSystem> soundSystem_;
     std::unique_ptr<GLTexture> cursorTexture_;
+    int currentCursor_ = -1;
     SDL_Cursor* systemCursor_ = nullptr;
     SDL_Cursor* hiddenCursor_ = nullptr;
     bool cursorVisible_ = true;

@@ -1,7 +1,7 @@
 #include "engine/audio/MixMusic.h"
 
-#include "engine/app/Log.h"
 #include "engine/audio/AudioDevice.h"
+#include "engine/core/Log.h"
 
 #include <SDL_mixer.h>
 

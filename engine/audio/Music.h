@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/graphics/DeferableResource.h"
+#include "engine/core/DeferableResource.h"
 
 // One loaded piece of music, played as the mixer's single music stream.
 class Music : public DeferableResource {

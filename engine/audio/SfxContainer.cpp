@@ -1,8 +1,7 @@
 #include "engine/audio/SfxContainer.h"
 
-#include "engine/app/Log.h"
 #include "engine/audio/MixSound.h"
-#include "engine/graphics/ResourceManager.h"
+#include "engine/core/Log.h"
 
 #include <tinyxml.h>
 
@@ -34,7 +33,7 @@ void SfxContainer::reset() {
     holder().reset();
 }
 
-SfxContainer::SfxContainer() : resources_(std::make_unique<ResourceManager>()) {}
+SfxContainer::SfxContainer() = default;
 
 SfxContainer::~SfxContainer() = default;
 
@@ -81,7 +80,7 @@ bool SfxContainer::load(const std::string& path) {
 void SfxContainer::addVariant(const std::string& name, const std::string& file) {
     std::vector<std::string>& keys = names_[name];
     const std::string key = name + "_" + std::to_string(keys.size());
-    resources_->addSound(key, std::make_unique<MixSound>(defaultPath_ + file));
+    sounds_[key] = std::make_unique<MixSound>(defaultPath_ + file);
     keys.push_back(key);
 }
 
@@ -94,7 +93,7 @@ void SfxContainer::play(const std::string& name, bool loop) {
         return;
     }
     const std::vector<std::string>& keys = found->second;
-    Sound* sound = resources_->getSound(keys[std::size_t(std::rand()) % keys.size()]);
+    Sound* sound = this->sound(keys[std::size_t(std::rand()) % keys.size()]);
     if (!sound) {
         return;
     }
@@ -111,7 +110,8 @@ std::vector<std::string> SfxContainer::keysOf(const std::string& name) const {
 }
 
 Sound* SfxContainer::sound(const std::string& key) const {
-    return resources_->getSound(key);
+    const auto found = sounds_.find(key);
+    return found == sounds_.end() ? nullptr : found->second.get();
 }
 
 void playSoundEffect(const std::string& name) {

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-class ResourceManager;
 class Sound;
 
 // The sound-effect catalogue: game code plays effects by name ("BUTTON_PRESS")
@@ -44,7 +43,7 @@ public:
 private:
     void addVariant(const std::string& name, const std::string& file);
 
-    std::unique_ptr<ResourceManager> resources_;
+    std::map<std::string, std::unique_ptr<Sound>> sounds_;
     std::map<std::string, std::vector<std::string>> names_;
     std::string defaultPath_;
     bool loaded_ = false;

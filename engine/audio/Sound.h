@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/graphics/DeferableResource.h"
+#include "engine/core/DeferableResource.h"
 
 // One loaded sound effect, played on a free mixer channel.
 class Sound : public DeferableResource {

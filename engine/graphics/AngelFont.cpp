@@ -1,6 +1,6 @@
 #include "engine/graphics/AngelFont.h"
 
-#include "engine/app/Log.h"
+#include "engine/core/Log.h"
 #include "engine/graphics/GLTexture.h"
 #include "engine/graphics/Graphics.h"
 #include "engine/graphics/ImageFilter.h"

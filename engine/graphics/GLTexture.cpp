@@ -1,6 +1,6 @@
 #include "engine/graphics/GLTexture.h"
 
-#include "engine/app/Log.h"
+#include "engine/core/Log.h"
 #include "engine/graphics/GLCheck.h"
 #include "engine/graphics/ImageFilter.h"
 #include "engine/graphics/MinimalSurfaceImage.h"

@@ -1,6 +1,6 @@
 #include "engine/graphics/SDLSurfaceImage.h"
 
-#include "engine/app/Log.h"
+#include "engine/core/Log.h"
 #include "engine/graphics/SDLImageGraphics.h"
 
 #include <SDL.h>

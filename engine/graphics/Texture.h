@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/graphics/DeferableResource.h"
+#include "engine/core/DeferableResource.h"
 #include "engine/graphics/Image.h"
 
 #include <memory>

@@ -1,7 +1,6 @@
 #include "engine/persist/FileSaveGame.h"
 
-#include "engine/app/GameApp.h"
-#include "engine/app/Log.h"
+#include "engine/core/Log.h"
 #include "engine/platform/FileSystem.h"
 
 #include <cctype>
@@ -35,9 +34,6 @@ std::string printable(const std::uint8_t* bytes, std::size_t length) {
 
 FileSaveGame::FileSaveGame(std::string path, std::string productId)
     : path_(std::move(path)), productId_(std::move(productId)) {}
-
-FileSaveGame::FileSaveGame(std::string path, const GameApp& app)
-    : FileSaveGame(std::move(path), app.getProductId()) {}
 
 FileSaveGame::~FileSaveGame() = default;
 

@@ -7,8 +7,6 @@
 #include <memory>
 #include <string>
 
-class GameApp;
-
 // The save game as one binary file: a header naming the product (its length
 // as 4 bytes, then its characters), then the entries' bytes. Saving writes a
 // temporary file beside the save file and renames it over the old one, so an
@@ -19,7 +17,6 @@ public:
     static constexpr std::size_t MaxFileSize = 16 * 1024 * 1024;
 
     FileSaveGame(std::string path, std::string productId);
-    FileSaveGame(std::string path, const GameApp& app);
     ~FileSaveGame() override;
 
     // False when nothing was written (empty path, a save or load already in

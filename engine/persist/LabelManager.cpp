@@ -1,6 +1,6 @@
 #include "engine/persist/LabelManager.h"
 
-#include "engine/app/Log.h"
+#include "engine/core/Log.h"
 
 #include <tinyxml.h>
 

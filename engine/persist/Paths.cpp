@@ -1,6 +1,5 @@
 #include "engine/persist/Paths.h"
 
-#include "engine/app/AppConfig.h"
 #include "engine/platform/FileSystem.h"
 
 #include <vector>
@@ -15,17 +14,17 @@ bool makeDirectories(const std::string& path) {
     return platform::makeDirectories(path);
 }
 
-std::string saveDirectory() {
-    const std::string folder = AppConfig::instance().saveFolder();
-    return folder.empty() ? userFolder() : userFolder() + "/" + withoutTrailingSlash(folder);
+std::string saveDirectory(const std::string& saveFolder) {
+    return saveFolder.empty() ? userFolder()
+                              : userFolder() + "/" + withoutTrailingSlash(saveFolder);
 }
 
-std::string saveFilePath() {
-    return saveDirectory() + "/" + AppConfig::instance().saveFileName();
+std::string saveFilePath(const std::string& saveFolder, const std::string& saveFileName) {
+    return saveDirectory(saveFolder) + "/" + saveFileName;
 }
 
-std::string screenshotDirectory() {
-    return saveDirectory() + "/ScreenShots/";
+std::string screenshotDirectory(const std::string& saveFolder) {
+    return saveDirectory(saveFolder) + "/ScreenShots/";
 }
 
 std::string withoutTrailingSlash(const std::string& path) {

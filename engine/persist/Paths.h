@@ -3,7 +3,8 @@
 #include <string>
 
 // Path text operations shared by the save game, screenshots and the data-file
-// readers, and the user paths built from the configuration. Paths use '/'.
+// readers, and the user paths built from a save folder name (the
+// configuration's). Paths use '/'.
 namespace paths {
 
 // The per-user application-data folder (APPDATA, with the platform's
@@ -12,12 +13,12 @@ std::string userFolder();
 // Creates every level of the path; true when it exists as a directory.
 bool makeDirectories(const std::string& path);
 
-// User folder + "/" + the configuration's save folder.
-std::string saveDirectory();
-// Save directory + "/" + the configuration's save file name.
-std::string saveFilePath();
+// User folder + "/" + the save folder (the user folder itself for none).
+std::string saveDirectory(const std::string& saveFolder);
+// Save directory + "/" + the save file name.
+std::string saveFilePath(const std::string& saveFolder, const std::string& saveFileName);
 // Save directory + "/ScreenShots/".
-std::string screenshotDirectory();
+std::string screenshotDirectory(const std::string& saveFolder);
 
 // Removes trailing '/' characters; "/" itself stays.
 std::string withoutTrailingSlash(const std::string& path);

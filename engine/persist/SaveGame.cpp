@@ -1,6 +1,6 @@
 #include "engine/persist/SaveGame.h"
 
-#include "engine/app/Log.h"
+#include "engine/core/Log.h"
 #include "engine/persist/Buffer.h"
 
 SaveGame::~SaveGame() = default;

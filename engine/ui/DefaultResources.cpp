@@ -1,8 +1,8 @@
 #include "engine/ui/DefaultResources.h"
 
 #include "engine/app/GameApp.h"
-#include "engine/graphics/ResourceManager.h"
 #include "engine/persist/LabelManager.h"
+#include "engine/resources/ResourceManager.h"
 
 Font* applicationFont(const std::string& key) {
     GameApp* app = GameApp::instance();

@@ -1,11 +1,11 @@
 #include "engine/ui/MessageDialogSimple.h"
 
-#include "engine/anim/AnimationPlayer.h"
 #include "engine/app/AppConfig.h"
-#include "engine/app/ScreenBase.h"
 #include "engine/graphics/Font.h"
 #include "engine/graphics/GLTexture.h"
 #include "engine/graphics/Graphics.h"
+#include "engine/ui/AnimationPlayer.h"
+#include "engine/ui/ScreenBase.h"
 #include "engine/ui/SimpleImageButton.h"
 #include "engine/ui/WidgetManager.h"
 

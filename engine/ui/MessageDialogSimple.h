@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/anim/AnimationListener.h"
+#include "engine/ui/AnimationListener.h"
 #include "engine/ui/MessageDialogDesc.h"
 #include "engine/ui/Widget.h"
 

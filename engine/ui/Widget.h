@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/graphics/Types.h"
-#include "engine/ui/InputEvents.h"
+#include "engine/ui/WidgetListeners.h"
 
 class Graphics;
 class ScreenBase;

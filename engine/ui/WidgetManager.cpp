@@ -1,18 +1,13 @@
 #include "engine/ui/WidgetManager.h"
 
-#include "engine/app/AppConfig.h"
-#include "engine/app/GameApp.h"
-#include "engine/app/Log.h"
+#include "engine/core/Log.h"
 #include "engine/graphics/Graphics.h"
+#include "engine/ui/ScreenBase.h"
 #include "engine/ui/Widget.h"
 
 #include <algorithm>
 
-WidgetManager::WidgetManager(ScreenBase* screen) : screen_(screen) {
-    const AppConfig& config = AppConfig::instance();
-    originX_ = config.offsetX();
-    originY_ = config.offsetY();
-}
+WidgetManager::WidgetManager(ScreenBase* screen) : screen_(screen) {}
 
 WidgetManager::~WidgetManager() {
     for (Widget* widget : widgets_) {
@@ -124,24 +119,20 @@ Widget* WidgetManager::widgetAt(int x, int y) const {
 }
 
 bool WidgetManager::isUnderMouse(const Widget* widget) const {
-    GameApp* app = GameApp::instance();
-    if (!app) {
-        return false;
-    }
     int x = 0;
     int y = 0;
-    app->getMousePosition(x, y);
+    if (!screen_ || !screen_->pointerPosition(x, y)) {
+        return false;
+    }
     return widgetAt(x - originX_, y - originY_) == widget;
 }
 
 void WidgetManager::refreshPointed(Widget* widget, bool requireEnabled) {
-    GameApp* app = GameApp::instance();
-    if (!app || !widget) {
-        return;
-    }
     int x = 0;
     int y = 0;
-    app->getMousePosition(x, y);
+    if (!widget || !screen_ || !screen_->pointerPosition(x, y)) {
+        return;
+    }
     if (widgetAt(x - originX_, y - originY_) != widget) {
         return;
     }

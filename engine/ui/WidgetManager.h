@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/ui/InputEvents.h"
+#include "engine/ui/WidgetListeners.h"
 
 #include <list>
 #include <utility>
@@ -13,7 +13,8 @@ class Widget;
 // Keeps a screen's widgets ordered by depth (largest z first), updates and
 // draws them, and turns the screen's mouse and key events into per-widget
 // notifications: press, move, release, enter, leave and keyboard focus.
-// The manager never owns its widgets.
+// The manager never owns its widgets. Its screen gives it the pointer position
+// and, through `setOrigin`, where the screen sits in the window.
 class WidgetManager : public InputListener {
 public:
     explicit WidgetManager(ScreenBase* screen);

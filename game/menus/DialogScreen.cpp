@@ -1,11 +1,11 @@
 #include "game/menus/DialogScreen.h"
 
-#include "engine/anim/AnimationPlayer.h"
 #include "engine/app/AppConfig.h"
 #include "engine/app/GameApp.h"
 #include "engine/graphics/GLTexture.h"
 #include "engine/graphics/Graphics.h"
-#include "engine/graphics/ResourceManager.h"
+#include "engine/resources/ResourceManager.h"
+#include "engine/ui/AnimationPlayer.h"
 
 DialogScreen::DialogScreen(const std::string& name, const Look& look)
     : ScreenBase(name), look_(look), player_(std::make_unique<AnimationPlayer>(this)) {}

@@ -3,8 +3,8 @@
 #include "engine/app/GameApp.h"
 #include "engine/graphics/Font.h"
 #include "engine/graphics/Graphics.h"
-#include "engine/graphics/ResourceManager.h"
 #include "engine/persist/LabelManager.h"
+#include "engine/resources/ResourceManager.h"
 
 void GlobalGamePauseScreen::drawForeground(Graphics& graphics) {
     graphics.fillRect(0, 0, 1024, 768, Color(0, 0, 0, 200));

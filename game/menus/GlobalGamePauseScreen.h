@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/app/ScreenBase.h"
+#include "engine/ui/ScreenBase.h"
 
 // Covers the game while the window has lost the input focus.
 class GlobalGamePauseScreen : public ScreenBase {

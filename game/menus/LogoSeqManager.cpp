@@ -1,9 +1,9 @@
 #include "game/menus/LogoSeqManager.h"
 
-#include "engine/anim/AnimationPlayer.h"
 #include "engine/app/AppConfig.h"
 #include "engine/app/GameApp.h"
-#include "engine/app/Log.h"
+#include "engine/core/Log.h"
+#include "engine/ui/AnimationPlayer.h"
 
 LogoSeqManager::LogoSeqManager(LogoSequenceHost* host)
     : ScreenBase("LogoSeqManager"), host_(host), player_(std::make_unique<AnimationPlayer>(this)) {}

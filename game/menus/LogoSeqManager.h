@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/anim/AnimationListener.h"
-#include "engine/app/ScreenBase.h"
+#include "engine/ui/AnimationListener.h"
+#include "engine/ui/ScreenBase.h"
 
 #include <memory>
 

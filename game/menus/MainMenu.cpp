@@ -3,13 +3,13 @@
 #include "engine/app/FadeTransition.h"
 #include "engine/app/GameApp.h"
 #include "engine/app/GameState.h"
-#include "engine/app/Log.h"
 #include "engine/audio/AudioEngine.h"
+#include "engine/core/Log.h"
 #include "engine/graphics/Font.h"
 #include "engine/graphics/GLTexture.h"
 #include "engine/graphics/Graphics.h"
-#include "engine/graphics/ResourceManager.h"
 #include "engine/persist/LabelManager.h"
+#include "engine/resources/ResourceManager.h"
 #include "engine/ui/DefaultResources.h"
 #include "engine/ui/MessageQuestionDialogSimple.h"
 #include "engine/ui/QuillButton.h"
@@ -23,7 +23,7 @@
 #include "game/menus/PlaceholderScreen.h"
 #include "game/menus/PlayerProfilesMenu.h"
 #include "game/menus/QuitDialogScreen.h"
-#include "game/scene/ItemRegistry.h"
+#include "game/scene/data/ItemRegistry.h"
 
 namespace {
 
@@ -203,7 +203,7 @@ void MainMenu::buttonEvent(int id, int code) {
         }
         break;
     case ExitGame: {
-        auto* host = dynamic_cast<QuitDialogHost*>(app());
+        QuitDialogHost* host = app() ? app()->quitHost() : nullptr;
         if (!host) {
             close(ExitCode);
         } else if (!host->isQuitDialogShown()) {

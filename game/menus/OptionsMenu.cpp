@@ -1,16 +1,16 @@
 #include "game/menus/OptionsMenu.h"
 
 #include "engine/app/AppConfig.h"
-#include "engine/app/CursorChoice.h"
-#include "engine/app/Log.h"
-#include "engine/app/SDLGameApp.h"
+#include "engine/app/DisplayControl.h"
+#include "engine/app/GameApp.h"
 #include "engine/audio/SoundSystem.h"
+#include "engine/core/Log.h"
 #include "engine/graphics/Font.h"
 #include "engine/graphics/GLTexture.h"
 #include "engine/graphics/Graphics.h"
-#include "engine/graphics/ResourceManager.h"
 #include "engine/persist/GenericEntry.h"
 #include "engine/persist/SaveGame.h"
+#include "engine/resources/ResourceManager.h"
 #include "engine/ui/DefaultResources.h"
 #include "engine/ui/QuillButton.h"
 #include "engine/ui/TextLabel.h"
@@ -27,8 +27,19 @@ constexpr int kFrameWidth = 460;
 constexpr int kFrameHeight = 400;
 constexpr int kControlX = 210;
 
-SDLGameApp* sdlApp() {
-    return dynamic_cast<SDLGameApp*>(GameApp::instance());
+DisplayControl* display() {
+    GameApp* app = GameApp::instance();
+    return app ? app->display() : nullptr;
+}
+
+SoundSystem* soundSystem() {
+    GameApp* app = GameApp::instance();
+    return app ? app->soundSystem() : nullptr;
+}
+
+GlobalEventManager* globalEvents() {
+    GameApp* app = GameApp::instance();
+    return app ? &app->globalEvents() : nullptr;
 }
 
 const SaveGame* saveGame() {
@@ -45,7 +56,7 @@ OptionsMenu::OptionsMenu()
       musicVolume_(GameSave::setting<int>(saveGame(), GameSave::MusicVolume)),
       fullScreen_(GameSave::setting<char>(saveGame(), GameSave::FullScreen)),
       customCursor_(GameSave::setting<char>(saveGame(), GameSave::HardwareCursor)),
-      events_(dynamic_cast<GlobalEventManager*>(GameApp::instance())) {
+      events_(globalEvents()) {
     if (events_) {
         listenerId_ = events_->registerListener(this);
         events_->subscribe(listenerId_, GlobalEventManager::VideoModeChanged);
@@ -162,20 +173,20 @@ void OptionsMenu::onWidgetsRemoved() {
 
 void OptionsMenu::onSliderChanged(int sliderId, float value) {
     const int volume = int(value * 100.0f);
-    SDLGameApp* app = sdlApp();
+    SoundSystem* sound = soundSystem();
     if (sliderId == MusicSlider) {
         if (musicVolume_) {
             musicVolume_->setValue(volume);
         }
-        if (app) {
-            app->getSoundSystem().setMusicVolume(volume);
+        if (sound) {
+            sound->setMusicVolume(volume);
         }
     } else if (sliderId == SoundSlider) {
         if (soundVolume_) {
             soundVolume_->setValue(volume);
         }
-        if (app) {
-            app->getSoundSystem().setChannelVolume(-1, volume);
+        if (sound) {
+            sound->setChannelVolume(-1, volume);
         }
     }
 }
@@ -189,8 +200,8 @@ void OptionsMenu::onCheckChanged(int checkBoxId, bool ticked) {
         if (customCursor_) {
             customCursor_->setValue(ticked ? 1 : 0);
         }
-        if (SDLGameApp* app = sdlApp()) {
-            applyCursorChoice(ticked, *app);
+        if (DisplayControl* screen = display()) {
+            screen->useCustomCursor(ticked);
         }
     }
 }
@@ -275,13 +286,13 @@ void OptionsMenu::onClosed(int) {
     if (SaveGame* save = app->getSaveGame()) {
         save->save();
     }
-    SDLGameApp* sdl = sdlApp();
-    if (sdl && fullScreen_) {
+    DisplayControl* screen = display();
+    if (screen && fullScreen_) {
         const bool wanted = fullScreen_->value() != 0;
-        if (!sdl->setFullScreen(wanted) || sdl->isFullScreen() != wanted) {
+        if (!screen->setFullScreen(wanted) || screen->isFullScreen() != wanted) {
             // The mode could not change: the file keeps the mode in use.
             engineLog() << "Options: the screen mode could not be changed\n";
-            fullScreen_->setValue(sdl->isFullScreen() ? 1 : 0);
+            fullScreen_->setValue(screen->isFullScreen() ? 1 : 0);
             if (SaveGame* save = app->getSaveGame()) {
                 save->save();
             }

@@ -2,8 +2,8 @@
 
 #include "engine/app/GameApp.h"
 #include "engine/graphics/Font.h"
-#include "engine/graphics/ResourceManager.h"
 #include "engine/persist/LabelManager.h"
+#include "engine/resources/ResourceManager.h"
 #include "engine/ui/DefaultResources.h"
 #include "engine/ui/MessageDialogSimple.h"
 #include "game/menus/GameDialogs.h"

@@ -3,17 +3,17 @@
 #include "engine/app/AppConfig.h"
 #include "engine/app/ConfigFile.h"
 #include "engine/app/GameApp.h"
-#include "engine/app/Log.h"
+#include "engine/core/Log.h"
 #include "engine/graphics/GLTexture.h"
 #include "engine/graphics/Graphics.h"
-#include "engine/graphics/ResourceManager.h"
+#include "engine/resources/ResourceManager.h"
 #include "engine/ui/BlinkingVertCursor.h"
 #include "engine/ui/DefaultResources.h"
 #include "engine/ui/QuillButton.h"
 #include "engine/ui/TextLabel.h"
 #include "engine/ui/TextLabelEx.h"
 #include "engine/ui/WidgetManager.h"
-#include "game/MyApp.h"
+#include "game/GameParameters.h"
 #include "game/PlayerProfile.h"
 #include "game/PlayerProfiles.h"
 #include "game/ResourceTables.h"
@@ -43,9 +43,7 @@ PlayerNameEntry::PlayerNameEntry(std::string& name)
       name_(name), initialName_(name) {}
 
 int PlayerNameEntry::maxNameLength() {
-    const MyApp* app = MyApp::instance();
-    const int length =
-        app ? app->intParameter("PlayerName.Length", DefaultMaxLength) : DefaultMaxLength;
+    const int length = GameParameters::instance().intValue("PlayerName.Length", DefaultMaxLength);
     return length > 0 ? length : DefaultMaxLength;
 }
 

@@ -2,10 +2,10 @@
 
 #include "engine/app/AppConfig.h"
 #include "engine/app/GameApp.h"
-#include "engine/app/Log.h"
+#include "engine/core/Log.h"
 #include "engine/graphics/GLTexture.h"
 #include "engine/graphics/Graphics.h"
-#include "engine/graphics/ResourceManager.h"
+#include "engine/resources/ResourceManager.h"
 #include "engine/ui/DefaultResources.h"
 #include "engine/ui/MessageQuestionDialogSimple.h"
 #include "engine/ui/QuillButton.h"
@@ -16,7 +16,7 @@
 #include "game/ResourceTables.h"
 #include "game/menus/GameDialogs.h"
 #include "game/menus/PlayerNameEntry.h"
-#include "game/scene/ItemRegistry.h"
+#include "game/scene/data/ItemRegistry.h"
 
 namespace {
 

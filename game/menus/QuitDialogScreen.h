@@ -1,16 +1,9 @@
 #pragma once
 
+#include "engine/app/QuitDialogHost.h"
 #include "game/menus/DialogScreen.h"
 
 class QuillButton;
-
-// The application side of the quit dialog: whether one is open.
-class QuitDialogHost {
-public:
-    virtual ~QuitDialogHost() = default;
-    virtual void setQuitDialogShown(bool shown) = 0;
-    virtual bool isQuitDialogShown() const = 0;
-};
 
 // Asks before the program ends. OK ends it at the end of the frame; CANCEL
 // plays the closing animation and pops the dialog.

@@ -1,6 +1,6 @@
 #include "engine/app/AllocationReport.h"
 #include "engine/app/AppConfig.h"
-#include "engine/app/Log.h"
+#include "engine/core/Log.h"
 #include "tests/support/TestApp.h"
 #include "tests/support/TestScreen.h"
 

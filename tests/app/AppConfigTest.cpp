@@ -59,7 +59,6 @@ TEST_F(AppConfigTest, DefaultsBeforeAnyFileIsRead) {
     EXPECT_EQ(75, config.soundVolume());
     EXPECT_EQ(50, config.musicVolume());
     EXPECT_EQ(-1, config.fullscreenMode());
-    EXPECT_EQ(-1, config.currentCursor());
     EXPECT_EQ(1, config.versionMajor());
     EXPECT_EQ(0, config.versionMinor());
     EXPECT_TRUE(config.labelsFile().empty());
@@ -92,7 +91,6 @@ TEST_F(AppConfigTest, ReadsEveryElementOfAVersionOnePointOneFile) {
     EXPECT_EQ(7, config.cursors()[1].id);
     EXPECT_EQ("CURSORS/Hand.png", config.cursorPath(1)) << "joined without a separator";
     EXPECT_EQ("", config.cursorPath(2));
-    EXPECT_EQ(-1, config.currentCursor());
     EXPECT_EQ(80, config.soundVolume());
     EXPECT_EQ(60, config.musicVolume());
     EXPECT_EQ(AppConfig::ModeWindowed, config.fullscreenMode());
@@ -198,26 +196,36 @@ TEST_F(AppConfigWithAppTest, SelectingALanguageLoadsItsLabels) {
     ASSERT_TRUE(app->getLabels().load(config.labelsFile()));
     EXPECT_EQ("Play", app->getLabels().getText("PLAY"));
 
-    config.selectLanguage("EN");
+    EXPECT_FALSE(app->selectLanguage("EN")) << "the current language";
     EXPECT_EQ("Play", app->getLabels().getText("PLAY"));
     app->getLabels().clear();
-    config.selectLanguage("EN");
+    app->selectLanguage("EN");
     EXPECT_FALSE(app->getLabels().hasText("PLAY")) << "the current language is not reloaded";
 
-    config.selectLanguage("DE");
+    EXPECT_TRUE(app->selectLanguage("DE"));
     EXPECT_EQ("Spielen", app->getLabels().getText("PLAY"));
     EXPECT_EQ("DE", config.startingLanguage());
     EXPECT_EQ("DE", config.activeLanguage());
     EXPECT_EQ(de, config.labelsFile());
 
-    config.selectLanguage("FR");
+    EXPECT_FALSE(app->selectLanguage("FR"));
     EXPECT_EQ("DE", config.activeLanguage()) << "unlisted codes change nothing";
+    EXPECT_EQ("Spielen", app->getLabels().getText("PLAY"));
 
-    config.selectLanguageByIndex(0);
+    EXPECT_TRUE(app->selectLanguageByIndex(0));
     EXPECT_EQ("Play", app->getLabels().getText("PLAY"));
     EXPECT_EQ("EN", config.activeLanguage());
-    config.selectLanguageByIndex(5);
+    EXPECT_FALSE(app->selectLanguageByIndex(5));
     EXPECT_EQ("EN", config.activeLanguage());
+
+    // Without an application the configuration alone switches: what the
+    // tools do to read another language's scene files.
+    AppConfig::reset();
+    AppConfig& bare = AppConfig::instance();
+    ASSERT_TRUE(bare.load(folder / "config.xml"));
+    EXPECT_TRUE(bare.selectLanguage("DE"));
+    EXPECT_EQ(de, bare.labelsFile());
+    EXPECT_EQ("Play", app->getLabels().getText("PLAY")) << "the labels are the application's";
 }
 
 TEST_F(AppConfigWithAppTest, SelectingACursorNeedsAnAppAListedIndexAndAPicture) {
@@ -227,25 +235,23 @@ TEST_F(AppConfigWithAppTest, SelectingACursorNeedsAnAppAListedIndexAndAPicture) 
                                    "/\"><Cursor id=\"0\" imageFile=\"Arrow.png\"/>"
                                    "<Cursor id=\"1\" imageFile=\"Gone.png\"/>"
                                    "</MouseCursors></Config>");
-    ASSERT_TRUE(AppConfig::instance().load(folder / "config.xml"));
-    EXPECT_FALSE(AppConfig::instance().selectCursor(0)) << "no application yet";
-
     ASSERT_TRUE(openApp());
     AppConfig& config = AppConfig::instance();
     ASSERT_TRUE(config.load(folder / "config.xml"));
-    EXPECT_FALSE(config.selectCursor(2));
-    EXPECT_FALSE(config.reselectCursor()) << "nothing selected yet";
+    EXPECT_EQ(-1, app->currentCursor());
+    EXPECT_FALSE(app->selectCursor(2));
+    EXPECT_FALSE(app->reselectCursor()) << "nothing selected yet";
 
-    EXPECT_TRUE(config.selectCursor(0));
-    EXPECT_EQ(0, config.currentCursor());
+    EXPECT_TRUE(app->selectCursor(0));
+    EXPECT_EQ(0, app->currentCursor());
     ASSERT_NE(nullptr, app->cursorTexture());
     EXPECT_EQ(8, app->cursorTexture()->imageWidth());
-    EXPECT_TRUE(config.reselectCursor());
+    EXPECT_TRUE(app->reselectCursor());
 
     StdoutCapture capture;
-    EXPECT_FALSE(config.selectCursor(1)) << "its picture is missing";
+    EXPECT_FALSE(app->selectCursor(1)) << "its picture is missing";
     EXPECT_NE(std::string::npos, capture.finish().find("Gone.png"));
-    EXPECT_EQ(0, config.currentCursor()) << "the working cursor stays";
+    EXPECT_EQ(0, app->currentCursor()) << "the working cursor stays";
     EXPECT_EQ(8, app->cursorTexture()->imageWidth());
 }
 

@@ -1,7 +1,7 @@
 // Every picture the game registers, and the ones config.xml names, exist and load.
 #include "engine/app/AppConfig.h"
 #include "engine/graphics/GLTexture.h"
-#include "engine/graphics/ResourceManager.h"
+#include "engine/resources/ResourceManager.h"
 #include "game/ResourceTables.h"
 #include "tests/graphics/GLWindowTest.h"
 #include "tests/support/StdoutCapture.h"

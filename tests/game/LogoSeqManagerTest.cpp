@@ -1,5 +1,5 @@
 #include "game/menus/LogoSeqManager.h"
-#include "engine/anim/Animation2D.h"
+#include "engine/ui/Animation2D.h"
 #include "tests/anim/AnimationFiles.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/PictureFiles.h"

@@ -1,7 +1,7 @@
 // The main menu on the running application, driven by real clicks.
 #include "game/menus/MainMenu.h"
 #include "engine/audio/AudioEngine.h"
-#include "engine/graphics/ResourceManager.h"
+#include "engine/resources/ResourceManager.h"
 #include "engine/ui/MessageQuestionDialogSimple.h"
 #include "engine/ui/QuillButton.h"
 #include "engine/ui/WidgetManager.h"
@@ -10,7 +10,7 @@
 #include "game/PlayerProfiles.h"
 #include "game/ResourceTables.h"
 #include "game/menus/PlayerProfilesMenu.h"
-#include "game/scene/ItemRegistry.h"
+#include "game/scene/data/ItemRegistry.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/TemporaryDirectory.h"
 #include "tests/support/TestScreen.h"

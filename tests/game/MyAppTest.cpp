@@ -1,4 +1,5 @@
 // The game application started for real in a window of its own.
+#include "engine/app/GlobalEventManager.h"
 #include "engine/persist/FileSaveGame.h"
 #include "engine/persist/GenericEntry.h"
 #include "game/menus/GlobalGamePauseScreen.h"
@@ -79,7 +80,8 @@ TEST_F(MyAppTest, LosingFocusMutesAndPausesAndRegainingRestores) {
 
 TEST_F(MyAppTest, LosingFocusInFullScreenGoesWindowedAndBack) {
     ModeListener listener;
-    app->subscribe(app->registerListener(&listener), GlobalEventManager::VideoModeChanged);
+    app->globalEvents().subscribe(app->globalEvents().registerListener(&listener),
+                                  GlobalEventManager::VideoModeChanged);
     {
         StdoutCapture quiet;
         ASSERT_TRUE(app->setFullScreen(true));

@@ -1,5 +1,6 @@
 // The options menu on the running game, driven by real clicks and keys.
 #include "game/menus/OptionsMenu.h"
+#include "engine/app/GlobalEventManager.h"
 #include "engine/persist/FileSaveGame.h"
 #include "engine/persist/GenericEntry.h"
 #include "engine/ui/CheckBoxWidget.h"
@@ -125,15 +126,15 @@ TEST_F(OptionsMenuTest, AltEnterWhileOpenFlipsTheFullScreenBox) {
 }
 
 TEST_F(OptionsMenuTest, ListensToModeChangesOnlyWhileItExists) {
-    const std::size_t before = app->listenerCount();
+    const std::size_t before = app->globalEvents().listenerCount();
     OptionsMenu* options = openOptions();
     ASSERT_NE(nullptr, options);
-    EXPECT_EQ(before + 1, app->listenerCount());
+    EXPECT_EQ(before + 1, app->globalEvents().listenerCount());
     EXPECT_GE(options->listenerId(), 0);
     click(options->okButton());
     ASSERT_NE(nullptr, waitFor<MainMenu>(2000));
     frames(100);
-    EXPECT_EQ(before, app->listenerCount());
+    EXPECT_EQ(before, app->globalEvents().listenerCount());
 }
 
 TEST_F(OptionsMenuTest, TooltipAfterRestingOnTheSlider) {

@@ -4,12 +4,12 @@
 // save file in a user folder of the test's own and a clock that moves only
 // when the test steps it. Input reaches it as real SDL events.
 #include "engine/app/AppConfig.h"
-#include "engine/app/ScreenBase.h"
+#include "engine/ui/ScreenBase.h"
 #include "engine/ui/Widget.h"
 #include "game/GameFlow.h"
-#include "game/MyApp.h"
 #include "game/PlayerProfiles.h"
-#include "game/scene/ItemRegistry.h"
+#include "game/app/MyApp.h"
+#include "game/scene/data/ItemRegistry.h"
 #include "tests/support/KeepDriversLoaded.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/SdlInput.h"

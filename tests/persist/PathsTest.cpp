@@ -1,5 +1,4 @@
 #include "engine/persist/Paths.h"
-#include "engine/app/AppConfig.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TemporaryDirectory.h"
 
@@ -38,15 +37,13 @@ TEST(PathsTest, SaveLocationsFollowTheUserFolderAndConfiguration) {
     TemporaryDirectory folder;
     ScopedEnvironment environment({"APPDATA"});
     environment.set("APPDATA", folder.path() + "/");
-    AppConfig::reset();
-    AppConfig::instance().setSaveLocation("Inn/", "profiles.sav");
     EXPECT_EQ(folder.path(), paths::userFolder());
-    EXPECT_EQ(folder / "Inn", paths::saveDirectory());
-    EXPECT_EQ(folder / "Inn/profiles.sav", paths::saveFilePath());
-    EXPECT_EQ(folder / "Inn/ScreenShots/", paths::screenshotDirectory());
-    EXPECT_TRUE(paths::makeDirectories(paths::screenshotDirectory()));
-    EXPECT_TRUE(paths::makeDirectories(paths::saveDirectory())) << "existing levels are fine";
-    AppConfig::reset();
+    EXPECT_EQ(folder / "Inn", paths::saveDirectory("Inn/"));
+    EXPECT_EQ(folder / "Inn/profiles.sav", paths::saveFilePath("Inn/", "profiles.sav"));
+    EXPECT_EQ(folder / "Inn/ScreenShots/", paths::screenshotDirectory("Inn/"));
+    EXPECT_EQ(folder.path(), paths::saveDirectory("")) << "no save folder: the user folder";
+    EXPECT_TRUE(paths::makeDirectories(paths::screenshotDirectory("Inn/")));
+    EXPECT_TRUE(paths::makeDirectories(paths::saveDirectory("Inn/"))) << "existing levels are fine";
 }
 
 } // namespace

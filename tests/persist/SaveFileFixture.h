@@ -5,7 +5,7 @@
 #include "game/GameFlow.h"
 #include "game/GameSave.h"
 #include "game/PlayerProfiles.h"
-#include "game/scene/ItemRegistry.h"
+#include "game/scene/data/ItemRegistry.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TemporaryDirectory.h"
 

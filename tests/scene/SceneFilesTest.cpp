@@ -1,5 +1,5 @@
-#include "game/scene/ItemGroupRules.h"
-#include "game/scene/SceneFile.h"
+#include "game/scene/data/ItemGroupRules.h"
+#include "game/scene/data/SceneFile.h"
 #include "tests/scene/SceneFixture.h"
 #include "tests/support/StdoutCapture.h"
 

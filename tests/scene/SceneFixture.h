@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/app/AppConfig.h"
-#include "game/scene/ItemRegistry.h"
-#include "game/scene/SceneIndex.h"
+#include "game/scene/data/ItemRegistry.h"
+#include "game/scene/data/SceneIndex.h"
 #include "tests/support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>

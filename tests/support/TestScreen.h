@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/app/ScreenBase.h"
 #include "engine/graphics/Types.h"
+#include "engine/ui/ScreenBase.h"
 
 #include <functional>
 #include <string>

@@ -1,7 +1,7 @@
 // Message and question dialogs on a running screen, driven by real clicks,
 // with the game's own opening and closing animations.
-#include "engine/anim/AnimationPlayer.h"
 #include "engine/graphics/GLTexture.h"
+#include "engine/ui/AnimationPlayer.h"
 #include "engine/ui/MessageDialogSimple.h"
 #include "engine/ui/MessageQuestionDialogSimple.h"
 #include "engine/ui/SimpleImageButton.h"

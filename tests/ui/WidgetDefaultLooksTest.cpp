@@ -1,7 +1,7 @@
 // Widgets built without explicit fonts or pictures take the application's
 // shared ones by key, and stay harmless when there are none.
 #include "engine/app/GameApp.h"
-#include "engine/graphics/ResourceManager.h"
+#include "engine/resources/ResourceManager.h"
 #include "engine/ui/CheckBoxWidget.h"
 #include "engine/ui/CustomSliderWidget.h"
 #include "engine/ui/SimpleTextListWidget.h"

@@ -3,13 +3,13 @@
 // What the fuzz targets do with one input, shared with the test that replays
 // every input that ever failed.
 
-#include "engine/app/Log.h"
+#include "engine/core/Log.h"
 #include "engine/persist/FileSaveGame.h"
 #include "game/GameFlow.h"
 #include "game/GameSave.h"
 #include "game/PlayerProfiles.h"
-#include "game/scene/ItemRegistry.h"
-#include "game/scene/SceneFile.h"
+#include "game/scene/data/ItemRegistry.h"
+#include "game/scene/data/SceneFile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
-#include "engine/anim/Animation2D.h"
-#include "engine/anim/AnimationPlayer.h"
+#include "engine/ui/Animation2D.h"
+#include "engine/ui/AnimationPlayer.h"
 #include "tools/quill-tool/Commands.h"
 
 #include <cstdlib>

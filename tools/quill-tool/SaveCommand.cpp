@@ -1,9 +1,9 @@
-#include "engine/app/Log.h"
+#include "engine/core/Log.h"
 #include "engine/persist/FileSaveGame.h"
 #include "engine/persist/GenericEntry.h"
 #include "game/GameSave.h"
 #include "game/PlayerProfiles.h"
-#include "game/scene/ItemRegistry.h"
+#include "game/scene/data/ItemRegistry.h"
 #include "tools/quill-tool/Commands.h"
 
 #include <iostream>

@@ -1,8 +1,8 @@
 #include "engine/app/AppConfig.h"
-#include "game/scene/ItemGroupRules.h"
-#include "game/scene/ItemRegistry.h"
-#include "game/scene/SceneFile.h"
-#include "game/scene/SceneIndex.h"
+#include "game/scene/data/ItemGroupRules.h"
+#include "game/scene/data/ItemRegistry.h"
+#include "game/scene/data/SceneFile.h"
+#include "game/scene/data/SceneIndex.h"
 #include "tools/quill-tool/Commands.h"
 
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "engine/app/Log.h"
+#include "engine/core/Log.h"
 #include "tools/quill-tool/Commands.h"
 
 #include <iostream>

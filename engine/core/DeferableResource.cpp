@@ -1,4 +1,4 @@
-#include "engine/graphics/DeferableResource.h"
+#include "engine/core/DeferableResource.h"
 
 #include <algorithm>
 

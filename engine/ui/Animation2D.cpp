@@ -1,8 +1,8 @@
-#include "engine/anim/Animation2D.h"
+#include "engine/ui/Animation2D.h"
 
-#include "engine/anim/AnimationListener.h"
 #include "engine/anim/TinyAction.h"
 #include "engine/graphics/Graphics.h"
+#include "engine/ui/AnimationListener.h"
 
 #include <algorithm>
 

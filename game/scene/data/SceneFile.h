@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/scene/ItemDescription.h"
+#include "game/scene/data/ItemDescription.h"
 
 #include <memory>
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "engine/app/GameState.h"
 #include "engine/app/Transition.h"
-#include "engine/ui/InputEvents.h"
+#include "engine/ui/WidgetListeners.h"
 
 #include <memory>
 #include <string>
@@ -79,6 +79,8 @@ public:
     int exitCode() const { return exitCode_; }
     int offsetX() const { return offsetX_; }
     int offsetY() const { return offsetY_; }
+    // The pointer in window coordinates; false while no application runs.
+    virtual bool pointerPosition(int& x, int& y) const;
     WidgetManager& widgetManager() { return *widgetManager_; }
     // What this screen registers for itself; freed with the screen.
     ResourceManager& resources() { return *resources_; }

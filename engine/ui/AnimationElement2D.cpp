@@ -1,4 +1,4 @@
-#include "engine/anim/AnimationElement2D.h"
+#include "engine/ui/AnimationElement2D.h"
 
 #include "engine/anim/TinyActionDelay.h"
 #include "engine/anim/TinyActionSequence.h"

@@ -1,24 +1,19 @@
 #pragma once
 
 #include "engine/app/DisplayModes.h"
-#include "engine/app/GlobalEventManager.h"
+#include "engine/app/QuitDialogHost.h"
 #include "engine/app/SDLGameApp.h"
 #include "engine/platform/KeyboardHookLibrary.h"
 #include "engine/platform/WindowHooks.h"
 #include "game/menus/LogoSeqManager.h"
-#include "game/menus/QuitDialogScreen.h"
 
-class ConfigFile;
 class FileSaveGame;
 
 // The game's application: reads the configuration, labels, parameters and
 // save game, registers the fonts, pictures, sounds and game flow, plays the
 // logos and opens the main menu. It asks before quitting, pauses while the
 // window has no focus, and centres the game on wide full-screen desktops.
-class MyApp : public SDLGameApp,
-              public GlobalEventManager,
-              public QuitDialogHost,
-              public LogoSequenceHost {
+class MyApp : public SDLGameApp, public QuitDialogHost, public LogoSequenceHost {
 public:
     static constexpr int Width = 1024;
     static constexpr int Height = 768;
@@ -63,13 +58,10 @@ public:
     bool isFrameShown() const { return frameShown_; }
     // The application's save game, which the game keeps in a file.
     FileSaveGame* saveGame() const;
+    QuitDialogHost* quitHost() override { return this; }
     void setQuitDialogShown(bool shown) override { quitDialogShown_ = shown; }
     bool isQuitDialogShown() const override { return quitDialogShown_; }
     bool isReady() const { return ready_; }
-    // The screens' parameters; none when the file is missing.
-    const ConfigFile* parameters() const { return parameters_.get(); }
-    // An integer of the parameters file, or the fallback when it is missing.
-    int intParameter(const std::string& key, int fallback) const;
     const platform::KeyboardHookLibrary& keyboardHook() const { return keyboardHook_; }
     const platform::WindowHooks& windowHooks() const { return windowHooks_; }
     // The saved volumes applied to the music and every sound channel.
@@ -86,5 +78,4 @@ private:
     ModeLister modeLister_ = listSdlModes;
     platform::KeyboardHookLibrary keyboardHook_;
     platform::WindowHooks windowHooks_;
-    std::unique_ptr<ConfigFile> parameters_;
 };

@@ -1,26 +1,28 @@
-#include "game/MyApp.h"
+#include "game/app/MyApp.h"
 
 #include "engine/app/AppConfig.h"
-#include "engine/app/ConfigFile.h"
 #include "engine/app/CursorChoice.h"
-#include "engine/app/Log.h"
-#include "engine/app/ScreenBase.h"
+#include "engine/app/GlobalEventManager.h"
 #include "engine/audio/AudioEngine.h"
 #include "engine/audio/SceneMusic.h"
 #include "engine/audio/SfxContainer.h"
 #include "engine/audio/SoundSystem.h"
+#include "engine/core/Log.h"
 #include "engine/graphics/GLTexture.h"
 #include "engine/graphics/Graphics.h"
-#include "engine/graphics/ResourceManager.h"
 #include "engine/persist/FileSaveGame.h"
 #include "engine/persist/GenericEntry.h"
 #include "engine/persist/LabelManager.h"
 #include "engine/platform/Environment.h"
+#include "engine/resources/ResourceManager.h"
+#include "engine/ui/ScreenBase.h"
 #include "game/GameFlow.h"
+#include "game/GameParameters.h"
 #include "game/GameSave.h"
 #include "game/ResourceTables.h"
 #include "game/menus/GlobalGamePauseScreen.h"
 #include "game/menus/MainMenu.h"
+#include "game/menus/QuitDialogScreen.h"
 
 #include <SDL_image.h>
 
@@ -49,11 +51,7 @@ MyApp::MyApp(std::unique_ptr<TickSource> ticks) : SDLGameApp(std::move(ticks)) {
     setCaption(config.caption());
     setSaveGame(GameSave::openAtStartup(config));
     keyboardHook_.install();
-    try {
-        parameters_ = std::make_unique<ConfigFile>(ParametersPath);
-    } catch (const ConfigFile::file_not_found& error) {
-        engineLog() << "Cannot open the parameters '" << error.fileName << "'\n";
-    }
+    GameParameters::instance().load(ParametersPath);
 }
 
 MyApp::~MyApp() {
@@ -73,10 +71,6 @@ FileSaveGame* MyApp::saveGame() const {
 template <typename T> T MyApp::saved(const char* key, T fallback) const {
     const GenericEntry<T>* entry = GameSave::setting<T>(getSaveGame(), key);
     return entry ? entry->value() : fallback;
-}
-
-int MyApp::intParameter(const std::string& key, int fallback) const {
-    return parameters_ ? parameters_->read<int>(key, fallback) : fallback;
 }
 
 void MyApp::applySavedVolumes() {
@@ -239,7 +233,7 @@ bool MyApp::afterVideoModeChange(int, int, bool fullScreen) {
         windowHooks_.addMaximiseBox();
         windowHooks_.restoreWindow();
     }
-    notifyAll(VideoModeChanged);
+    globalEvents().notifyAll(GlobalEventManager::VideoModeChanged);
     const bool wide = fullScreen && (width() != config.width() || height() != config.height());
     const auto [x, y] = wide ? centringOffsets(width(), height(), config.width(), config.height())
                              : std::pair<int, int>(0, 0);

@@ -1,4 +1,4 @@
-#include "engine/graphics/ResourceManager.h"
+#include "engine/resources/ResourceManager.h"
 
 #include "engine/audio/Music.h"
 #include "engine/audio/Sound.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/anim/AnimationElement2D.h"
 #include "engine/anim/TinyActionListener.h"
+#include "engine/ui/AnimationElement2D.h"
 #include "engine/ui/Widget.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
-#include "game/scene/ItemGroupRules.h"
+#include "game/scene/data/ItemGroupRules.h"
 
-#include "engine/app/Log.h"
-#include "game/scene/ItemDescription.h"
+#include "engine/core/Log.h"
+#include "game/scene/data/ItemDescription.h"
 
 #include <tinyxml.h>
 

@@ -1,5 +1,5 @@
 #include "engine/platform/Termination.h"
-#include "game/MyApp.h"
+#include "game/app/MyApp.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "game/scene/ItemDescription.h"
+#include "game/scene/data/ItemDescription.h"
 
 #include <tuple>
 

@@ -1,11 +1,11 @@
-#include "engine/app/ScreenBase.h"
+#include "engine/ui/ScreenBase.h"
 
 #include "engine/app/AllocationReport.h"
 #include "engine/app/AppConfig.h"
 #include "engine/app/GameApp.h"
-#include "engine/app/Log.h"
+#include "engine/core/Log.h"
 #include "engine/graphics/Graphics.h"
-#include "engine/graphics/ResourceManager.h"
+#include "engine/resources/ResourceManager.h"
 #include "engine/ui/MouseListeningWidget.h"
 #include "engine/ui/WidgetManager.h"
 
@@ -19,6 +19,16 @@ ScreenBase::ScreenBase(const std::string& name)
     const AppConfig& config = AppConfig::instance();
     offsetX_ = config.offsetX();
     offsetY_ = config.offsetY();
+    widgetManager_->setOrigin(offsetX_, offsetY_);
+}
+
+bool ScreenBase::pointerPosition(int& x, int& y) const {
+    GameApp* app = GameApp::instance();
+    if (!app) {
+        return false;
+    }
+    app->getMousePosition(x, y);
+    return true;
 }
 
 ScreenBase::~ScreenBase() {

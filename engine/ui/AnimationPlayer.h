@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/anim/AnimationListener.h"
 #include "engine/anim/MathFunction.h"
+#include "engine/ui/AnimationListener.h"
 
 #include <map>
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/scene/Item.h"
-#include "game/scene/SceneFile.h"
+#include "game/scene/data/Item.h"
+#include "game/scene/data/SceneFile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,12 +1,12 @@
-#include "engine/anim/AnimationPlayer.h"
+#include "engine/ui/AnimationPlayer.h"
 
-#include "engine/anim/Animation2D.h"
 #include "engine/app/GameApp.h"
-#include "engine/app/Log.h"
-#include "engine/app/ScreenBase.h"
+#include "engine/core/Log.h"
 #include "engine/graphics/GLTexture.h"
-#include "engine/graphics/ResourceManager.h"
 #include "engine/graphics/SDLSurfaceImage.h"
+#include "engine/resources/ResourceManager.h"
+#include "engine/ui/Animation2D.h"
+#include "engine/ui/ScreenBase.h"
 
 #include <tinyxml.h>
 

@@ -1,8 +1,8 @@
-#include "game/scene/SceneFile.h"
+#include "game/scene/data/SceneFile.h"
 
 #include "engine/app/AppConfig.h"
-#include "engine/app/Log.h"
-#include "game/scene/SceneIndex.h"
+#include "engine/core/Log.h"
+#include "game/scene/data/SceneIndex.h"
 
 #include <tinyxml.h>
 

@@ -1,6 +1,6 @@
-#include "game/scene/SceneIndex.h"
+#include "game/scene/data/SceneIndex.h"
 
-#include "engine/app/Log.h"
+#include "engine/core/Log.h"
 
 #include <tinyxml.h>
 

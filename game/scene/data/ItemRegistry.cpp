@@ -1,8 +1,8 @@
-#include "game/scene/ItemRegistry.h"
+#include "game/scene/data/ItemRegistry.h"
 
-#include "engine/app/Log.h"
+#include "engine/core/Log.h"
 #include "engine/persist/Buffer.h"
-#include "game/scene/ItemGroupRules.h"
+#include "game/scene/data/ItemGroupRules.h"
 
 #include <algorithm>
 #include <set>
