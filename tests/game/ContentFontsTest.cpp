@@ -2,7 +2,7 @@
 #include "engine/graphics/AngelFont.h"
 #include "engine/graphics/GLTexture.h"
 #include "game/ResourceTables.h"
-#include "tests/graphics/GLWindowTest.h"
+#include "tests/support/GLWindowTest.h"
 #include "tests/support/StdoutCapture.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "engine/graphics/GLTexture.h"
 #include "engine/resources/ResourceManager.h"
 #include "game/ResourceTables.h"
-#include "tests/graphics/GLWindowTest.h"
+#include "tests/support/GLWindowTest.h"
 #include "tests/support/StdoutCapture.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "game/menus/LogoSeqManager.h"
 #include "engine/ui/Animation2D.h"
-#include "tests/anim/AnimationFiles.h"
+#include "tests/support/AnimationFiles.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/PictureFiles.h"
 #include "tests/support/StdoutCapture.h"

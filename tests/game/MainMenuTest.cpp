@@ -10,6 +10,7 @@
 #include "game/PlayerProfiles.h"
 #include "game/ResourceTables.h"
 #include "game/menus/PlayerProfilesMenu.h"
+#include "game/menus/QuitDialogScreen.h"
 #include "game/scene/data/ItemRegistry.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/TemporaryDirectory.h"
@@ -170,6 +171,35 @@ TEST_F(MainMenuTest, PlayWithoutACurrentProfileAsksForOneFirst) {
     click(MainMenu::Play);
     EXPECT_NE(nullptr, dynamic_cast<PlayerProfilesMenu*>(app->topScreen()));
     EXPECT_EQ(menu, app->screenAt(0)) << "the game did not start";
+}
+
+TEST_F(MainMenuTest, ExitAsksThroughTheApplicationsQuitHostOrClosesWithout) {
+    struct Host : QuitDialogHost {
+        void setQuitDialogShown(bool value) override { shown = value; }
+        bool isQuitDialogShown() const override { return shown; }
+        bool shown = false;
+    } host;
+    MainMenu* menu = openMenu("started");
+    app->setQuitHost(&host);
+    host.shown = true; // a dialog opened by a close request is up already
+    click(MainMenu::ExitGame);
+    EXPECT_EQ(menu, app->topScreen()) << "no second quit dialog";
+
+    host.shown = false;
+    click(MainMenu::ExitGame);
+    EXPECT_NE(nullptr, dynamic_cast<QuitDialogScreen*>(app->topScreen()));
+    EXPECT_TRUE(host.shown) << "the dialog tells the host it is open";
+
+    // Without a quit host the menu closes and asks the application to quit.
+    app->setQuitHost(nullptr);
+    app->popScreen();
+    app->pushMotion(900, 700); // the pointer leaves the button, as a hand does
+    app->step();
+    ASSERT_EQ(menu, app->topScreen());
+    click(MainMenu::ExitGame);
+    app->stepFor(600);
+    EXPECT_EQ(0u, app->screenCount()) << "the menu has gone";
+    EXPECT_TRUE(app->isQuitRequested());
 }
 
 TEST_F(MainMenuTest, PointerOverAButtonHighlightsIt) {

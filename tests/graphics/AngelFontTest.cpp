@@ -1,7 +1,7 @@
 #include "engine/graphics/AngelFont.h"
 #include "engine/graphics/GLTexture.h"
 #include "engine/graphics/SDLSurfaceImage.h"
-#include "tests/graphics/GLWindowTest.h"
+#include "tests/support/GLWindowTest.h"
 #include "tests/support/PictureFiles.h"
 #include "tests/support/RecordingGraphics.h"
 #include "tests/support/StdoutCapture.h"

@@ -1,5 +1,5 @@
 #include "engine/graphics/GLGraphics.h"
-#include "tests/graphics/GLWindowTest.h"
+#include "tests/support/GLWindowTest.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>

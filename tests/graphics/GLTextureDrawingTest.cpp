@@ -1,7 +1,7 @@
 #include "engine/graphics/GLGraphics.h"
 #include "engine/graphics/GLTexture.h"
-#include "tests/graphics/GLWindowTest.h"
 #include "tests/graphics/UploadedTexture.h"
+#include "tests/support/GLWindowTest.h"
 #include "tests/support/PixelImage.h"
 
 #include <GL/gl.h>

@@ -2,7 +2,7 @@
 #include "engine/graphics/ImageFilter.h"
 #include "engine/graphics/MinimalSurfaceImage.h"
 #include "engine/graphics/SDLSurfaceImage.h"
-#include "tests/graphics/GLWindowTest.h"
+#include "tests/support/GLWindowTest.h"
 #include "tests/support/PictureFiles.h"
 #include "tests/support/StdoutCapture.h"
 #include "tests/support/TemporaryDirectory.h"

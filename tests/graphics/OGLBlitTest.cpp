@@ -1,6 +1,6 @@
 #include "engine/graphics/OGLBlit.h"
 #include "engine/graphics/SDLSurfaceImage.h"
-#include "tests/graphics/GLWindowTest.h"
+#include "tests/support/GLWindowTest.h"
 
 #include <GL/gl.h>
 #include <SDL.h>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/app/QuitDialogHost.h"
 #include "engine/app/SDLGameApp.h"
 #include "engine/graphics/Types.h"
 
@@ -65,6 +66,10 @@ public:
         return allowVideoModeChange;
     }
 
+    // The quit host screens reach through the application; none unless set.
+    QuitDialogHost* quitHost() override { return quitHost_; }
+    void setQuitHost(QuitDialogHost* host) { quitHost_ = host; }
+
     bool confirmQuitAnswer = true;
     int confirmQuitCalls = 0;
     bool allowVideoModeChange = false;
@@ -72,5 +77,6 @@ public:
 
 private:
     FakeTickSource* fakeTicks_;
+    QuitDialogHost* quitHost_ = nullptr;
     std::vector<std::uint8_t> frame_;
 };

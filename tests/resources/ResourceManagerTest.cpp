@@ -3,7 +3,7 @@
 #include "engine/audio/Sound.h"
 #include "engine/graphics/AngelFont.h"
 #include "engine/graphics/GLTexture.h"
-#include "tests/graphics/GLWindowTest.h"
+#include "tests/support/GLWindowTest.h"
 #include "tests/support/PictureFiles.h"
 #include "tests/support/PixelImage.h"
 #include "tests/support/TemporaryDirectory.h"

@@ -2,7 +2,7 @@
 #include "engine/anim/TinyActionSequence.h"
 #include "engine/graphics/GLTexture.h"
 #include "engine/ui/Animation2D.h"
-#include "tests/anim/AnimationFiles.h"
+#include "tests/support/AnimationFiles.h"
 #include "tests/support/PictureFiles.h"
 #include "tests/support/RecordingGraphics.h"
 #include "tests/support/StdoutCapture.h"
