@@ -1,6 +1,8 @@
 #include "game/GameSave.h"
 
 #include "engine/app/AppConfig.h"
+#include "engine/app/GameApp.h"
+#include "engine/core/Log.h"
 #include "engine/persist/FileSaveGame.h"
 #include "engine/persist/GenericEntry.h"
 #include "engine/persist/Paths.h"
@@ -31,4 +33,17 @@ std::unique_ptr<FileSaveGame> GameSave::openAtStartup(const AppConfig& config) {
     registerEntries(*save, &config);
     save->loadAtStartup();
     return save;
+}
+
+bool GameSave::saveNow() {
+    GameApp* app = GameApp::instance();
+    SaveGame* save = app ? app->getSaveGame() : nullptr;
+    if (!save) {
+        return false;
+    }
+    if (!save->save()) {
+        engineLog() << "The save game could not be written\n";
+        return false;
+    }
+    return true;
 }

@@ -30,6 +30,11 @@ public:
     // as a backup and the current values are written at once.
     static std::unique_ptr<FileSaveGame> openAtStartup(const AppConfig& config);
 
+    // Writes the application's save game at once, so that what the player
+    // just did survives a crash. Nothing happens without a save game; a
+    // failed write says so in one line and returns false.
+    static bool saveNow();
+
     // One of the settings registered above (T int for the volumes, char for
     // the flags); none without a save game.
     template <typename T> static GenericEntry<T>* setting(const SaveGame* save, const char* key) {

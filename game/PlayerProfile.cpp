@@ -22,6 +22,7 @@ std::uint8_t counterByte(std::int32_t value) {
 
 void PlayerProfile::reset() {
     PlayerProfile fresh(name);
+    fresh.finished = finished;
     *this = std::move(fresh);
 }
 

@@ -20,7 +20,8 @@ public:
 
     explicit PlayerProfile(std::string name = std::string()) : name(std::move(name)) {}
 
-    // Back to a new profile's values; the name stays.
+    // Back to a new profile's values for a new game; the name stays, and so
+    // does `finished`: a player who has finished the game keeps free play.
     void reset();
 
     // The record as stored in the save file: name, two zero bytes, flags,

@@ -4,6 +4,7 @@
 #include "engine/app/CursorChoice.h"
 #include "engine/app/InputEvents.h"
 #include "engine/audio/SDLSoundSystem.h"
+#include "engine/audio/SfxContainer.h"
 #include "engine/core/Log.h"
 #include "engine/graphics/GLCheck.h"
 #include "engine/graphics/GLGraphics.h"
@@ -195,12 +196,13 @@ bool SDLGameApp::useCustomCursor(bool custom) {
 }
 
 bool SDLGameApp::setFullScreen(bool fullScreen) {
+    // The mode in use is not set again: nothing would change but a flicker.
+    if (fullScreen == fullScreen_) {
+        return true;
+    }
     beforeVideoModeChange(fullScreen);
     if (!canChangeVideoMode(width(), height(), fullScreen)) {
         return false;
-    }
-    if (fullScreen == fullScreen_) {
-        return true;
     }
     // SDL frees the old window surface itself when the mode is set again.
     const Uint32 windowed = resizable_ ? (SDL_OPENGL | SDL_RESIZABLE) : SDL_OPENGL;
@@ -255,7 +257,8 @@ bool SDLGameApp::runFrame() {
     if (!active_) {
         tickSource().delay(InactivePumpMs);
         destroyRetiredScreens();
-        return true;
+        // Stopped by the system in the background (a logout): still saved.
+        return !platform::terminationRequested();
     }
     const std::uint32_t now = getClock().now();
     const std::uint32_t elapsed = now - lastFrameTime_;
@@ -282,18 +285,21 @@ bool SDLGameApp::runFrame() {
 void SDLGameApp::shutdown() {
     shutdownScreens();
     onExit();
+    // Screens hold sounds and textures of their own: they go while both the
+    // mixer and the GL context are still open.
+    exitAllScreens();
+    destroyRetiredScreens();
     getResources().releaseAudio();
     for (std::size_t i = 0; i < resourceManagerCount(); ++i) {
         resourceManagerAt(i)->releaseAudio();
     }
+    SfxContainer::instance().releaseSounds();
     if (audioOpen_) {
         Mix_CloseAudio();
         audioOpen_ = false;
     }
-    // Screens, resources and the cursor hold textures: free them while the
-    // context lives.
-    exitAllScreens();
-    destroyRetiredScreens();
+    // The application's resources and the cursor hold textures: free them
+    // while the context lives.
     freeResources();
     cursorTexture_.reset();
     if (sdlOpen_) {

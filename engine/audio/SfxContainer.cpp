@@ -114,6 +114,10 @@ Sound* SfxContainer::sound(const std::string& key) const {
     return found == sounds_.end() ? nullptr : found->second.get();
 }
 
+void SfxContainer::releaseSounds() {
+    sounds_.clear();
+}
+
 void playSoundEffect(const std::string& name) {
     SfxContainer& effects = SfxContainer::instance();
     if (effects.isEnabled()) {

@@ -37,6 +37,9 @@ public:
     // The internal keys of a name's variants (NAME_0, NAME_1, ...).
     std::vector<std::string> keysOf(const std::string& name) const;
     Sound* sound(const std::string& key) const;
+    // Frees every effect's sound while the mixer is still open; the names
+    // stay, and play nothing from then on.
+    void releaseSounds();
     const std::map<std::string, std::vector<std::string>>& names() const { return names_; }
     const std::string& defaultPath() const { return defaultPath_; }
 

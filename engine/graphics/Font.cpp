@@ -2,6 +2,7 @@
 
 #include "engine/graphics/Utf8Text.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -79,6 +80,9 @@ std::string Font::wrapWords(const std::string& text, int maxWidth) const {
     if (words.size() <= 1) {
         return text;
     }
+    // Every line takes at least one word, so a box of no width still ends:
+    // one word a line.
+    maxWidth = std::max(maxWidth, 0);
     std::vector<std::string> lines;
     std::size_t next = 0;
     while (next < words.size()) {

@@ -24,3 +24,10 @@ private:
 void appendUtf8(std::string& text, std::uint32_t code);
 // How many characters the text holds, as Utf8Reader counts them.
 std::size_t utf8Length(const std::string& text);
+
+// The capital of a letter in the Latin, Greek and Cyrillic alphabets the
+// game's fonts draw (e to E, u-umlaut to U-umlaut, ...); other codes stay.
+std::uint32_t upperCaseCode(std::uint32_t code);
+// The text with every letter as its capital, character by character. Bytes
+// that are not valid UTF-8 stay as they are.
+std::string utf8UpperCase(const std::string& text);

@@ -86,14 +86,7 @@ bool FileSaveGame::save() {
 
 bool FileSaveGame::writeFile(const std::string& path, const std::uint8_t* bytes,
                              std::size_t length) {
-    FILE* file = std::fopen(path.c_str(), "w+b");
-    if (!file) {
-        return false;
-    }
-    const bool written = std::fwrite(bytes, 1, length, file) == length;
-    const bool flushed = std::fflush(file) == 0;
-    const bool closed = std::fclose(file) == 0;
-    return written && flushed && closed;
+    return platform::writeFileDurably(path, bytes, length);
 }
 
 bool FileSaveGame::load() {

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <iostream>
 #include <optional>
 #include <sys/stat.h>
@@ -114,11 +115,52 @@ bool removeFile(const std::string& path) {
     return true;
 }
 
+bool writeFileDurably(const std::string& path, const void* bytes, std::size_t length) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        std::cout << "platform: cannot open \"" << path
+                  << "\" for writing: " << std::strerror(errno) << std::endl;
+        return false;
+    }
+    const char* next = static_cast<const char*>(bytes);
+    std::size_t left = length;
+    bool ok = true;
+    while (left > 0) {
+        const ssize_t n = ::write(fd, next, left);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            ok = false;
+            break;
+        }
+        next += n;
+        left -= std::size_t(n);
+    }
+    ok = ok && ::fsync(fd) == 0;
+    const int error = ok ? 0 : errno;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok) {
+        std::cout << "platform: cannot write \"" << path
+                  << "\": " << std::strerror(error ? error : errno) << std::endl;
+    }
+    return ok;
+}
+
 bool renameFile(const std::string& from, const std::string& to) {
     if (std::rename(from.c_str(), to.c_str()) != 0) {
         std::cout << "platform: cannot rename \"" << from << "\" to \"" << to
                   << "\": " << std::strerror(errno) << std::endl;
         return false;
+    }
+    const std::size_t slash = to.rfind('/');
+    const std::string folder =
+        slash == std::string::npos ? "." : (slash == 0 ? "/" : to.substr(0, slash));
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        // Some file systems refuse to flush a folder; the rename itself stands.
+        ::fsync(fd);
+        ::close(fd);
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // The engine's only file-system calls; everything else goes through these.
@@ -23,8 +24,14 @@ bool directoryExists(const std::string& path);
 // Removes a file (not a directory). False when nothing was removed.
 bool removeFile(const std::string& path);
 
+// Writes the bytes as the whole file and flushes them to the disk before it
+// returns, so that a rename over an older file can never expose an empty one
+// after a power cut. False (after one line) when any part failed.
+bool writeFileDurably(const std::string& path, const void* bytes, std::size_t length);
+
 // Moves `from` over `to`, replacing it atomically: a reader sees either the old
 // or the new file, never a partial one. Both must be on the same file system.
+// The folder is flushed afterwards, so the new name itself survives a power cut.
 bool renameFile(const std::string& from, const std::string& to);
 
 // Folder holding the running executable; "." when it cannot be found.

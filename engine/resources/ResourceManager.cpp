@@ -2,6 +2,7 @@
 
 #include "engine/audio/Music.h"
 #include "engine/audio/Sound.h"
+#include "engine/core/Log.h"
 #include "engine/graphics/Font.h"
 #include "engine/graphics/GLTexture.h"
 
@@ -34,6 +35,12 @@ ResourceManager::~ResourceManager() {
 }
 
 GLTexture* ResourceManager::addTexture(const std::string& key, std::unique_ptr<GLTexture> texture) {
+    if (!texture) {
+        // Every registered texture is released and reloaded with the video
+        // mode; an empty slot would be dereferenced then.
+        engineLog() << "resources: no texture given for \"" << key << "\", not registered\n";
+        return nullptr;
+    }
     GLTexture* raw = texture.get();
     const auto found = textureIndex_.find(key);
     if (found != textureIndex_.end()) {

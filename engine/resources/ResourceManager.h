@@ -26,7 +26,8 @@ public:
     ResourceManager& operator=(const ResourceManager&) = delete;
 
     // A new key is appended; a registered one keeps its index and its old
-    // texture is deleted. Returns the texture.
+    // texture is deleted. Returns the texture; none given is refused with a
+    // line (the key stays as it was).
     GLTexture* addTexture(const std::string& key, std::unique_ptr<GLTexture> texture);
     GLTexture* getTexture(const std::string& key) const;
     // The texture's index, -1 for an unregistered key.

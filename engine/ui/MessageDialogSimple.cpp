@@ -4,25 +4,16 @@
 #include "engine/graphics/Font.h"
 #include "engine/graphics/GLTexture.h"
 #include "engine/graphics/Graphics.h"
+#include "engine/graphics/Utf8Text.h"
 #include "engine/ui/AnimationPlayer.h"
 #include "engine/ui/ScreenBase.h"
 #include "engine/ui/SimpleImageButton.h"
 #include "engine/ui/WidgetManager.h"
 
-#include <cctype>
-
 namespace {
 
 constexpr int kWindowWidth = 1024;
 constexpr int kWindowHeight = 768;
-
-// Byte by byte, as the title's letters are ASCII in every language's labels.
-std::string upperCase(std::string text) {
-    for (char& c : text) {
-        c = char(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
 
 } // namespace
 
@@ -50,7 +41,7 @@ MessageDialogSimple::~MessageDialogSimple() {
 }
 
 std::string MessageDialogSimple::displayedTitle(const std::string& title) {
-    return upperCase(title);
+    return utf8UpperCase(title);
 }
 
 ScreenBase* MessageDialogSimple::screen() const {
@@ -106,7 +97,7 @@ void MessageDialogSimple::renderOverlay(Graphics& graphics, ScreenBase*) {
     if (!desc_.titleText.empty()) {
         const Font* titleFont = desc_.titleFont ? desc_.titleFont : desc_.textFont;
         titleFont->drawText(graphics, dx + desc_.titleX, dy + desc_.titleY,
-                            upperCase(desc_.titleText), desc_.titleColour);
+                            utf8UpperCase(desc_.titleText), desc_.titleColour);
     }
 }
 

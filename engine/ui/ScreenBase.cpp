@@ -94,6 +94,7 @@ void ScreenBase::onCovered(GameApp&) {
 
 void ScreenBase::onUncovered(GameApp&) {
     setEnabled(true);
+    widgetManager_->pointerReturned();
 }
 
 void ScreenBase::transitionFinished(int id) {

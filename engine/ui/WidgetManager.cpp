@@ -158,9 +158,21 @@ void WidgetManager::refreshPointed(Widget* widget, bool requireEnabled) {
 }
 
 void WidgetManager::leavePointed() {
+    ++leaves_;
     if (Widget* old = pointed_) {
         pointed_ = nullptr;
         old->mouseLeft();
+    }
+}
+
+void WidgetManager::pointerReturned() {
+    int x = 0;
+    int y = 0;
+    if (!screen_ || !screen_->pointerPosition(x, y)) {
+        return;
+    }
+    if (Widget* hit = widgetAt(x - originX_, y - originY_)) {
+        refreshPointed(hit, true);
     }
 }
 
@@ -219,19 +231,23 @@ void WidgetManager::mouseEvent(const MouseEvent& original) {
     }
 
     switch (event.type) {
-    case MouseEvent::ButtonDown:
+    case MouseEvent::ButtonDown: {
+        const int leaves = leaves_;
         hit->mousePressed(event);
-        if (listChanged_) {
+        // A handler that covered the screen made the pointer leave it.
+        if (listChanged_ || leaves_ != leaves) {
             return;
         }
         pointed_ = hit;
         setFocus(hit);
         break;
+    }
     case MouseEvent::ButtonUp: {
         leftWhilePressed_ = nullptr;
         Widget* target = pointed_ ? pointed_ : hit;
+        const int leaves = leaves_;
         target->mouseReleased(event);
-        if (listChanged_) {
+        if (listChanged_ || leaves_ != leaves) {
             return;
         }
         pointed_ = event.consumed == 1 ? nullptr : hit;

@@ -43,8 +43,12 @@ public:
     bool listChanged() const { return listChanged_; }
     void clearPointed() { pointed_ = nullptr; }
     // The widget under the pointer is told the pointer left (a screen
-    // covered by another one sees the pointer no more).
+    // covered by another one sees the pointer no more). A press or release
+    // whose handler covers the screen leaves nothing pointed behind it.
     void leavePointed();
+    // The screen is uncovered: the widget under the resting pointer is
+    // entered, as if the pointer had just moved onto it.
+    void pointerReturned();
     void setOrigin(int x, int y) {
         originX_ = x;
         originY_ = y;
@@ -72,6 +76,7 @@ private:
     Widget* leftWhilePressed_ = nullptr;
     Widget* focused_ = nullptr;
     bool listChanged_ = false;
+    int leaves_ = 0;
     ScreenBase* screen_ = nullptr;
     bool inputEnabled_ = true;
 };

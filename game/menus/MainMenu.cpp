@@ -15,6 +15,7 @@
 #include "engine/ui/QuillButton.h"
 #include "engine/ui/TextLabel.h"
 #include "game/GameFlow.h"
+#include "game/GameSave.h"
 #include "game/PlayerProfile.h"
 #include "game/PlayerProfiles.h"
 #include "game/ResourceTables.h"
@@ -56,6 +57,7 @@ MainMenu::MainMenu(std::string context) : ScreenBase("MainMenu"), context_(std::
         profile->finished = true;
         GameFlow::instance().setPosition(0);
         profile->started = false;
+        GameSave::saveNow();
     }
 }
 
@@ -185,6 +187,7 @@ void MainMenu::buttonEvent(int id, int code) {
             askNewOrContinue();
         } else {
             profile->started = true;
+            GameSave::saveNow();
             close(PlayCode);
         }
         break;
@@ -233,6 +236,7 @@ void MainMenu::onQuestionAnswered(int, int answer) {
             profile->reset();
             profile->started = true;
         }
+        GameSave::saveNow();
     }
     close(PlayCode);
 }

@@ -11,6 +11,7 @@
 #include "engine/ui/QuillButton.h"
 #include "engine/ui/TextLabel.h"
 #include "game/GameFlow.h"
+#include "game/GameSave.h"
 #include "game/PlayerProfile.h"
 #include "game/PlayerProfiles.h"
 #include "game/ResourceTables.h"
@@ -185,6 +186,7 @@ void PlayerProfilesMenu::onQuestionAnswered(int, int answer) {
     }
     list_->removeItem(selected);
     PlayerProfiles::instance().removeProfile(selected);
+    GameSave::saveNow();
     if (list_->itemCount() == 0) {
         updateButtons();
         openNameEntry(CreateMode);
@@ -207,6 +209,8 @@ void PlayerProfilesMenu::confirm() {
         // The current profile was deleted and no row chosen: the first one.
         profiles.selectProfile(0);
     }
+    // Created, renamed or chosen: on the disk before the menu closes.
+    GameSave::saveNow();
     playClosing(ClosedExitCode);
 }
 

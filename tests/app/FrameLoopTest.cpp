@@ -1,13 +1,17 @@
 // The real frame loop in a window under Xvfb, driven one frame at a time with
 // a fake clock and events pushed through SDL's queue.
 #include "engine/app/FadeTransition.h"
+#include "engine/audio/SfxContainer.h"
+#include "engine/resources/ResourceManager.h"
 #include "engine/platform/Termination.h"
 #include "tests/support/AppFixture.h"
+#include "tests/support/CountingSound.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TemporaryDirectory.h"
 #include "tests/support/TestScreen.h"
 
 #include <SDL.h>
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -188,6 +192,44 @@ TEST_F(ScreenshotTest, F8ReachesScreensAsAnEmptyKey) {
 namespace {
 
 TEST_F(FrameLoopTest, TerminationSignalEndsTheLoopWithoutAsking) {
+    platform::installTerminationHandler();
+    std::raise(SIGTERM);
+    EXPECT_FALSE(app->step());
+    EXPECT_EQ(app->confirmQuitCalls, 0);
+    platform::clearTerminationRequest();
+}
+
+// What a sound sees of the mixer as it is freed: how often it is open.
+struct MixerProbeSound : CountingSound {
+    explicit MixerProbeSound(int* openAtFree) : openAtFree_(openAtFree) {}
+    ~MixerProbeSound() override { *openAtFree_ = Mix_QuerySpec(nullptr, nullptr, nullptr); }
+    int* openAtFree_;
+};
+
+TEST_F(FrameLoopTest, ScreensAndEffectsFreeTheirSoundsBeforeTheMixerCloses) {
+    ASSERT_TRUE(app->isAudioAvailable()) << "SDL's dummy driver gives a mixer";
+    int openAtFree = -1;
+    screen->resources().addSound("PROBE", std::make_unique<MixerProbeSound>(&openAtFree));
+    TemporaryDirectory::writeFile(folder / "sfx.xml",
+                                  "<SFX defaultPath=\"" + folder.path() +
+                                      "/\"><RandomSound name=\"CLICK\"><Sound "
+                                      "path=\"Click.wav\"/></RandomSound></SFX>");
+    SfxContainer::reset();
+    ASSERT_TRUE(SfxContainer::instance().load(folder / "sfx.xml"));
+    ASSERT_NE(nullptr, SfxContainer::instance().sound("CLICK_0"));
+
+    app->shutdown();
+    EXPECT_GT(openAtFree, 0) << "the screen's sound went while the mixer was open";
+    EXPECT_EQ(nullptr, SfxContainer::instance().sound("CLICK_0")) << "the effects' too";
+    SfxContainer::reset();
+}
+
+// A logout with the game in the background: the unfocused loop only pumps
+// events, and still ends on the request.
+TEST_F(FrameLoopTest, TerminationSignalEndsTheLoopWhileTheWindowIsUnfocused) {
+    app->pushFocus(false);
+    EXPECT_TRUE(app->step());
+    ASSERT_FALSE(app->isActive());
     platform::installTerminationHandler();
     std::raise(SIGTERM);
     EXPECT_FALSE(app->step());

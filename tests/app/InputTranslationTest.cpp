@@ -129,6 +129,9 @@ TEST_F(InputTranslationTest, AltEnterTogglesFullScreenOrIsSwallowedWhenDisabled)
     ASSERT_EQ(top->keys.size(), 2u);
     EXPECT_EQ(top->keys[1].key, SDLK_RETURN) << "plain Return is an ordinary key";
     EXPECT_EQ(app->videoModeRequests.size(), 1u);
+
+    EXPECT_TRUE(app->setFullScreen(false)) << "windowed already";
+    EXPECT_EQ(app->videoModeRequests.size(), 1u) << "the mode in use is not set again";
 }
 
 TEST_F(InputTranslationTest, MouseInputCanBeSwitchedOff) {

@@ -1,11 +1,13 @@
 // The main menu on the running application, driven by real clicks.
 #include "game/menus/MainMenu.h"
 #include "engine/audio/AudioEngine.h"
+#include "engine/persist/FileSaveGame.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/ui/MessageQuestionDialogSimple.h"
 #include "engine/ui/QuillButton.h"
 #include "engine/ui/WidgetManager.h"
 #include "game/GameFlow.h"
+#include "game/GameSave.h"
 #include "game/PlayerProfile.h"
 #include "game/PlayerProfiles.h"
 #include "game/ResourceTables.h"
@@ -200,6 +202,25 @@ TEST_F(MainMenuTest, ExitAsksThroughTheApplicationsQuitHostOrClosesWithout) {
     app->stepFor(600);
     EXPECT_EQ(0u, app->screenCount()) << "the menu has gone";
     EXPECT_TRUE(app->isQuitRequested());
+}
+
+TEST_F(MainMenuTest, StartingAGameReachesTheDiskAtOnce) {
+    const std::string path = folder / "profiles.sav";
+    auto save = std::make_unique<FileSaveGame>(path, GameSave::ProductId);
+    GameSave::registerEntries(*save);
+    app->setSaveGame(std::move(save));
+    openMenu("started");
+    ASSERT_FALSE(PlayerProfiles::instance().currentProfile()->started);
+    click(MainMenu::Play);
+
+    // What the next start would read, with nothing kept in memory.
+    PlayerProfiles::reset();
+    FileSaveGame reread(path, GameSave::ProductId);
+    GameSave::registerEntries(reread);
+    ASSERT_TRUE(reread.load());
+    ASSERT_NE(nullptr, PlayerProfiles::instance().currentProfile());
+    EXPECT_EQ("Mira", PlayerProfiles::instance().currentProfile()->name);
+    EXPECT_TRUE(PlayerProfiles::instance().currentProfile()->started);
 }
 
 TEST_F(MainMenuTest, PointerOverAButtonHighlightsIt) {

@@ -22,6 +22,10 @@ protected:
     std::vector<std::string> initialProfiles() const override { return {"Mira", "Tom"}; }
 
     static PlayerProfiles& profiles() { return PlayerProfiles::instance(); }
+    // The save file as it is on the disk now, while the game runs.
+    std::string savedBytes() const {
+        return TemporaryDirectory::readFile(userFolder / "LanternInn/profiles.sav");
+    }
     std::string currentName() const {
         const PlayerProfile* profile = profiles().currentProfile();
         return profile ? profile->name : "(none)";
@@ -181,9 +185,11 @@ TEST_F(ProfileMenusTest, CreatingSelectsTheNewProfileFromTheStart) {
     ASSERT_NE(nullptr, menu);
     click(menu->button(PlayerProfilesMenu::Create));
     ASSERT_NE(nullptr, nameEntryReady());
+    EXPECT_EQ(std::string::npos, savedBytes().find("Jakob"));
     type("Jakob");
     key(SDLK_RETURN);
     ASSERT_NE(nullptr, backToMainMenu());
+    EXPECT_NE(std::string::npos, savedBytes().find("Jakob")) << "on the disk at once";
     ASSERT_EQ(3, profiles().profileCount());
     EXPECT_EQ(2, profiles().current());
     EXPECT_EQ("Jakob", currentName());
@@ -226,8 +232,10 @@ TEST_F(ProfileMenusTest, DeletingTheCurrentProfileAndThenTheLastOne) {
     click(menu->button(PlayerProfilesMenu::Delete));
     MessageQuestionDialogSimple* dialog = question(menu);
     ASSERT_NE(nullptr, dialog);
+    ASSERT_NE(std::string::npos, savedBytes().find("Mira"));
     click(dialog->yesButton());
     frames(600);
+    EXPECT_EQ(std::string::npos, savedBytes().find("Mira")) << "deleted on the disk at once";
     ASSERT_EQ(1, profiles().profileCount());
     EXPECT_EQ("Tom", profiles().profileAt(0)->name);
     ASSERT_EQ(1, menu->list()->itemCount());

@@ -161,6 +161,9 @@ TEST_F(AngelFontTest, WrappingWordsFillsLinesGreedily) {
     EXPECT_EQ("one\ntwo\nthree", font->wrapWords("one two three", 20));
     EXPECT_EQ("one two three", font->wrapWords("one two three", 200));
     EXPECT_EQ("unbreakable", font->wrapWords("unbreakable", 5));
+    // A box of no width, or a negative one from a layout gone wrong, ends too.
+    EXPECT_EQ("one\ntwo\nthree", font->wrapWords("one two three", 0));
+    EXPECT_EQ("one\ntwo\nthree", font->wrapWords("one two three", -40));
     EXPECT_EQ("one\ntwo\nthree", font->wrapWords("one\ntwo three", 60))
         << "an inner line feed stays inside its word";
 

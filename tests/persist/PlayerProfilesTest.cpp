@@ -101,6 +101,11 @@ TEST_F(PlayerProfilesTest, FieldsAndByteCountersSurviveTheFile) {
     EXPECT_EQ(-1, bo2.counterA);
     EXPECT_EQ(5, bo2.hintCount);
     EXPECT_EQ(0, bo2.flowPosition);
+
+    // A new game after the end: free play stays open, the story starts anew.
+    profiles.profileAt(0)->reset();
+    EXPECT_TRUE(zoe2.finished);
+    EXPECT_EQ(0u, zoe2.hintFlags) << "the rest is a new profile's";
 }
 
 TEST_F(PlayerProfilesTest, AddingAndRemovingKeepsTheCurrentProfile) {

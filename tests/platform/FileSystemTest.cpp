@@ -191,6 +191,19 @@ TEST_F(FileSystemTest, RemoveFileRemovesOnlyExistingFiles) {
     EXPECT_TRUE(directoryExists(dir_ / "dir"));
 }
 
+TEST_F(FileSystemTest, WriteFileDurablyWritesTheWholeFileOrSaysWhy) {
+    const std::string path = dir_ / "save.bin";
+    TemporaryDirectory::writeFile(path, "an older and longer save");
+    EXPECT_TRUE(writeFileDurably(path, "new", 3));
+    EXPECT_EQ("new", TemporaryDirectory::readFile(path)) << "nothing of the older file is left";
+
+    StdoutCapture capture;
+    EXPECT_FALSE(writeFileDurably(dir_ / "missing/save.bin", "x", 1));
+    const std::string output = capture.finish();
+    EXPECT_EQ(StdoutCapture::lineCount(output), 1) << output;
+    EXPECT_NE(output.find(dir_ / "missing/save.bin"), std::string::npos) << output;
+}
+
 TEST_F(FileSystemTest, RenameFileReplacesTargetAtomically) {
     const std::string target = dir_ / "save.xml";
     const std::string fresh = dir_ / "save.xml.new";

@@ -6,6 +6,7 @@
 #include "tests/support/GLWindowTest.h"
 #include "tests/support/PictureFiles.h"
 #include "tests/support/PixelImage.h"
+#include "tests/support/StdoutCapture.h"
 #include "tests/support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
@@ -75,6 +76,20 @@ TEST(ResourceManagerTest, RemovingMovesTheLastTextureIntoTheHole) {
     EXPECT_EQ(0, resources.textureCount());
     EXPECT_EQ(nullptr, resources.removeTexture("C")) << "unregistered: nothing happens";
     EXPECT_EQ(nullptr, resources.textureAt(0));
+}
+
+TEST(ResourceManagerTest, NoTextureIsRefusedAndTheKeyKeepsItsTexture) {
+    ResourceManager resources;
+    GLTexture* kept = resources.addTexture("GTEX_A", picture(4));
+    StdoutCapture capture;
+    EXPECT_EQ(nullptr, resources.addTexture("GTEX_A", nullptr));
+    EXPECT_EQ(nullptr, resources.addTexture("GTEX_B", nullptr));
+    const std::string printed = capture.finish();
+    EXPECT_EQ(2, StdoutCapture::lineCount(printed));
+    EXPECT_NE(std::string::npos, printed.find("GTEX_B"));
+    EXPECT_EQ(kept, resources.getTexture("GTEX_A"));
+    EXPECT_EQ(1, resources.textureCount()) << "no empty slot for a later mode switch";
+    resources.releaseAll(ResourceManager::Textures); // walks every slot
 }
 
 TEST(ResourceManagerTest, UnregisteredKeysGiveNone) {

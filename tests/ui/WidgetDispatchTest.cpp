@@ -98,6 +98,44 @@ TEST_F(WidgetDispatchTest, PressOnEmptyAreaMovesFocusToTheScreenWidget) {
         << "keys go to the focused widget only";
 }
 
+TEST_F(WidgetDispatchTest, AWidgetWhoseClickOpensAScreenIsPointedAgainWhenItCloses) {
+    ProbeWidget* button = add("button", WidgetRect(100, 100, 0, 80, 40));
+    button->onRelease = [&](const MouseEvent&) {
+        app->pushScreen(std::make_unique<TestScreen>(nullptr, "dialog"));
+    };
+    app->pushMotion(120, 110);
+    app->step();
+    app->pushClick(120, 110);
+    app->step();
+    ASSERT_EQ(2u, app->screenCount());
+    EXPECT_EQ(nullptr, screen->widgetManager().pointed()) << "covered: the pointer left it";
+
+    // Closed with the pointer resting on the button: it is entered again.
+    journal.clear();
+    button->onRelease = nullptr;
+    app->popScreen();
+    app->step();
+    EXPECT_EQ(notes("button"), (Notes{"entered"}));
+    EXPECT_EQ(screen->widgetManager().pointed(), button);
+
+    // Opened again; the pointer moves away under the dialog, and after it
+    // closes jumps straight back onto the button, as xdotool or a fast hand does.
+    button->onRelease = [&](const MouseEvent&) {
+        app->pushScreen(std::make_unique<TestScreen>(nullptr, "dialog"));
+    };
+    app->pushClick(120, 110);
+    app->step();
+    ASSERT_EQ(2u, app->screenCount());
+    app->pushMotion(400, 300);
+    app->step();
+    app->popScreen();
+    app->step();
+    journal.clear();
+    app->pushMotion(125, 112);
+    app->step();
+    EXPECT_EQ(notes("button"), (Notes{"entered", "moved"}));
+}
+
 TEST_F(WidgetDispatchTest, DisabledWidgetIsTransparentToClicks) {
     ProbeWidget* below = add("below", WidgetRect(50, 50, 0, 100, 100));
     ProbeWidget* above = add("above", WidgetRect(50, 50, 0, 100, 100));
