@@ -24,8 +24,6 @@ public:
     bool isLoaded() const { return file_ != nullptr; }
     // The integer under the key, or the fallback when it is missing.
     int intValue(const std::string& key, int fallback) const;
-    // The file as read; none when it is missing.
-    const ConfigFile* file() const { return file_.get(); }
 
 private:
     GameParameters();

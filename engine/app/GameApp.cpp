@@ -33,22 +33,16 @@ GameApp::GameApp(std::unique_ptr<TickSource> ticks)
 }
 
 bool GameApp::selectLanguage(const std::string& code) {
-    AppConfig& config = AppConfig::instance();
-    if (!config.selectLanguage(code)) {
-        return false;
-    }
-    labels_->clear();
-    labels_->load(config.labelsFile());
-    return true;
+    return AppConfig::instance().selectLanguage(code) && reloadLabels();
 }
 
 bool GameApp::selectLanguageByIndex(int index) {
-    AppConfig& config = AppConfig::instance();
-    if (!config.selectLanguageByIndex(index)) {
-        return false;
-    }
+    return AppConfig::instance().selectLanguageByIndex(index) && reloadLabels();
+}
+
+bool GameApp::reloadLabels() {
     labels_->clear();
-    labels_->load(config.labelsFile());
+    labels_->load(AppConfig::instance().labelsFile());
     return true;
 }
 

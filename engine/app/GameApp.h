@@ -110,6 +110,8 @@ protected:
 
 private:
     void retire(std::unique_ptr<GameState> screen);
+    // The active language's labels in place of the current ones; true.
+    bool reloadLabels();
 
     std::unique_ptr<SaveGame> saveGame_;
     std::vector<std::unique_ptr<GameState>> retired_;
