@@ -19,10 +19,10 @@ void GameSave::registerEntries(SaveGame& save, const AppConfig* config) {
             fullScreen = config->fullscreenMode() == AppConfig::ModeWindowed ? 0 : 1;
         }
     }
-    save.registerEntry(SoundVolume, std::make_unique<GenericEntry<int>>(soundVolume));
-    save.registerEntry(MusicVolume, std::make_unique<GenericEntry<int>>(musicVolume));
-    save.registerEntry(FullScreen, std::make_unique<GenericEntry<char>>(fullScreen));
-    save.registerEntry(HardwareCursor, std::make_unique<GenericEntry<char>>(1));
+    save.registerEntry(SoundVolume, std::make_unique<GenericEntry<int>>(soundVolume, 0, 100));
+    save.registerEntry(MusicVolume, std::make_unique<GenericEntry<int>>(musicVolume, 0, 100));
+    save.registerEntry(FullScreen, std::make_unique<GenericEntry<char>>(fullScreen, 0, 1));
+    save.registerEntry(HardwareCursor, std::make_unique<GenericEntry<char>>(1, 0, 1));
     save.registerEntry(PlayerProfiles::EntryKey, PlayerProfiles::saveEntry());
 }
 

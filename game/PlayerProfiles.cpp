@@ -1,5 +1,6 @@
 #include "game/PlayerProfiles.h"
 
+#include "engine/core/Log.h"
 #include "engine/persist/SaveGame.h"
 #include "game/GameFlow.h"
 
@@ -83,11 +84,21 @@ void PlayerProfiles::captureCurrent() {
 }
 
 void PlayerProfiles::restoreCurrent() {
-    if (const PlayerProfile* profile = currentProfile()) {
+    if (PlayerProfile* profile = currentProfile()) {
         ItemRegistry& registry = ItemRegistry::instance();
         profile->restoreRegistry(registry);
         registry.attachDescriptions(sceneLoader_);
-        GameFlow::instance().setPosition(profile->flowPosition);
+        GameFlow& flow = GameFlow::instance();
+        const int entries = int(flow.entries().size());
+        if (entries > 0 && (profile->flowPosition < 0 || profile->flowPosition >= entries)) {
+            // A damaged value or a shorter flow: the story starts again rather
+            // than leaving Play with nothing to start.
+            engineLog() << "player profile \"" << profile->name << "\": flow position "
+                        << profile->flowPosition << " is outside the flow of " << entries
+                        << " screens, the game starts from the beginning" << std::endl;
+            profile->flowPosition = 0;
+        }
+        flow.setPosition(profile->flowPosition);
     }
 }
 
@@ -136,8 +147,9 @@ bool PlayerProfiles::load(SaveGame& store) {
         store.read(record.data(), record.size());
         if (length < PlayerProfile::MinimumRecordSize) {
             store.reportDamage("the record of profile " + std::to_string(i) + " (at byte " +
-                               std::to_string(at) + ") is " + std::to_string(length) +
-                               " bytes, too short for a profile");
+                                   std::to_string(at) + ") is " + std::to_string(length) +
+                                   " bytes, too short for a profile",
+                               SaveGame::Reading::InPlace);
             intact = false;
             continue;
         }
@@ -145,7 +157,8 @@ bool PlayerProfiles::load(SaveGame& store) {
         std::string damage;
         if (!profile->readRecord(record.data(), record.size(), damage)) {
             store.reportDamage("profile " + std::to_string(i) + " (record at byte " +
-                               std::to_string(at) + "): " + damage);
+                                   std::to_string(at) + "): " + damage,
+                               SaveGame::Reading::InPlace);
             intact = false;
         }
         profiles_.push_back(std::move(profile));
@@ -158,7 +171,8 @@ bool PlayerProfiles::load(SaveGame& store) {
     if (stored < -1 || stored >= profileCount()) {
         if (intact) {
             store.reportDamage("the current profile " + std::to_string(stored) +
-                               " is not in the list of " + std::to_string(profileCount()));
+                                   " is not in the list of " + std::to_string(profileCount()),
+                               SaveGame::Reading::InPlace);
         }
         intact = false;
         current_ = -1;

@@ -48,17 +48,43 @@ if ! grep -Eq "tests passed, [0-9]+ tests failed out of [1-9][0-9]*" "$log"; the
     status=1
 fi
 # LeakSanitizer's stop-the-world tracer now and then crashes at process exit
-# ("Tracer caught signal 11") when two GL test processes run side by side; the
-# test itself has passed by then. When every failure is that crash, and only
-# then, the failed tests run once more; any other failure stands as it is.
-failed=$(grep -cE "^\s+[0-9]+ - .* \((Failed|SEGFAULT|Subprocess aborted)\)" "$log" || true)
-tracer=$(grep -c "Tracer caught signal" "$log" || true)
-if [ "$status" -ne 0 ] && [ "$failed" -gt 0 ] && [ "$failed" -eq "$tracer" ]; then
-    echo "test.sh: $failed failure(s) were LeakSanitizer tracer crashes at exit; running them again"
-    set +e
-    run_ctest --rerun-failed
-    status=$?
-    set -e
+# ("Tracer caught signal 11") when two GL test processes run side by side.
+# A failed test runs once more only when its own output shows every case
+# passed and then that crash; when any failure is something else (a failed
+# case, a timeout, an abort, a crash before the end), nothing is run again.
+test_output() {
+    awk -v name="$1" '
+        /^[0-9]+\/[0-9]+ Testing: / {
+            line = $0
+            sub(/^[0-9]+\/[0-9]+ Testing: /, "", line)
+            on = (line == name)
+        }
+        on { print }' "$build/Testing/Temporary/LastTest.log"
+}
+passed_then_tracer_crash() {
+    local out
+    out=$(test_output "$1")
+    grep -q "Tracer caught signal" <<<"$out" &&
+        grep -q "^\[  PASSED  \] 1 test" <<<"$out" &&
+        ! grep -q "^\[  FAILED  \]" <<<"$out"
+}
+if [ "$status" -ne 0 ]; then
+    rerun=0
+    others=0
+    while IFS=$'\t' read -r name how; do
+        if [ "$how" = "Failed" ] && passed_then_tracer_crash "$name"; then
+            rerun=$((rerun + 1))
+        else
+            others=$((others + 1))
+        fi
+    done < <(sed -nE 's/^\s+[0-9]+ - (.*) \((.*)\)$/\1\t\2/p' "$log")
+    if [ "$rerun" -gt 0 ] && [ "$others" -eq 0 ]; then
+        echo "test.sh: $rerun test(s) passed and then hit LeakSanitizer's tracer crash at exit; running them again"
+        set +e
+        run_ctest --rerun-failed
+        status=$?
+        set -e
+    fi
 fi
 rm -f "$log"
 exit "$status"

@@ -1,5 +1,7 @@
 #include "engine/anim/LoopAction.h"
 
+#include "engine/core/Log.h"
+
 #include <utility>
 
 namespace lux {
@@ -18,7 +20,29 @@ void LoopAction::start(ActionListener* listener, int index) {
     // is counted against this round rather than lost.
     Action::start(listener, index);
     done_ = 0;
-    child_->start(this, -1);
+    startRounds();
+}
+
+void LoopAction::startRounds() {
+    for (;;) {
+        endedAtStart_ = false;
+        starting_ = true;
+        child_->start(this, -1);
+        starting_ = false;
+        if (!endedAtStart_) {
+            return;
+        }
+        if (loops_ == kEndless) {
+            // It would start again for ever without time passing.
+            engineLog() << "A looping action whose round takes no time is stopped" << std::endl;
+            finish();
+            return;
+        }
+        if (++done_ >= loops_) {
+            finish();
+            return;
+        }
+    }
 }
 
 void LoopAction::refresh() {
@@ -38,11 +62,15 @@ std::unique_ptr<Action> LoopAction::clone() const {
 
 void LoopAction::actionFinished(int index) {
     (void)index;
+    if (starting_) {
+        endedAtStart_ = true;
+        return;
+    }
     if (loops_ != kEndless) {
         ++done_;
     }
     if (loops_ == kEndless || done_ < loops_) {
-        child_->start(this, -1);
+        startRounds();
     } else {
         finish();
     }

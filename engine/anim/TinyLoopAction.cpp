@@ -1,5 +1,7 @@
 #include "engine/anim/TinyLoopAction.h"
 
+#include "engine/core/Log.h"
+
 #include <utility>
 
 TinyLoopAction::TinyLoopAction(std::unique_ptr<TinyAction> child, int loops)
@@ -16,7 +18,29 @@ void TinyLoopAction::start(TinyActionListener* listener, int index) {
     // is counted against this round rather than lost.
     TinyAction::start(listener, index);
     done_ = 0;
-    child_->start(this, -1);
+    startRounds();
+}
+
+void TinyLoopAction::startRounds() {
+    for (;;) {
+        endedAtStart_ = false;
+        starting_ = true;
+        child_->start(this, -1);
+        starting_ = false;
+        if (!endedAtStart_) {
+            return;
+        }
+        if (loops_ == kEndless) {
+            // It would start again for ever without time passing.
+            engineLog() << "A looping action whose round takes no time is stopped" << std::endl;
+            finish();
+            return;
+        }
+        if (++done_ >= loops_) {
+            finish();
+            return;
+        }
+    }
 }
 
 void TinyLoopAction::update(int ms) {
@@ -36,11 +60,15 @@ std::unique_ptr<TinyAction> TinyLoopAction::clone() const {
 
 void TinyLoopAction::actionFinished(int index) {
     (void)index;
+    if (starting_) {
+        endedAtStart_ = true;
+        return;
+    }
     if (loops_ != kEndless) {
         ++done_;
     }
     if (loops_ == kEndless || done_ < loops_) {
-        child_->start(this, -1);
+        startRounds();
     } else {
         finish();
     }

@@ -28,6 +28,13 @@ public:
 
 private:
     std::unique_ptr<TinyAction> child_;
+    // Starts rounds until one takes time or the count is reached.
+    void startRounds();
+
     int loops_;
     int done_ = 0;
+    // A round that ends the moment it starts is counted by startRounds, not
+    // by a nested start, so instant rounds never pile up on the stack.
+    bool starting_ = false;
+    bool endedAtStart_ = false;
 };

@@ -199,3 +199,11 @@ bool FileSaveGame::keepBackup() {
                 << std::endl;
     return true;
 }
+
+std::string FileSaveGame::takeSetAsideNotice() {
+    if (backupNoticed_ || backupPath_.empty()) {
+        return {};
+    }
+    backupNoticed_ = true;
+    return backupPath_;
+}

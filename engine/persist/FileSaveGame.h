@@ -46,6 +46,7 @@ public:
     const std::string& lastError() const { return lastError_; }
     // Where the last backup went; empty when none was made.
     const std::string& backupPath() const { return backupPath_; }
+    std::string takeSetAsideNotice() override;
 
 protected:
     // Writes the bytes as the whole file; false when any part failed.
@@ -59,4 +60,5 @@ private:
     std::unique_ptr<Buffer> buffer_;
     std::string lastError_;
     std::string backupPath_;
+    bool backupNoticed_ = false;
 };

@@ -4,6 +4,7 @@
 #include "engine/persist/SaveGameEntry.h"
 
 #include <cstdint>
+#include <limits>
 #include <type_traits>
 
 // A plain integer value stored as its sizeof(T) bytes, little-endian:
@@ -13,6 +14,10 @@ template <typename T> class GenericEntry : public SaveGameEntry {
 
 public:
     explicit GenericEntry(T initial = T()) : value_(initial), default_(initial) {}
+    // A value read back outside lowest..highest is taken to the nearest end
+    // of the range (and the load says it was not as written).
+    GenericEntry(T initial, T lowest, T highest)
+        : value_(initial), default_(initial), lowest_(lowest), highest_(highest) {}
 
     T value() const { return value_; }
     void setValue(T value) { value_ = value; }
@@ -38,10 +43,16 @@ public:
             bits = static_cast<Unsigned>(bits | (Unsigned(bytes[i]) << (8 * i)));
         }
         value_ = static_cast<T>(bits);
+        if (value_ < lowest_ || value_ > highest_) {
+            value_ = value_ < lowest_ ? lowest_ : highest_;
+            return false;
+        }
         return true;
     }
 
 private:
     T value_;
     T default_;
+    T lowest_ = std::numeric_limits<T>::min();
+    T highest_ = std::numeric_limits<T>::max();
 };

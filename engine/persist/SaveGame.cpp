@@ -18,10 +18,11 @@ SaveGameEntry* SaveGame::getEntry(const std::string& key) const {
     return found->second.get();
 }
 
-void SaveGame::reportDamage(const std::string& what) {
+void SaveGame::reportDamage(const std::string& what, Reading reading) {
     if (damage_.empty()) {
         damage_ = "at byte " + std::to_string(readOffset()) + ": " + what;
     }
+    readingLost_ = readingLost_ || reading == Reading::Lost;
 }
 
 void SaveGame::writeInt32(std::int32_t value) {
@@ -52,8 +53,18 @@ void SaveGame::saveEntries() {
 
 void SaveGame::loadEntries() {
     for (auto& [key, entry] : entries_) {
-        if (entry) {
-            entry->load(*this);
+        if (!entry) {
+            continue;
+        }
+        if (readingLost_) {
+            engineLog() << "save game: \"" << key
+                        << "\" is not read after the damage, it keeps its value" << std::endl;
+            continue;
+        }
+        if (!entry->load(*this) && !damaged()) {
+            engineLog() << "save game: \"" << key
+                        << "\" held a value out of its range, the nearest allowed one is used"
+                        << std::endl;
         }
     }
 }

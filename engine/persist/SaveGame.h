@@ -39,10 +39,19 @@ public:
     }
     std::size_t entryCount() const { return entries_.size(); }
 
+    // Where an unreadable save file was set aside at start-up, given once so
+    // that the player is told once; empty otherwise.
+    virtual std::string takeSetAsideNotice() { return {}; }
+
     // An entry that finds its bytes inconsistent says so here; the first
-    // report of a load is kept with the offset where it was noticed.
-    void reportDamage(const std::string& what);
+    // report of a load is kept with the offset where it was noticed. Damage
+    // inside a record whose length was known leaves the reading in place;
+    // otherwise the entries after this one are not read (they keep the values
+    // they had), since their bytes would be taken from the wrong place.
+    enum class Reading { InPlace, Lost };
+    void reportDamage(const std::string& what, Reading reading = Reading::Lost);
     bool damaged() const { return !damage_.empty(); }
+    bool readingLost() const { return readingLost_; }
     const std::string& damage() const { return damage_; }
 
     void writeByte(std::uint8_t value) { write(&value, 1); }
@@ -54,9 +63,13 @@ public:
 protected:
     void saveEntries();
     void loadEntries();
-    void clearDamage() { damage_.clear(); }
+    void clearDamage() {
+        damage_.clear();
+        readingLost_ = false;
+    }
 
 private:
     std::map<std::string, std::unique_ptr<SaveGameEntry>> entries_;
     std::string damage_;
+    bool readingLost_ = false;
 };

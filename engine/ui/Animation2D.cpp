@@ -33,10 +33,18 @@ void Animation2D::build(int zOffset) {
 
 void Animation2D::start() {
     finished_ = false;
+    starting_ = true;
+    endedAtStart_ = false;
     for (std::size_t i = 0; i < actions_.size(); ++i) {
         if (!actions_[i]->isRunning()) {
             actions_[i]->start(this, int(i));
         }
+    }
+    starting_ = false;
+    if (endedAtStart_ && player_) {
+        // Told last, touching nothing after: the listener may remove this
+        // animation.
+        player_->animationFinished(id_);
     }
 }
 
@@ -80,6 +88,10 @@ void Animation2D::actionFinished(int index) {
     // The last element's timeline ends the animation.
     if (index == int(elements_.size()) - 1) {
         finished_ = true;
+        if (starting_) {
+            endedAtStart_ = true;
+            return;
+        }
         if (player_) {
             player_->animationFinished(id_);
         }

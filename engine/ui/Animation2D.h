@@ -77,5 +77,8 @@ private:
     int id_;
     bool paused_ = false;
     bool finished_ = false;
+    // An animation that ends while it starts tells its player when start returns.
+    bool starting_ = false;
+    bool endedAtStart_ = false;
     ScreenBase* owningScreen_ = nullptr;
 };

@@ -191,6 +191,12 @@ bool AnimationPlayer::play(int id, int zOffset, int x, int y, ScreenBase* screen
     }
     animation->build(zOffset);
     animation->start();
+    // An animation that ended the moment it started has told its listener,
+    // who may have removed it already.
+    animation = find(id);
+    if (!animation) {
+        return true;
+    }
     if (animation->isBuilt() && screen) {
         animation->setEnabled(false);
         const auto owned = owned_.find(id);

@@ -42,6 +42,7 @@ std::unique_ptr<lux::Action> fadeOut(Byte* target, Byte alpha, int ms) {
 QuillButton::QuillButton(QuillButtonListener* listener, int id, const ButtonStyle& style,
                          const std::string& label)
     : style_(style), label_(label), listener_(listener), id_(id) {
+    setName(label);
     style_.saveColors();
 }
 

@@ -38,7 +38,10 @@ public:
 
     int id() const { return id_; }
     const std::string& label() const { return label_; }
-    void setLabel(const std::string& label) { label_ = label; }
+    void setLabel(const std::string& label) {
+        label_ = label;
+        setName(label);
+    }
     void setLabelTexture(const GLTexture* texture) { labelTexture_ = texture; }
     void setTooltip(const Font* font, const std::string& text) {
         tooltipFont_ = font;

@@ -106,7 +106,10 @@ void ScreenBase::transitionFinished(int id) {
 void ScreenBase::showNow() {
     phase_ = Shown;
     widgetManager_->setInputEnabled(true);
+    // Moves during the fade-in were dropped.
+    widgetManager_->pointerReturned();
     onShown();
+    controlsToLog_ = true;
 }
 
 template <typename Step> void ScreenBase::drawStep(Graphics& graphics, Step step) {
@@ -133,6 +136,11 @@ void ScreenBase::draw(Graphics& graphics) {
 
 void ScreenBase::update(int elapsedMs) {
     widgetManager_->update(elapsedMs, this);
+    // Listed once input reaches the widgets: from the next event on.
+    if (controlsToLog_ && widgetManager_->isInputEnabled() && !widgetManager_->listChanged()) {
+        controlsToLog_ = false;
+        logControls();
+    }
 
     for (Widget* widget : pendingRemovals_) {
         engineLog() << "safe widget in list to delete =" << static_cast<const void*>(widget)
@@ -256,4 +264,17 @@ void ScreenBase::setOffset(int x, int y) {
     offsetX_ = x;
     offsetY_ = y;
     widgetManager_->setOrigin(x, y);
+}
+
+void ScreenBase::logControls() const {
+    for (const auto& widget : widgets_) {
+        if (widget->name().empty() || !widgetManager_->contains(widget.get())) {
+            continue;
+        }
+        engineLog() << "Control \"" << widget->name() << "\" at "
+                    << offsetX_ + widget->x() + widget->width() / 2 << ','
+                    << offsetY_ + widget->y() + widget->height() / 2 << " (" << widget->width()
+                    << 'x' << widget->height() << (widget->isEnabled() ? ")" : ", disabled)")
+                    << '\n';
+    }
 }

@@ -73,6 +73,10 @@ public:
     void setSubstitute(std::unique_ptr<GameState> substitute);
     void relayout();
     void setOffset(int x, int y);
+    // One log line per named widget on the screen with its centre in window
+    // coordinates, written at the first update from which clicks reach them:
+    // what a player's report or an outside test can click.
+    void listControls() { controlsToLog_ = true; }
 
     const std::string& name() const { return name_; }
     int phase() const { return phase_; }
@@ -94,6 +98,7 @@ public:
 private:
     void adoptWidget(std::unique_ptr<Widget> widget);
     void showNow();
+    void logControls() const;
     // Runs one drawing step translated by the screen's offset.
     template <typename Step> void drawStep(Graphics& graphics, Step step);
 
@@ -110,4 +115,5 @@ private:
     std::string name_;
     int exitCode_ = 0;
     int phase_ = Entering;
+    bool controlsToLog_ = false;
 };

@@ -23,7 +23,9 @@ void playButtonSound(Sound* own, const char* effect) {
 
 SimpleTextButton::SimpleTextButton(SimpleButtonListener* listener, int id, const Font* font,
                                    const std::string& text)
-    : listener_(listener), text_(text), id_(id), font_(font) {}
+    : listener_(listener), text_(text), id_(id), font_(font) {
+    setName(text);
+}
 
 void SimpleTextButton::notify(int code) {
     if (listener_) {

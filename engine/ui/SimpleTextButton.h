@@ -23,7 +23,10 @@ public:
 
     int id() const { return id_; }
     const std::string& text() const { return text_; }
-    void setText(const std::string& text) { text_ = text; }
+    void setText(const std::string& text) {
+        text_ = text;
+        setName(text);
+    }
     void setFont(const Font* font) { font_ = font; }
     void setSounds(Sound* press, Sound* over) {
         pressSound_ = press;

@@ -3,6 +3,8 @@
 #include "engine/graphics/Types.h"
 #include "engine/ui/WidgetListeners.h"
 
+#include <string>
+
 class Graphics;
 class ScreenBase;
 class WidgetManager;
@@ -50,6 +52,10 @@ public:
     void setPosition(int x, int y, bool silent = false);
     void setEnabled(bool enabled);
     void setVisible(bool visible) { visible_ = visible; }
+    // What a player would call the control ("OK", "Music"); named widgets
+    // are listed in the log with their place when their screen shows them.
+    void setName(const std::string& name) { name_ = name; }
+    const std::string& name() const { return name_; }
     void bringToFront();
     void requestFocus();
 
@@ -70,4 +76,5 @@ private:
     bool enabled_ = true;
     WidgetManager* manager_ = nullptr;
     bool visible_ = true;
+    std::string name_;
 };

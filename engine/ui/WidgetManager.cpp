@@ -66,7 +66,14 @@ void WidgetManager::removeWidget(Widget* widget) {
 }
 
 void WidgetManager::update(int elapsedMs, ScreenBase* screen) {
-    listChanged_ = false;
+    if (listChanged_) {
+        listChanged_ = false;
+        // Moves dropped since the change may have brought the pointer onto a
+        // widget that was never told.
+        if (inputEnabled_) {
+            pointerReturned();
+        }
+    }
     for (auto it = widgets_.rbegin(); it != widgets_.rend(); ++it) {
         (*it)->update(elapsedMs, screen);
         if (listChanged_) {
@@ -171,7 +178,8 @@ void WidgetManager::pointerReturned() {
     if (!screen_ || !screen_->pointerPosition(x, y)) {
         return;
     }
-    if (Widget* hit = widgetAt(x - originX_, y - originY_)) {
+    Widget* hit = widgetAt(x - originX_, y - originY_);
+    if (hit && hit != pointed_ && !leftWhilePressed_) {
         refreshPointed(hit, true);
     }
 }
@@ -233,6 +241,21 @@ void WidgetManager::mouseEvent(const MouseEvent& original) {
     switch (event.type) {
     case MouseEvent::ButtonDown: {
         const int leaves = leaves_;
+        if (hit != pointed_ && !leftWhilePressed_) {
+            // The move that brought the pointer here was not seen (it came
+            // while input was off, or the widget appeared under the pointer):
+            // the pointer enters the widget before pressing it.
+            if (pointed_ && pointed_->isEnabled()) {
+                Widget* previous = pointed_;
+                pointed_ = nullptr;
+                previous->mouseLeft();
+            }
+            pointed_ = hit;
+            hit->mouseEntered();
+            if (listChanged_ || leaves_ != leaves || pointed_ != hit) {
+                return;
+            }
+        }
         hit->mousePressed(event);
         // A handler that covered the screen made the pointer leave it.
         if (listChanged_ || leaves_ != leaves) {

@@ -38,7 +38,8 @@ public:
     void setInputEnabled(bool enabled) { inputEnabled_ = enabled; }
     bool isInputEnabled() const { return inputEnabled_; }
     // Marks the list as changed, as a removal does: walks stop and mouse
-    // events are dropped until the next update.
+    // events are dropped until the next update, which then enters the widget
+    // under the resting pointer.
     void markListChanged() { listChanged_ = true; }
     bool listChanged() const { return listChanged_; }
     void clearPointed() { pointed_ = nullptr; }
@@ -46,8 +47,8 @@ public:
     // covered by another one sees the pointer no more). A press or release
     // whose handler covers the screen leaves nothing pointed behind it.
     void leavePointed();
-    // The screen is uncovered: the widget under the resting pointer is
-    // entered, as if the pointer had just moved onto it.
+    // The screen is uncovered or its input switched on: the widget under the
+    // resting pointer is entered, as if the pointer had just moved onto it.
     void pointerReturned();
     void setOrigin(int x, int y) {
         originX_ = x;

@@ -23,6 +23,7 @@
 #include "game/menus/GlobalGamePauseScreen.h"
 #include "game/menus/MainMenu.h"
 #include "game/menus/QuitDialogScreen.h"
+#include "game/scene/data/SceneIndex.h"
 
 #include <SDL_image.h>
 
@@ -49,6 +50,10 @@ MyApp::MyApp(std::unique_ptr<TickSource> ticks) : SDLGameApp(std::move(ticks)) {
         getLabels().load(config.labelsFile());
     }
     setCaption(config.caption());
+    // The save's profiles are checked against the flow and find their items'
+    // descriptions through the scene index: both are read first.
+    GameFlow::instance().load(FlowPath);
+    SceneIndex::instance().load(SceneIndex::DefaultPath);
     setSaveGame(GameSave::openAtStartup(config));
     keyboardHook_.install();
     GameParameters::instance().load(ParametersPath);
@@ -90,7 +95,6 @@ void MyApp::startAudio() {
 
 void MyApp::init() {
     GameFlow& flow = GameFlow::instance();
-    flow.load(FlowPath);
     flow.registerScreenType("MainMenu", [](const GameFlow::Attributes& attributes) {
         return std::make_unique<MainMenu>(GameFlow::attribute(attributes, "attrib"));
     });

@@ -54,6 +54,7 @@ void DialogScreen::animationFinished(int id) {
         player_->remove(Opening, this);
         frameShown_ = true;
         buildWidgets();
+        listControls();
     } else if (id == Closing) {
         player_->remove(Closing, this);
         close(pendingExit_);

@@ -3,6 +3,7 @@
 #include "engine/app/AppConfig.h"
 #include "engine/app/GameApp.h"
 #include "engine/core/Log.h"
+#include "engine/ui/Animation2D.h"
 #include "engine/ui/AnimationPlayer.h"
 
 LogoSeqManager::LogoSeqManager(LogoSequenceHost* host)
@@ -28,11 +29,63 @@ void LogoSeqManager::playNext() {
             continue;
         }
         const std::string path = logo.folder + logo.fileName;
-        if (player_->load(index_, path) && player_->play(index_, 0, 0, 0, this)) {
+        if (!player_->load(index_, path)) {
+            continue;
+        }
+        const Animation2D* animation = player_->find(index_);
+        if (!animation || animation->loops() || animation->length() <= 0) {
+            engineLog() << "Logo \"" << path << "\" would never end ("
+                        << (animation && animation->loops() ? "it loops" : "it has no length")
+                        << ") and is skipped\n";
+            continue;
+        }
+        if (player_->play(index_, 0, 0, 0, this)) {
+            playedMs_ = 0;
+            allowedMs_ = animation->length() + OverrunMs;
             return;
         }
     }
     close(DoneEvent);
+}
+
+void LogoSeqManager::onUpdate(int elapsedMs) {
+    if (phase() != Shown || index_ >= int(AppConfig::instance().logoScreens().size())) {
+        return;
+    }
+    playedMs_ += elapsedMs;
+    if (playedMs_ > allowedMs_) {
+        engineLog() << "Logo " << index_ << " runs past its length and is ended\n";
+        endCurrent();
+        playNext();
+    }
+}
+
+void LogoSeqManager::endCurrent() {
+    if (player_->find(index_)) {
+        player_->stop(index_);
+        player_->remove(index_, this);
+    }
+}
+
+void LogoSeqManager::skipAll() {
+    if (phase() != Shown) {
+        return;
+    }
+    engineLog() << "Logos skipped\n";
+    endCurrent();
+    index_ = int(AppConfig::instance().logoScreens().size());
+    close(DoneEvent);
+}
+
+void LogoSeqManager::onKeyEvent(const KeyEvent& event) {
+    // Alt+F4 and the other special keys arrive without a key.
+    if (event.type == KeyEvent::KeyDown && event.key != 0) {
+        skipAll();
+    }
+}
+
+void LogoSeqManager::mousePressed(const MouseEvent&) {
+    skipAll();
 }
 
 void LogoSeqManager::animationFinished(int id) {

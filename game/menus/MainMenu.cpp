@@ -9,8 +9,10 @@
 #include "engine/graphics/GLTexture.h"
 #include "engine/graphics/Graphics.h"
 #include "engine/persist/LabelManager.h"
+#include "engine/persist/SaveGame.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/ui/DefaultResources.h"
+#include "engine/ui/MessageDialogSimple.h"
 #include "engine/ui/MessageQuestionDialogSimple.h"
 #include "engine/ui/QuillButton.h"
 #include "engine/ui/TextLabel.h"
@@ -131,9 +133,30 @@ void MainMenu::onShown() {
     const PlayerProfile* player = PlayerProfiles::instance().currentProfile();
     engineLog() << "Main menu shown (" << context_ << "), player '"
                 << (player ? player->name : std::string()) << "'\n";
+    SaveGame* save = app() ? app()->getSaveGame() : nullptr;
+    const std::string setAside = save ? save->takeSetAsideNotice() : std::string();
+    if (!setAside.empty()) {
+        // Told before anything else; the profiles follow when it is read.
+        engineLog() << "Main menu: telling the player the save was set aside as \"" << setAside
+                    << "\"\n";
+        addWidget(std::make_unique<MessageDialogSimple>(
+            parchmentDialogDesc(applicationLabel("SAVE_SET_ASIDE_TITLE"),
+                                applicationLabel("SAVE_SET_ASIDE_MESSAGE"), applicationLabel("OK"),
+                                "", offsetX(), offsetY()),
+            this, SetAsideNoticeId));
+        return;
+    }
+    askForAProfileWhenThereIsNone();
+}
+
+void MainMenu::askForAProfileWhenThereIsNone() {
     if (PlayerProfiles::instance().profileCount() == 0 && app()) {
         app()->startScreen(std::make_unique<PlayerProfilesMenu>());
     }
+}
+
+void MainMenu::onDialogClosed(int, int) {
+    askForAProfileWhenThereIsNone();
 }
 
 void MainMenu::onUncovered(GameApp& gameApp) {

@@ -14,13 +14,16 @@ class TextLabel;
 // where the player came from ("started", "fromScene", "finished", ...).
 class MainMenu : public ScreenBase,
                  public QuillButtonListener,
-                 public MessageQuestionDialogListener {
+                 public MessageQuestionDialogListener,
+                 public MessageDialogSimpleListener {
 public:
     enum ButtonId { Play = 0, FreePlay = 1, Options = 2, ChangeProfile = 3, ExitGame = 4 };
     enum ExitCode { PlayCode = 0, FreePlayCode = 1, ExitCode = 4 };
     static constexpr int ButtonX = 75;
     static constexpr int FirstButtonY = 120;
     static constexpr int ButtonStep = 60;
+    // The message dialog that tells the player the save was set aside.
+    static constexpr int SetAsideNoticeId = 1;
 
     explicit MainMenu(std::string context);
 
@@ -32,6 +35,7 @@ public:
     void onClosed(int exitCode) override;
     void buttonEvent(int id, int code) override;
     void onQuestionAnswered(int dialogId, int answer) override;
+    void onDialogClosed(int dialogId, int result) override;
 
     const std::string& context() const { return context_; }
     int highlighted() const { return highlighted_; }
@@ -40,6 +44,8 @@ public:
 
 private:
     void askNewOrContinue();
+    // A first start, or a save that could not be read: the player names a profile.
+    void askForAProfileWhenThereIsNone();
     // Whether the flow can build a screen at the saved position.
     bool canPlay() const;
     void updateNameLabel();

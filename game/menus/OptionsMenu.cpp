@@ -134,6 +134,7 @@ void OptionsMenu::buildWidgets() {
         slider->setThumbOffset(-12, -6);
         const int volume = volumes[i] ? volumes[i]->value() : GameSave::DefaultVolume;
         slider->setValue(float(volume) / 100.0f);
+        slider->setName(applicationLabel(sliderKeys[i]));
         sliders_[sliderIds[i]] = addDialogWidget(std::move(slider));
     }
 
@@ -148,6 +149,7 @@ void OptionsMenu::buildWidgets() {
                                                     resources().getTexture("OPT_CHECKBOX_ON"));
         box->setPosition(x + kControlX, top);
         box->setTicked(flags[i] && flags[i]->value() != 0);
+        box->setName(applicationLabel(boxKeys[i]));
         checkBoxes_[boxIds[i]] = addDialogWidget(std::move(box));
     }
 
@@ -298,5 +300,7 @@ void OptionsMenu::onClosed(int) {
             }
         }
     }
+    engineLog() << "Options closed, sound " << (soundVolume_ ? soundVolume_->value() : -1)
+                << ", music " << (musicVolume_ ? musicVolume_->value() : -1) << '\n';
     DialogScreen::onClosed(ClosedExitCode);
 }

@@ -2,8 +2,8 @@
 // a fake clock and events pushed through SDL's queue.
 #include "engine/app/FadeTransition.h"
 #include "engine/audio/SfxContainer.h"
-#include "engine/resources/ResourceManager.h"
 #include "engine/platform/Termination.h"
+#include "engine/resources/ResourceManager.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/CountingSound.h"
 #include "tests/support/ScopedEnvironment.h"
@@ -44,11 +44,22 @@ TEST_F(FrameLoopTest, ASlowFrameAdvancesTheGameBy16MsOnly) {
     EXPECT_EQ(screen->updates.back(), 5);
 }
 
-TEST_F(FrameLoopTest, FramesArePacedTo16Ms) {
+TEST_F(FrameLoopTest, FramesArePacedTo16MsCountingTheFramesOwnTime) {
     app->step(16);
     ASSERT_FALSE(app->ticks().delays().empty());
     // No time passed while the frame ran: it sleeps the whole 16 ms.
     EXPECT_EQ(app->ticks().delays().back(), 16u);
+
+    // The frame's work takes 10 ms of the clock: 16 - 10 are left to sleep.
+    screen->onUpdateHook = [&](int) { app->ticks().advance(10); };
+    app->step(16);
+    EXPECT_EQ(app->ticks().delays().back(), 6u);
+
+    // A frame longer than 16 ms does not sleep at all.
+    const std::size_t sleeps = app->ticks().delays().size();
+    screen->onUpdateHook = [&](int) { app->ticks().advance(20); };
+    app->step(16);
+    EXPECT_EQ(app->ticks().delays().size(), sleeps);
 }
 
 TEST_F(FrameLoopTest, InactiveWindowOnlyPumpsAndTheClockStandsStill) {

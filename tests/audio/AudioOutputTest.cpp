@@ -3,10 +3,13 @@
 #include "engine/audio/SDLSoundSystem.h"
 #include "engine/audio/SfxContainer.h"
 #include "tests/audio/AudioDevice.h"
+#include "tests/support/Subprocess.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -26,11 +29,17 @@ protected:
 
     std::string output() const { return folder / "mixed.raw"; }
 
-    // The largest sample magnitude written so far.
-    int peak() const {
+    std::size_t outputSize() const {
+        std::error_code error;
+        const auto size = std::filesystem::file_size(output(), error);
+        return error ? 0 : std::size_t(size);
+    }
+
+    // The largest sample magnitude written after the first `from` bytes.
+    int peakFrom(std::size_t from = 0) const {
         const std::string data = TemporaryDirectory::readFile(output());
         int largest = 0;
-        for (std::size_t i = 0; i + 1 < data.size(); i += 2) {
+        for (std::size_t i = from & ~std::size_t(1); i + 1 < data.size(); i += 2) {
             const auto sample =
                 std::int16_t(std::uint8_t(data[i]) | std::uint8_t(data[i + 1]) << 8);
             largest = std::max(largest, std::abs(int(sample)));
@@ -38,7 +47,17 @@ protected:
         return largest;
     }
 
-    static void mixFor(int ms) { SDL_Delay(Uint32(ms)); }
+    // Lets the mixer run until the driver has written `ms` more of output,
+    // however slowly the machine runs it.
+    ::testing::AssertionResult mixFor(int ms) const {
+        // 44.1 kHz, two channels of two bytes.
+        const std::size_t target = outputSize() + std::size_t(44100 * 4) * std::size_t(ms) / 1000;
+        if (waitUntil([&] { return outputSize() >= target; }, std::chrono::seconds(20))) {
+            return ::testing::AssertionSuccess();
+        }
+        return ::testing::AssertionFailure()
+               << "the driver wrote " << outputSize() << " of " << target << " bytes";
+    }
 
     ScopedEnvironment saved{{"SDL_DISKAUDIOFILE", "SDL_DISKAUDIODELAY"}};
     TemporaryDirectory folder;
@@ -48,21 +67,12 @@ TEST_F(DiskAudioTest, AnEffectPlayedThroughTheCatalogueReachesTheOutput) {
     OpenMixer mixer("disk");
     ASSERT_TRUE(mixer.isOpen()) << mixer.error();
     ASSERT_TRUE(SfxContainer::instance().load(folder / "sfx.xml"));
-    mixFor(50);
+    ASSERT_TRUE(mixFor(50));
+    EXPECT_EQ(0, peakFrom()) << "silence before anything plays";
     SfxContainer::instance().play("CHIME", false);
-    mixFor(400);
-    mixer.close();
-    EXPECT_GT(peak(), 3000) << "the tone's amplitude is 12000";
-}
-
-TEST_F(DiskAudioTest, NothingPlayedIsSilence) {
-    OpenMixer mixer("disk");
-    ASSERT_TRUE(mixer.isOpen()) << mixer.error();
-    ASSERT_TRUE(SfxContainer::instance().load(folder / "sfx.xml"));
-    mixFor(300);
-    mixer.close();
-    EXPECT_GT(TemporaryDirectory::readFile(output()).size(), 4096u) << "the driver wrote";
-    EXPECT_EQ(0, peak());
+    // The tone lasts 120 ms.
+    ASSERT_TRUE(mixFor(400));
+    EXPECT_GT(peakFrom(), 3000) << "the tone's amplitude is 12000";
 }
 
 TEST_F(DiskAudioTest, SwitchedOffEffectsStaySilentAndVolumeZeroMutes) {
@@ -71,12 +81,21 @@ TEST_F(DiskAudioTest, SwitchedOffEffectsStaySilentAndVolumeZeroMutes) {
     ASSERT_TRUE(SfxContainer::instance().load(folder / "sfx.xml"));
     SfxContainer::instance().setEnabled(false);
     playSoundEffect("CHIME");
+    ASSERT_TRUE(mixFor(400));
+    EXPECT_EQ(0, peakFrom()) << "nothing is played while effects are off";
+
+    // The same call is heard once they are on again.
     SfxContainer::instance().setEnabled(true);
-    SDLSoundSystem().setChannelVolume(-1, 0);
+    std::size_t from = outputSize();
     playSoundEffect("CHIME");
-    mixFor(300);
-    mixer.close();
-    EXPECT_EQ(0, peak());
+    ASSERT_TRUE(mixFor(400));
+    EXPECT_GT(peakFrom(from), 3000);
+
+    SDLSoundSystem().setChannelVolume(-1, 0);
+    from = outputSize();
+    playSoundEffect("CHIME");
+    ASSERT_TRUE(mixFor(400));
+    EXPECT_EQ(0, peakFrom(from)) << "volume 0 mutes";
 }
 
 TEST(SoundSystemTest, VolumesReachTheMixerUnchanged) {

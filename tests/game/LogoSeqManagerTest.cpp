@@ -5,6 +5,7 @@
 #include "tests/support/PictureFiles.h"
 #include "tests/support/StdoutCapture.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -76,6 +77,47 @@ TEST_F(LogoSeqManagerTest, EntriesThatCannotPlayAreSkippedSoTheSequenceNeverStal
     const std::string out = capture.finish();
     EXPECT_NE(std::string::npos, out.find("IMAGE"));
     EXPECT_NE(std::string::npos, out.find("Missing.xml"));
+}
+
+TEST_F(LogoSeqManagerTest, LogosThatCouldNeverEndArePassedOver) {
+    const auto frames = std::vector<ObjectSpec>{
+        {"mark.png", {{0, 480, 352, 0, 100, 0, 0}, {300, 480, 352, 0, 100, 0, 255}}}};
+    TemporaryDirectory::writeFile(folder / "Loop.xml", animationXml(300, true, frames));
+    TemporaryDirectory::writeFile(folder / "Empty.xml", animationXml(0, false, frames));
+    StdoutCapture capture;
+    configure(entry("ANIMATION", "Loop.xml") + entry("ANIMATION", "Empty.xml") +
+              entry("ANIMATION", "Logo.xml"));
+    app->startScreen(std::make_unique<LogoSeqManager>(&host));
+    app->step();
+    auto* logos = dynamic_cast<LogoSeqManager*>(app->topScreen());
+    ASSERT_NE(nullptr, logos);
+    EXPECT_EQ(2, logos->current()) << "the looping and the empty logo are passed over";
+    // The last logo's 300 ms and the fade out.
+    app->stepFor(700);
+    EXPECT_EQ(1, host.done);
+    const std::string out = capture.finish();
+    EXPECT_NE(std::string::npos, out.find("Loop.xml\" would never end (it loops)")) << out;
+    EXPECT_NE(std::string::npos, out.find("Empty.xml\" would never end (it has no length)"));
+}
+
+// Players who have seen the logos click or press a key to go on.
+TEST_F(LogoSeqManagerTest, AClickOrAKeySkipsTheRestOfTheSequence) {
+    configure(entry("ANIMATION", "Logo.xml") + entry("ANIMATION", "Logo.xml"));
+    for (const bool click : {true, false}) {
+        host.done = 0;
+        app->startScreen(std::make_unique<LogoSeqManager>(&host));
+        app->stepFor(100);
+        ASSERT_NE(nullptr, dynamic_cast<LogoSeqManager*>(app->topScreen()));
+        if (click) {
+            app->pushClick(500, 400);
+        } else {
+            app->pushKey(true, SDLK_SPACE, 0, ' ');
+        }
+        // Less than one logo's 300 ms, fade out included.
+        app->stepFor(250);
+        EXPECT_EQ(1, host.done) << (click ? "click" : "key");
+        EXPECT_EQ(0u, app->screenCount());
+    }
 }
 
 TEST_F(LogoSeqManagerTest, NoLogosAtAllEndsAtOnce) {

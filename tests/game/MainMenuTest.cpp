@@ -59,12 +59,7 @@ protected:
     void click(int id) {
         auto* menu = dynamic_cast<MainMenu*>(app->topScreen());
         ASSERT_NE(nullptr, menu);
-        QuillButton* button = menu->button(id);
-        const int x = button->x() + button->width() / 2;
-        const int y = button->y() + button->height() / 2;
-        app->pushMotion(x, y);
-        app->step();
-        app->pushClick(x, y);
+        input().clickOn(*menu->button(id));
         app->step();
     }
     static PlayerProfile& profile() { return *PlayerProfiles::instance().currentProfile(); }

@@ -1,6 +1,7 @@
 // The profile menu and the name entry on the running game, driven by real
 // clicks and keys.
 #include "engine/ui/DefaultResources.h"
+#include "engine/ui/MessageDialogSimple.h"
 #include "engine/ui/MessageQuestionDialogSimple.h"
 #include "engine/ui/QuillButton.h"
 #include "engine/ui/SimpleImageButton.h"
@@ -13,6 +14,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -125,6 +127,56 @@ TEST_F(FirstStartTest, NameEntryOpensByItselfAndReturnCreatesTheProfile) {
     frames(100);
     EXPECT_EQ(1u, app->screenCount()) << "a profile exists: no profile menu";
     EXPECT_EQ("Zo\xC3\xAB", menu->profileName());
+}
+
+// A save file the game cannot read: kept aside, and the player is told once,
+// on the main menu, before naming a profile.
+class DamagedSaveStartTest : public FirstStartTest {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directories(userFolder / "LanternInn");
+        TemporaryDirectory::writeFile(userFolder / "LanternInn/profiles.sav", damaged);
+        FirstStartTest::SetUp();
+    }
+    // The dialog on the main menu once its answer button is shown.
+    MessageDialogSimple* notice(MainMenu* menu) {
+        for (int t = 0; t < 2000 && menu; t += 16) {
+            for (Widget* widget : menu->widgetManager().widgets()) {
+                auto* dialog = dynamic_cast<MessageDialogSimple*>(widget);
+                if (dialog && dialog->answerButton()) {
+                    settle();
+                    return dialog;
+                }
+            }
+            frame();
+        }
+        return nullptr;
+    }
+    const std::string damaged = std::string("\x0A\0\0\0OTHER_GAME", 14) + "garbage";
+};
+
+TEST_F(DamagedSaveStartTest, TheFileIsKeptAsideAndThePlayerToldOnce) {
+    MainMenu* menu = waitFor<MainMenu>();
+    MessageDialogSimple* dialog = notice(menu);
+    ASSERT_NE(nullptr, dialog);
+    std::string message = dialog->message();
+    std::replace(message.begin(), message.end(), '\n', ' ');
+    EXPECT_EQ(applicationLabel("SAVE_SET_ASIDE_MESSAGE"), message) << "wrapped to the dialog";
+    EXPECT_EQ(damaged, TemporaryDirectory::readFile(userFolder / "LanternInn/profiles.sav.bak"));
+    EXPECT_EQ(nullptr, top<PlayerProfilesMenu>()) << "the notice comes first";
+
+    click(dialog->answerButton());
+    ASSERT_NE(nullptr, nameEntryReady()) << "then the player names a profile";
+    type("Ines");
+    key(SDLK_RETURN);
+    ASSERT_NE(nullptr, backToMainMenu());
+
+    endGame();
+    startGame();
+    menu = waitFor<MainMenu>();
+    frames(600);
+    EXPECT_EQ(nullptr, notice(menu)) << "the new save reads: nothing to tell";
+    EXPECT_EQ("Ines", currentName());
 }
 
 TEST_F(FirstStartTest, CancelWithoutAnyProfileAsksForTheNameAgain) {

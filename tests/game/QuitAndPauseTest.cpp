@@ -12,14 +12,13 @@
 #include "game/menus/GameDialogs.h"
 #include "game/menus/GlobalGamePauseScreen.h"
 #include "game/menus/QuitDialogScreen.h"
-#include "tests/support/AppFixture.h"
 #include "tests/support/RecordingGraphics.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/StdoutCapture.h"
 #include "tests/support/TemporaryDirectory.h"
 #include "tests/support/TestScreen.h"
+#include "tests/support/WidgetScreenFixture.h"
 
-#include <SDL.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -30,25 +29,17 @@ struct Host : QuitDialogHost {
     bool shown = false;
 };
 
-class QuitDialogTest : public AppFixture {
+// At the game's size, on which the dialog centres itself.
+class QuitDialogTest : public WidgetScreenFixture {
 protected:
+    QuitDialogTest() : WidgetScreenFixture(1024, 768) {}
+
     void SetUp() override {
-        ASSERT_TRUE(openApp());
+        WidgetScreenFixture::SetUp();
         resource_tables::registerStartupFonts(app->getResources());
-        app->pushScreen(std::make_unique<TestScreen>());
-        app->pushMotion(5, 5);
-        app->step();
         auto dialog = std::make_unique<QuitDialogScreen>(&host);
         quit = dialog.get();
         app->startScreen(std::move(dialog));
-    }
-
-    void click(const Widget* widget) {
-        const int x = widget->x() + widget->width() / 2;
-        const int y = widget->y() + widget->height() / 2;
-        app->pushMotion(x, y);
-        app->step();
-        app->pushClick(x, y);
     }
 
     Host host;
@@ -71,14 +62,14 @@ TEST_F(QuitDialogTest, ButtonsAppearOnlyOnceTheWindowHasOpened) {
 
 TEST_F(QuitDialogTest, OkEndsTheLoopAtTheEndOfTheFrame) {
     app->stepFor(600);
-    click(quit->okButton());
+    input().clickOn(*quit->okButton());
     EXPECT_FALSE(app->step()) << "the frame loop ends";
     EXPECT_TRUE(app->isExitNow());
 }
 
 TEST_F(QuitDialogTest, CancelClearsTheFlagAndPopsAfterTheClosingAnimation) {
     app->stepFor(600);
-    click(quit->cancelButton());
+    input().clickOn(*quit->cancelButton());
     EXPECT_TRUE(app->step());
     EXPECT_FALSE(host.shown) << "another close request may ask again";
     EXPECT_EQ(nullptr, quit->okButton());

@@ -10,6 +10,7 @@
 #include "game/PlayerProfiles.h"
 #include "game/app/MyApp.h"
 #include "game/scene/data/ItemRegistry.h"
+#include "game/scene/data/SceneIndex.h"
 #include "tests/support/KeepDriversLoaded.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/SdlInput.h"
@@ -67,6 +68,7 @@ protected:
         GameFlow::reset();
         PlayerProfiles::reset();
         ItemRegistry::reset();
+        SceneIndex::reset();
         AppConfig::reset();
     }
 

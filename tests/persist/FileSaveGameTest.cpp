@@ -43,21 +43,27 @@ TEST_F(FileSaveGameTest, ChangingTheMusicVolumeChangesOnlyItsFourBytes) {
     EXPECT_EQ(std::string("\x50\0\0\0", 4), after.substr(16, 4));
 }
 
-TEST_F(FileSaveGameTest, ValuesComeBackFromTheFile) {
+TEST_F(FileSaveGameTest, ValuesComeBackFromTheFileWithinTheirRanges) {
     {
         auto save = gameSave(savePath);
         save->entry<GenericEntry<int>>(GameSave::SoundVolume)->setValue(-7);
         save->entry<GenericEntry<int>>(GameSave::MusicVolume)->setValue(100);
         save->entry<GenericEntry<char>>(GameSave::FullScreen)->setValue(0);
+        save->entry<GenericEntry<char>>(GameSave::HardwareCursor)->setValue(5);
         ASSERT_TRUE(save->save());
     }
     auto loaded = gameSave(savePath);
+    StdoutCapture capture;
     ASSERT_TRUE(loaded->load());
+    const std::string log = capture.finish();
     EXPECT_FALSE(loaded->damaged()) << loaded->lastError();
-    EXPECT_EQ(-7, intValue(*loaded, GameSave::SoundVolume));
+    EXPECT_EQ(0, intValue(*loaded, GameSave::SoundVolume)) << "volumes are 0..100";
     EXPECT_EQ(100, intValue(*loaded, GameSave::MusicVolume));
     EXPECT_EQ(0, charValue(*loaded, GameSave::FullScreen));
-    EXPECT_EQ(1, charValue(*loaded, GameSave::HardwareCursor));
+    EXPECT_EQ(1, charValue(*loaded, GameSave::HardwareCursor)) << "flags are 0 or 1";
+    EXPECT_NE(std::string::npos, log.find("\"SOUND_VOLUME\" held a value out of its range"));
+    EXPECT_NE(std::string::npos, log.find("\"HARDWARE_CURSOR\" held a value out of its range"));
+    EXPECT_EQ(2, StdoutCapture::lineCount(log)) << log;
 }
 
 TEST_F(FileSaveGameTest, ForeignProductIsIgnoredAndKeptAsBackup) {
@@ -127,7 +133,7 @@ TEST_F(FileSaveGameTest, TruncatedFileLoadsWithZerosAndIsReportedDamaged) {
     EXPECT_TRUE(save->damaged());
     EXPECT_EQ(0, charValue(*save, GameSave::FullScreen));
     EXPECT_EQ(0x50, intValue(*save, GameSave::MusicVolume));
-    EXPECT_EQ(0, intValue(*save, GameSave::SoundVolume)) << "reads past the end give zeros";
+    EXPECT_EQ(50, intValue(*save, GameSave::SoundVolume)) << "not read after the damage";
     EXPECT_EQ(0, PlayerProfiles::instance().profileCount());
     EXPECT_EQ(savePath + ".bak", save->backupPath()) << "the damaged file is kept";
     EXPECT_EQ(18u, TemporaryDirectory::readFile(savePath + ".bak").size());

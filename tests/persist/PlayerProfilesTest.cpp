@@ -192,15 +192,17 @@ TEST_F(PlayerProfilesTest, RegistryBlocksTravelThroughTheFile) {
 
 class DamagedProfilesTest : public PlayerProfilesTest {
 protected:
-    // A file with the given profile block and intact settings around it.
+    // A file with the given profile block and intact settings around it:
+    // the sound volume, stored after the profiles, is 20.
     bool loadBlock(const std::string& block) {
         TemporaryDirectory::writeFile(savePath, header() + std::string("\x01\x01\x32\0\0\0", 6) +
-                                                    block + std::string("\x32\0\0\0", 4));
+                                                    block + std::string("\x14\0\0\0", 4));
         auto save = gameSave(savePath);
         StdoutCapture capture;
         const bool loaded = save->load();
         damage = save->lastError();
         log = capture.finish();
+        soundVolume = intValue(*save, GameSave::SoundVolume);
         return loaded;
     }
     static std::string record(const std::string& name, const std::string& blocks = "",
@@ -217,6 +219,7 @@ protected:
     }
     std::string damage;
     std::string log;
+    int soundVolume = -1;
 };
 
 TEST_F(DamagedProfilesTest, WellFormedBlockLoadsCleanly) {
@@ -232,9 +235,11 @@ TEST_F(DamagedProfilesTest, WellFormedBlockLoadsCleanly) {
 TEST_F(DamagedProfilesTest, RecordClaimingMoreThanRemainsEndsTheListCleanly) {
     ASSERT_TRUE(loadBlock(u32(2) + u32(27) + record("Ann") + u32(0x7FFFFFF0) + "Bob"));
     EXPECT_NE(std::string::npos, damage.find("claims 2147483632 bytes")) << damage;
-    EXPECT_EQ(1, StdoutCapture::lineCount(log)) << log;
     ASSERT_EQ(1, PlayerProfiles::instance().profileCount()) << "the profile before is kept";
     EXPECT_EQ("Ann", PlayerProfiles::instance().profileAt(0)->name);
+    // Where the sound volume starts is unknown now: it keeps its first-run 50.
+    EXPECT_EQ(50, soundVolume);
+    EXPECT_NE(std::string::npos, log.find("\"SOUND_VOLUME\" is not read after the damage")) << log;
 }
 
 TEST_F(DamagedProfilesTest, HugeProfileCountStopsWhereTheBytesEnd) {
@@ -253,6 +258,7 @@ TEST_F(DamagedProfilesTest, BlockClaimingMoreThanItsRecordEndsTheRecordCleanly) 
     EXPECT_EQ("Ann", profile->name);
     EXPECT_EQ(2, profile->completedScenes) << "read from the end of its record";
     EXPECT_TRUE(profile->sceneStates.empty());
+    EXPECT_EQ(20, soundVolume) << "the record's length kept the reading in place";
 }
 
 TEST_F(DamagedProfilesTest, BlockWithTooFewTriplesAddsOnlyThoseItHolds) {
@@ -269,6 +275,7 @@ TEST_F(DamagedProfilesTest, RecordTooShortForAProfileIsSkipped) {
     EXPECT_NE(std::string::npos, damage.find("too short for a profile")) << damage;
     ASSERT_EQ(1, PlayerProfiles::instance().profileCount());
     EXPECT_EQ("Ann", PlayerProfiles::instance().profileAt(0)->name);
+    EXPECT_EQ(20, soundVolume);
 }
 
 TEST_F(DamagedProfilesTest, RecordCutInsideItsFieldsKeepsItsName) {
@@ -283,6 +290,22 @@ TEST_F(DamagedProfilesTest, CurrentOutsideTheListSelectsNone) {
     ASSERT_TRUE(loadBlock(u32(1) + u32(27) + record("Ann") + u32(5)));
     EXPECT_NE(std::string::npos, damage.find("current profile 5")) << damage;
     EXPECT_EQ(-1, PlayerProfiles::instance().current());
+    EXPECT_EQ(20, soundVolume);
+}
+
+// A flow position the flow does not have (a damaged value, or a game whose
+// flow got shorter) would leave Play with nothing to start.
+TEST_F(DamagedProfilesTest, AFlowPositionOutsideTheFlowStartsTheStoryAgain) {
+    TemporaryDirectory::writeFile(folder / "flow.xml",
+                                  "<GameFlow><Screen type=\"story\"/><Screen type=\"ho_scene\"/>"
+                                  "</GameFlow>");
+    ASSERT_TRUE(GameFlow::instance().load(folder / "flow.xml"));
+    std::string ann = record("Ann");
+    ann[3 + 7] = '\x09'; // the flow position's low byte: 9 of 2 screens
+    ASSERT_TRUE(loadBlock(u32(1) + u32(std::uint32_t(ann.size())) + ann + u32(0)));
+    EXPECT_EQ(0, GameFlow::instance().position());
+    EXPECT_EQ(0, PlayerProfiles::instance().currentProfile()->flowPosition) << "saved so";
+    EXPECT_NE(std::string::npos, log.find("flow position 9 is outside the flow of 2")) << log;
 }
 
 } // namespace

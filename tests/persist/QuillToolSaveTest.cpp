@@ -1,11 +1,11 @@
 // quill-tool's save and scene commands on files made for each case.
 #include "tests/persist/SaveFileFixture.h"
+#include "tests/support/Subprocess.h"
 
 #include <nlohmann/json.hpp>
 
-#include <cstdio>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -17,26 +17,10 @@ struct ToolRun {
 
 class QuillToolSaveTest : public SaveFileFixture {
 protected:
-    ToolRun tool(const std::string& arguments) {
-        const std::string errFile = folder / "stderr.txt";
-        const std::string command =
-            std::string(QUILL_TOOL_PATH) + " " + arguments + " 2>" + errFile;
-        ToolRun run;
-        FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe) {
-            return run;
-        }
-        std::string out;
-        char buffer[4096];
-        std::size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-            out.append(buffer, n);
-        }
-        const int status = pclose(pipe);
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.json = nlohmann::json::parse(out, nullptr, false);
-        run.err = TemporaryDirectory::readFile(errFile);
-        return run;
+    static ToolRun tool(std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), QUILL_TOOL_PATH);
+        const CommandResult result = runCommand(arguments);
+        return {result.exitCode, nlohmann::json::parse(result.out, nullptr, false), result.err};
     }
 };
 
@@ -52,7 +36,7 @@ TEST_F(QuillToolSaveTest, SaveFileIsPrintedWithEveryProfileFieldAndDecodedGroup)
     save->entry<GenericEntry<int>>(GameSave::SoundVolume)->setValue(20);
     ASSERT_TRUE(save->save());
 
-    const ToolRun run = tool("save " + savePath);
+    const ToolRun run = tool({"save", savePath});
     ASSERT_EQ(0, run.exitCode) << run.err;
     const nlohmann::json& j = run.json;
     EXPECT_EQ("VELT_RA001", j["productId"]);
@@ -78,7 +62,7 @@ TEST_F(QuillToolSaveTest, SaveFileIsPrintedWithEveryProfileFieldAndDecodedGroup)
 
 TEST_F(QuillToolSaveTest, ForeignOrDamagedFilesFailWithOneLineSayingWhere) {
     TemporaryDirectory::writeFile(savePath, std::string("\x0A\0\0\0OTHER_0001", 14));
-    ToolRun run = tool("save " + savePath);
+    ToolRun run = tool({"save", savePath});
     EXPECT_NE(0, run.exitCode);
     EXPECT_NE(std::string::npos, run.err.find("foreign product id \"OTHER_0001\"")) << run.err;
 
@@ -86,13 +70,13 @@ TEST_F(QuillToolSaveTest, ForeignOrDamagedFilesFailWithOneLineSayingWhere) {
                                                                    "\x01\0\0\0"
                                                                    "\xF0\0\0\0",
                                                                    14));
-    run = tool("save " + savePath);
+    run = tool({"save", savePath});
     EXPECT_NE(0, run.exitCode);
     EXPECT_NE(std::string::npos, run.err.find("at byte 28")) << run.err;
     EXPECT_NE(std::string::npos, run.err.find("claims 240 bytes")) << run.err;
     EXPECT_EQ(1, std::count(run.err.begin(), run.err.end(), '\n')) << run.err;
 
-    run = tool("save " + folder / "missing.sav");
+    run = tool({"save", folder / "missing.sav"});
     EXPECT_NE(0, run.exitCode);
     EXPECT_NE(std::string::npos, run.err.find("cannot open")) << run.err;
 }
@@ -114,9 +98,14 @@ TEST_F(QuillToolSaveTest, SceneShowsItsIndexEntryAndItemGroups) {
     TemporaryDirectory::writeFile(folder / "rules.xml",
                                   "<ItemGroupRules><Rule groupId=\"4\" "
                                   "typeId=\"7\" type=\"0\"/></ItemGroupRules>");
-    const std::string options = " --config " + folder / "config.xml" + " --index " +
-                                folder / "index.xml" + " --rules " + folder / "rules.xml";
-    ToolRun run = tool("scene 3 --language DE" + options);
+    const std::vector<std::string> options = {"--config", folder / "config.xml",
+                                              "--index",  folder / "index.xml",
+                                              "--rules",  folder / "rules.xml"};
+    auto scene = [&](std::vector<std::string> arguments) {
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        return tool(arguments);
+    };
+    ToolRun run = scene({"scene", "3", "--language", "DE"});
     ASSERT_EQ(0, run.exitCode) << run.err;
     EXPECT_EQ(scenes + "hallDE.xml", run.json["scene"]["file"]);
     EXPECT_EQ(600, run.json["scene"]["height"]);
@@ -129,10 +118,10 @@ TEST_F(QuillToolSaveTest, SceneShowsItsIndexEntryAndItemGroups) {
     EXPECT_EQ(-1, run.json["items"][1]["group"]);
     EXPECT_TRUE(run.json["warnings"].empty());
 
-    run = tool("scene 4" + options);
+    run = scene({"scene", "4"});
     EXPECT_NE(0, run.exitCode);
     EXPECT_NE(std::string::npos, run.err.find("scene 4 is not in")) << run.err;
-    run = tool("scene 3" + options);
+    run = scene({"scene", "3"});
     EXPECT_NE(0, run.exitCode) << "there is no English file";
     EXPECT_NE(std::string::npos, run.err.find("hall.xml")) << run.err;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/app/AppConfig.h"
+#include "tests/support/InputScript.h"
 #include "tests/support/TestApp.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +24,15 @@ protected:
             return ::testing::AssertionFailure() << "the window could not be opened";
         }
         return ::testing::AssertionSuccess();
+    }
+    // Scripted pointer and key input for the application.
+    InputScript input() { return InputScript(*app); }
+    // The colour at (x, y) of the last frame as the player sees it: the
+    // frame's own alpha is left out.
+    Color seen(int x, int y) const {
+        Color color = app->pixel(x, y);
+        color.a = 255;
+        return color;
     }
     void TearDown() override {
         app.reset();

@@ -2,51 +2,6 @@
 
 #include <algorithm>
 #include <sstream>
-#include <stdexcept>
-
-namespace {
-
-// Operations whose first two ints are the x, y they draw at.
-const char* const kPlacedAtXY[] = {"fillRect",
-                                   "strokeRect",
-                                   "strokeWidgetRect",
-                                   "drawTexture",
-                                   "drawTextureRegion",
-                                   "drawTextureRegionScaled",
-                                   "drawFrameH",
-                                   "drawFrameV",
-                                   "drawFrameGrid",
-                                   "drawOutline",
-                                   "drawOutlineRegion",
-                                   "drawTexturedOutline",
-                                   "drawTexturedOutlineRegion"};
-
-// Operations that draw at their points.
-const char* const kPlacedAtPoints[] = {"drawLine", "fillTriangle", "drawTextureQuad"};
-
-template <std::size_t N> bool isOneOf(const std::string& name, const char* const (&names)[N]) {
-    return std::find(std::begin(names), std::end(names), name) != std::end(names);
-}
-
-Point localPosition(const RecordedCall& call) {
-    if (isOneOf(call.name, kPlacedAtXY)) {
-        return Point(float(call.intArg(0)), float(call.intArg(1)));
-    }
-    if (isOneOf(call.name, kPlacedAtPoints)) {
-        return call.point(0);
-    }
-    throw std::logic_error(call.name + " has no screen position");
-}
-
-} // namespace
-
-float RecordedCall::screenX() const {
-    return tx + localPosition(*this).x;
-}
-
-float RecordedCall::screenY() const {
-    return ty + localPosition(*this).y;
-}
 
 std::string RecordedCall::toString() const {
     std::ostringstream out;
@@ -90,15 +45,6 @@ std::string RecordedCall::toString() const {
         out << " at(" << tx << "," << ty << ")";
     }
     return out.str();
-}
-
-std::vector<std::string> RecordingGraphics::names() const {
-    std::vector<std::string> result;
-    result.reserve(calls_.size());
-    for (const RecordedCall& call : calls_) {
-        result.push_back(call.name);
-    }
-    return result;
 }
 
 int RecordingGraphics::count(const std::string& name) const {

@@ -45,12 +45,6 @@ struct RecordedCall {
     // Argument i of its kind; throws std::out_of_range when missing.
     int intArg(std::size_t i) const { return ints.at(i); }
     float floatArg(std::size_t i) const { return floats.at(i); }
-    Point point(std::size_t i) const { return points.at(i); }
-
-    // Where the call drew on screen: its x, y (or first point) plus the
-    // translation in force. Throws for calls without a position.
-    float screenX() const;
-    float screenY() const;
 
     // e.g. "fillRect ints{1,2,3,4} color(255,0,0,255) at(10,0)"
     std::string toString() const;
@@ -66,8 +60,6 @@ public:
     const std::vector<RecordedCall>& calls() const { return calls_; }
     void clearCalls() { calls_.clear(); }
 
-    // The operation names in call order, handy for checking sequences.
-    std::vector<std::string> names() const;
     int count(const std::string& name) const;
     // The nth (from 0) call of that name, or nullptr.
     const RecordedCall* find(const std::string& name, int nth = 0) const;
@@ -76,8 +68,6 @@ public:
     // Every call, one a line; for failure messages.
     std::string dump() const;
 
-    float translationX() const { return tx_; }
-    float translationY() const { return ty_; }
     // Pushes without a matching pop so far.
     int transformDepth() const { return int(savedTranslations_.size()); }
 

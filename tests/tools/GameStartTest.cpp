@@ -1,179 +1,156 @@
 // The real quill-game started as a player starts it, with a user folder of the
-// test's own, and ended by the system's termination request.
+// test's own, played with real keys and clicks on the places the game logs for
+// its controls, and ended by a close request or the system's termination request.
+#include "tests/support/Subprocess.h"
 #include "tests/support/TemporaryDirectory.h"
 
 #include <nlohmann/json.hpp>
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
-#include <spawn.h>
+#include <optional>
+#include <regex>
 #include <string>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
-// Waits up to `seconds` for the child; its exit status, or -1 if it runs on.
-int waitFor(pid_t child, int seconds) {
-    for (int i = 0; i < seconds * 10; ++i) {
-        int status = 0;
-        if (waitpid(child, &status, WNOHANG) == child) {
-            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return -1;
+using namespace std::chrono_literals;
+
+// Generous: the sanitizer build under a busy Xvfb starts slowly.
+constexpr auto kStartTimeout = 120s;
+constexpr auto kStepTimeout = 60s;
+
+std::string xdotool(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), "xdotool");
+    return runCommand(arguments).out;
 }
 
-std::string run(const std::string& command) {
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        std::size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-            out.append(buffer, n);
-        }
-        pclose(pipe);
-    }
-    return out;
+bool installed(const std::string& program) {
+    return runCommand({"sh", "-c", "command -v " + program}).exitCode == 0;
 }
 
-// quill-game started from the repository root with a user folder of the
-// test's own; its output goes to a log file in that folder.
+// The centre of the control the game last logged under this name after the
+// marker text, in window coordinates.
+std::optional<std::pair<int, int>> controlAfter(const std::string& log, const std::string& marker,
+                                                const std::string& name) {
+    const std::size_t from = log.rfind(marker);
+    if (from == std::string::npos) {
+        return std::nullopt;
+    }
+    const std::regex line("Control \"" + name + "\" at (\\d+),(\\d+) \\((\\d+)x(\\d+)\\)");
+    std::optional<std::pair<int, int>> place;
+    const std::string tail = log.substr(from);
+    for (std::sregex_iterator it(tail.begin(), tail.end(), line), end; it != end; ++it) {
+        place = std::make_pair(std::stoi((*it)[1]), std::stoi((*it)[2]));
+    }
+    return place;
+}
+
+// quill-game started from the repository root in a user folder; its output
+// goes to a log file in that folder.
 class GameProcess {
 public:
-    // In a user folder of its own, or in the given one (a second start).
-    explicit GameProcess(std::string folder = {})
-        : userPath(folder.empty() ? ownFolder.path() : std::move(folder)),
-          logPath(userPath + "/game" + std::to_string(++starts) + ".log") {
-        ::setenv("APPDATA", userPath.c_str(), 1);
-        // The game unloads the GL driver at exit, so a sanitizer build would
-        // report the driver's own leaks from an unnamed module; the engine's
-        // code is leak-checked by the other tests.
-        const char* asan = std::getenv("ASAN_OPTIONS");
-        ::setenv("ASAN_OPTIONS", (std::string(asan ? asan : "") + ":detect_leaks=0").c_str(), 1);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, log().c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
-        char* argv[] = {const_cast<char*>(QUILL_GAME_PATH), nullptr};
-        spawned = posix_spawn(&child, QUILL_GAME_PATH, &actions, nullptr, argv, environ) == 0;
-        posix_spawn_file_actions_destroy(&actions);
-    }
-    ~GameProcess() {
-        if (spawned && status == -1) {
-            kill(child, SIGKILL);
-            waitFor(child, 5);
-        }
-    }
-    const std::string& log() const { return logPath; }
-    std::string logText() const { return TemporaryDirectory::readFile(log()); }
+    explicit GameProcess(const std::string& userFolder)
+        : userPath(userFolder), logPath(userFolder + "/game" + std::to_string(++starts) + ".log"),
+          child({QUILL_GAME_PATH}, logPath, {"APPDATA=" + userFolder, asanWithoutLeakCheck()}) {}
+
+    std::string log() const { return child.output(); }
     std::string save() const { return userPath + "/LanternInn/profiles.sav"; }
-    // Waits up to `seconds` for the text to appear in the game's output.
-    bool waitForOutput(const std::string& text, int seconds) const {
-        for (int i = 0; i < seconds * 10; ++i) {
-            if (logText().find(text) != std::string::npos) {
-                return true;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        return false;
+    bool waitForOutput(const std::string& text, std::chrono::milliseconds timeout = kStepTimeout) {
+        return child.waitForOutput(text, timeout);
     }
-    int waitForExit(int seconds) { return status = waitFor(child, seconds); }
     // The game's window id for xdotool, or an empty text.
     std::string window() const {
-        std::string found = run("xdotool search --sync --onlyvisible --pid " +
-                                std::to_string(child) + " 2>/dev/null");
+        const std::string found =
+            xdotool({"search", "--sync", "--onlyvisible", "--pid", std::to_string(child.pid())});
         return found.substr(0, found.find('\n'));
     }
-    // A left click at (x, y) of the game's window.
-    void clickAt(const std::string& window, int x, int y) const {
-        run("xdotool mousemove --window " + window + " " + std::to_string(x) + " " +
-            std::to_string(y) + " click 1");
-    }
-    // Alt+F4, then OK in the quit dialog until the game has ended.
-    void quitWithOk(const std::string& window) {
-        run("xdotool key --window " + window + " alt+F4");
-        if (waitForOutput("Quit dialog open", 60)) {
-            pressOk(window);
+    // Clicks the named control the game logged after the marker text, once
+    // the game has logged it.
+    ::testing::AssertionResult click(const std::string& window, const std::string& marker,
+                                     const std::string& name) {
+        std::optional<std::pair<int, int>> place;
+        if (!waitUntil([&] { return bool(place = controlAfter(log(), marker, name)); },
+                       kStepTimeout)) {
+            return ::testing::AssertionFailure()
+                   << "no control \"" << name << "\" after \"" << marker << "\" in\n"
+                   << log();
         }
+        xdotool({"mousemove", "--window", window, std::to_string(place->first),
+                 std::to_string(place->second), "click", "1"});
+        return ::testing::AssertionSuccess();
     }
-    // OK in the open quit dialog until the game has ended.
-    void pressOk(const std::string& window) {
-        // OK sits at the left of the dialog's button row (the dialog is centred).
-        const int okX = (1024 - 359) / 2 + 40 + 64;
-        const int okY = (768 - 257) / 2 + 178 + 32;
-        for (int attempt = 0; attempt < 20 && status == -1; ++attempt) {
-            clickAt(window, okX, okY);
-            waitForExit(3);
+    // Alt+F4, as a window manager passes it on, and OK in the quit dialog.
+    ::testing::AssertionResult quitWithOk(const std::string& window) {
+        xdotool({"key", "--window", window, "alt+F4"});
+        if (!waitForOutput("Quit dialog open")) {
+            return ::testing::AssertionFailure() << "no quit dialog in\n" << log();
         }
+        return click(window, "Quit dialog open", "OK");
     }
 
     static inline int starts = 0;
-    TemporaryDirectory ownFolder;
     std::string userPath;
     std::string logPath;
-    pid_t child = 0;
-    bool spawned = false;
-    int status = -1;
+    ChildProcess child;
+
+private:
+    // The game unloads the GL driver at exit, so a sanitizer build would
+    // report the driver's own leaks from an unnamed module; the engine's code
+    // is leak-checked by the other tests.
+    static std::string asanWithoutLeakCheck() {
+        const char* asan = std::getenv("ASAN_OPTIONS");
+        return "ASAN_OPTIONS=" + std::string(asan ? asan : "") + ":detect_leaks=0";
+    }
 };
 
 // The save file as quill-tool decodes it.
 nlohmann::json decodeSave(const std::string& path) {
-    return nlohmann::json::parse(run(std::string(QUILL_TOOL_PATH) + " save " + path), nullptr,
-                                 false);
+    return nlohmann::json::parse(runCommand({QUILL_TOOL_PATH, "save", path}).out, nullptr, false);
 }
 
-TEST(GameStartTest, TerminationSavesTheGameAndEndsCleanly) {
-    GameProcess game;
-    ASSERT_TRUE(game.spawned);
-    // The first start writes the save file at once; give the logo a moment.
-    bool started = false;
-    for (int i = 0; i < 300 && !started; ++i) {
-        started = std::filesystem::exists(game.save());
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+class GameStartTest : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!installed("xdotool") || !installed("setxkbmap")) {
+            GTEST_SKIP() << "xdotool or setxkbmap is not installed";
+        }
     }
-    ASSERT_TRUE(started) << game.logText();
-    std::this_thread::sleep_for(std::chrono::seconds(2));
+    TemporaryDirectory user;
+};
+
+TEST_F(GameStartTest, TerminationSavesTheGameAndEndsCleanly) {
+    GameProcess game(user.path());
+    ASSERT_TRUE(game.child.started());
+    // A first start asks for the player's name once the logos are over.
+    ASSERT_TRUE(game.waitForOutput("Name entry open", kStartTimeout)) << game.log();
     std::filesystem::remove(game.save());
 
-    ASSERT_EQ(0, kill(game.child, SIGTERM));
-    EXPECT_EQ(0, game.waitForExit(30)) << game.logText();
+    ASSERT_EQ(0, kill(game.child.pid(), SIGTERM));
+    EXPECT_EQ(0, game.child.waitForExit(30s)) << game.log();
     ASSERT_TRUE(std::filesystem::exists(game.save())) << "saved on the way out";
-
     const nlohmann::json decoded = decodeSave(game.save());
     ASSERT_FALSE(decoded.is_discarded());
     EXPECT_EQ("VELT_RA001", decoded["productId"]);
     EXPECT_EQ(0, decoded["flags"]["fullScreen"]) << "the configuration says windowed";
 }
 
-TEST(GameStartTest, CloseRequestAsksAndOkSavesAndEnds) {
-    if (run("command -v xdotool").empty()) {
-        GTEST_SKIP() << "xdotool is not installed";
-    }
-    GameProcess game;
-    ASSERT_TRUE(game.spawned);
-    ASSERT_TRUE(game.waitForOutput("Main menu shown (started)", 120)) << game.logText();
+TEST_F(GameStartTest, CloseRequestAsksAndOkSavesAndEnds) {
+    GameProcess game(user.path());
+    ASSERT_TRUE(game.child.started());
+    ASSERT_TRUE(game.waitForOutput("Name entry open", kStartTimeout)) << game.log();
     const std::string window = game.window();
     ASSERT_FALSE(window.empty());
     std::filesystem::remove(game.save());
 
-    // Alt+F4 as the window manager would pass it on; the dialog asks first.
-    run("xdotool key --window " + window + " alt+F4");
-    ASSERT_TRUE(game.waitForOutput("Quit dialog open", 60)) << game.logText();
-    EXPECT_EQ(-1, game.waitForExit(1)) << "still running under the dialog";
-    game.pressOk(window);
-    EXPECT_EQ(0, game.status) << game.logText();
+    xdotool({"key", "--window", window, "alt+F4"});
+    ASSERT_TRUE(game.waitForOutput("Quit dialog open")) << game.log();
+    EXPECT_EQ(-1, game.child.waitForExit(500ms)) << "still running under the dialog";
+    ASSERT_TRUE(game.click(window, "Quit dialog open", "OK"));
+    EXPECT_EQ(0, game.child.waitForExit(kStepTimeout)) << game.log();
     ASSERT_TRUE(std::filesystem::exists(game.save())) << "saved on the way out";
     const nlohmann::json decoded = decodeSave(game.save());
     ASSERT_FALSE(decoded.is_discarded());
@@ -182,57 +159,45 @@ TEST(GameStartTest, CloseRequestAsksAndOkSavesAndEnds) {
 
 // A player's first evening: signs the guest book as "Zoë", turns the music
 // down to half, quits, and is welcomed by name at the next start.
-TEST(GameStartTest, ProfileAndVolumeSurviveAQuitAndARestart) {
-    if (run("command -v xdotool").empty() || run("command -v setxkbmap").empty()) {
-        GTEST_SKIP() << "xdotool or setxkbmap is not installed";
-    }
-    std::string save;
+TEST_F(GameStartTest, ProfileAndVolumeSurviveAQuitAndARestart) {
     {
-        GameProcess game;
-        ASSERT_TRUE(game.spawned);
-        ASSERT_TRUE(game.waitForOutput("Name entry open", 120)) << game.logText();
+        GameProcess game(user.path());
+        ASSERT_TRUE(game.child.started());
+        ASSERT_TRUE(game.waitForOutput("Name entry open", kStartTimeout)) << game.log();
         const std::string window = game.window();
         ASSERT_FALSE(window.empty());
         // The Albanian layout has a key of its own for 'ë'.
-        run("setxkbmap al");
-        run("xdotool type --window " + window + " --delay 150 'Zoë'");
-        run("setxkbmap us");
-        run("xdotool key --window " + window + " --delay 150 Return");
-        ASSERT_TRUE(game.waitForOutput("Profile menu closed, player 'Zoë'", 60)) << game.logText();
-        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        runCommand({"setxkbmap", "al"});
+        xdotool({"type", "--window", window, "--delay", "150", "Zoë"});
+        runCommand({"setxkbmap", "us"});
+        xdotool({"key", "--window", window, "--delay", "150", "Return"});
+        ASSERT_TRUE(game.waitForOutput("Profile menu closed, player 'Zoë'")) << game.log();
 
-        // Options, third button of the main menu (x 75, y 120 + 60 * 2).
-        game.clickAt(window, 75 + 100, 120 + 2 * 60 + 24);
-        ASSERT_TRUE(game.waitForOutput("Options open", 60)) << game.logText();
-        // The options frame (460 x 400) is centred; the music rail starts at
-        // its x + 210 and is 220 pixels wide: its middle is one half.
-        const int frameX = (1024 - 460) / 2;
-        const int frameY = (768 - 400) / 2;
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        game.clickAt(window, frameX + 210 + 110, frameY + 92 + 50 + 4 + 10);
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        game.clickAt(window, frameX + (460 - 128) / 2 + 64, frameY + 292 + 32);
-        std::this_thread::sleep_for(std::chrono::seconds(1));
+        // The main menu listed its buttons when it first showed, under the profiles.
+        ASSERT_TRUE(game.click(window, "Main menu shown", "Options"));
+        ASSERT_TRUE(game.waitForOutput("Options open")) << game.log();
+        // A click on the middle of the rail sets one half.
+        ASSERT_TRUE(game.click(window, "Options open", "Music"));
+        ASSERT_TRUE(game.click(window, "Options open", "OK"));
+        ASSERT_TRUE(game.waitForOutput(", music 50\n")) << game.log();
 
-        game.quitWithOk(window);
-        ASSERT_EQ(0, game.status) << game.logText();
-        save = game.save();
-        const nlohmann::json decoded = decodeSave(save);
+        ASSERT_TRUE(game.quitWithOk(window));
+        ASSERT_EQ(0, game.child.waitForExit(kStepTimeout)) << game.log();
+        const nlohmann::json decoded = decodeSave(game.save());
         ASSERT_FALSE(decoded.is_discarded());
         ASSERT_EQ(1u, decoded["profiles"].size()) << decoded.dump();
         EXPECT_EQ("Zoë", decoded["profiles"][0]["name"]);
         EXPECT_EQ(50, decoded["volumes"]["music"]);
-
-        // The same user folder, started again.
-        GameProcess again(game.userPath);
-        ASSERT_TRUE(again.spawned);
-        EXPECT_TRUE(again.waitForOutput("Main menu shown (started), player 'Zoë'", 120))
-            << again.logText();
-        const std::string secondWindow = again.window();
-        ASSERT_FALSE(secondWindow.empty());
-        again.quitWithOk(secondWindow);
-        EXPECT_EQ(0, again.status) << again.logText();
     }
+    // The same user folder, started again.
+    GameProcess again(user.path());
+    ASSERT_TRUE(again.child.started());
+    EXPECT_TRUE(again.waitForOutput("Main menu shown (started), player 'Zoë'", kStartTimeout))
+        << again.log();
+    const std::string window = again.window();
+    ASSERT_FALSE(window.empty());
+    ASSERT_TRUE(again.quitWithOk(window));
+    EXPECT_EQ(0, again.child.waitForExit(kStepTimeout)) << again.log();
 }
 
 } // namespace

@@ -1,56 +1,27 @@
 // quill-tool run as content authors run it, on the shipped content.
+#include "tests/support/Subprocess.h"
+
 #include <nlohmann/json.hpp>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <vector>
 
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-ToolRun tool(const std::string& arguments) {
-    // Test cases run as parallel processes: each run gets its own file.
-    static int runs = 0;
-    const std::string errFile = testing::TempDir() + "quill-tool-stderr-" +
-                                std::to_string(::getpid()) + "-" + std::to_string(++runs) + ".txt";
-    const std::string command = std::string(QUILL_TOOL_PATH) + " " + arguments + " 2>" + errFile;
-    ToolRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) {
-        return run;
-    }
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        run.out.append(buffer, n);
-    }
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    if (FILE* err = std::fopen(errFile.c_str(), "r")) {
-        while ((n = std::fread(buffer, 1, sizeof buffer, err)) > 0) {
-            run.err.append(buffer, n);
-        }
-        std::fclose(err);
-    }
-    std::remove(errFile.c_str());
-    return run;
+CommandResult tool(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), QUILL_TOOL_PATH);
+    return runCommand(arguments);
 }
 
-nlohmann::json parsed(const ToolRun& run) {
+nlohmann::json parsed(const CommandResult& run) {
     return nlohmann::json::parse(run.out, nullptr, false);
 }
 
 TEST(QuillToolTest, ConfigShowsTheShippedConfigurationAndParameters) {
-    const ToolRun run = tool("config");
+    const CommandResult run = tool({"config"});
     ASSERT_EQ(0, run.exitCode) << run.err;
     const nlohmann::json doc = parsed(run);
     ASSERT_FALSE(doc.is_discarded()) << run.out;
@@ -68,30 +39,30 @@ TEST(QuillToolTest, ConfigShowsTheShippedConfigurationAndParameters) {
 }
 
 TEST(QuillToolTest, LabelsOfTheActiveOrANamedLanguage) {
-    const ToolRun english = tool("labels");
+    const CommandResult english = tool({"labels"});
     ASSERT_EQ(0, english.exitCode) << english.err;
     const nlohmann::json en = parsed(english);
     EXPECT_EQ("EN", en["language"]);
     EXPECT_EQ("Play", en["labels"]["PLAY"]);
     EXPECT_EQ(en["count"], en["labels"].size());
 
-    const ToolRun german = tool("labels DE");
+    const CommandResult german = tool({"labels", "DE"});
     ASSERT_EQ(0, german.exitCode) << german.err;
     const nlohmann::json de = parsed(german);
     EXPECT_EQ("content/config/labels/LabelsDE.xml", de["file"]);
     EXPECT_EQ(en["count"], de["count"]);
     EXPECT_NE(en["labels"]["PLAY"], de["labels"]["PLAY"]);
 
-    const ToolRun unknown = tool("labels FR");
+    const CommandResult unknown = tool({"labels", "FR"});
     EXPECT_NE(0, unknown.exitCode);
     EXPECT_NE(std::string::npos, unknown.err.find("FR"));
     EXPECT_TRUE(unknown.out.empty());
 }
 
 TEST(QuillToolTest, FontMeasuresAndWrapsUtf8Text) {
-    const ToolRun run =
-        tool("font content/fonts/CheltenhamBT20.fnt 'Zo\xC3\xAB und M\xC3\xBCller suchen "
-             "das Medaillon' --box 150");
+    const CommandResult run =
+        tool({"font", "content/fonts/CheltenhamBT20.fnt",
+              "Zo\xC3\xAB und M\xC3\xBCller suchen das Medaillon", "--box", "150"});
     ASSERT_EQ(0, run.exitCode) << run.err;
     const nlohmann::json doc = parsed(run);
     EXPECT_GT(doc["lineHeight"], 10);
@@ -111,7 +82,7 @@ TEST(QuillToolTest, FontMeasuresAndWrapsUtf8Text) {
 
 TEST(QuillToolTest, AnimShowsTheTimelineAndTheStateAtATime) {
     const std::string file = "content/animations/UniversalDialog/MessageDialogStart.xml";
-    const ToolRun start = tool("anim " + file + " --at 0");
+    const CommandResult start = tool({"anim", file, "--at", "0"});
     ASSERT_EQ(0, start.exitCode) << start.err;
     const nlohmann::json doc = parsed(start);
     ASSERT_EQ(1u, doc["objects"].size());
@@ -121,7 +92,7 @@ TEST(QuillToolTest, AnimShowsTheTimelineAndTheStateAtATime) {
     EXPECT_EQ(359, doc["objects"][0]["width"]);
     EXPECT_FALSE(doc["at"]["finished"]);
 
-    const ToolRun end = tool("anim " + file + " --at 2000");
+    const CommandResult end = tool({"anim", file, "--at", "2000"});
     ASSERT_EQ(0, end.exitCode) << end.err;
     const nlohmann::json done = parsed(end);
     EXPECT_TRUE(done["at"]["finished"]);
@@ -131,18 +102,22 @@ TEST(QuillToolTest, AnimShowsTheTimelineAndTheStateAtATime) {
 }
 
 TEST(QuillToolTest, BadInputGivesOneLineAndANonZeroExit) {
-    for (const std::string& arguments :
-         {std::string("font content/fonts/absent.fnt abc"), std::string("font onlyonearg"),
-          std::string("font content/fonts/PH_small.fnt abc --box wide"),
-          std::string("config --config content/absent.xml"), std::string("nosuchcommand"),
-          std::string("anim content/animations/absent.xml"),
-          std::string("anim content/config/config.xml"),
-          std::string("anim content/animations/UniversalDialog/MessageDialogStart.xml --at x")}) {
-        const ToolRun run = tool(arguments);
-        EXPECT_NE(0, run.exitCode) << arguments;
-        EXPECT_TRUE(run.out.empty()) << arguments << ": " << run.out;
-        EXPECT_GE(std::count(run.err.begin(), run.err.end(), '\n'), 1) << arguments;
-        EXPECT_LE(std::count(run.err.begin(), run.err.end(), '\n'), 2) << arguments << run.err;
+    const std::vector<std::vector<std::string>> cases = {
+        {"font", "content/fonts/absent.fnt", "abc"},
+        {"font", "onlyonearg"},
+        {"font", "content/fonts/PH_small.fnt", "abc", "--box", "wide"},
+        {"config", "--config", "content/absent.xml"},
+        {"nosuchcommand"},
+        {"anim", "content/animations/absent.xml"},
+        {"anim", "content/config/config.xml"},
+        {"anim", "content/animations/UniversalDialog/MessageDialogStart.xml", "--at", "x"}};
+    for (const std::vector<std::string>& arguments : cases) {
+        const std::string shown = arguments[0] + " " + arguments.back();
+        const CommandResult run = tool(arguments);
+        EXPECT_NE(0, run.exitCode) << shown;
+        EXPECT_TRUE(run.out.empty()) << shown << ": " << run.out;
+        EXPECT_GE(std::count(run.err.begin(), run.err.end(), '\n'), 1) << shown;
+        EXPECT_LE(std::count(run.err.begin(), run.err.end(), '\n'), 2) << shown << run.err;
     }
 }
 

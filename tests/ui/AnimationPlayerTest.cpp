@@ -6,6 +6,7 @@
 #include "tests/support/PictureFiles.h"
 #include "tests/support/RecordingGraphics.h"
 #include "tests/support/StdoutCapture.h"
+#include "tests/support/WidgetScreenFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -107,24 +108,6 @@ TEST_F(AnimationPlayerTest, SecondKeyframeAtTheSameTimeIsDropped) {
     EXPECT_EQ(100, e.lastKeyTime());
 }
 
-TEST_F(AnimationPlayerTest, ElementsTurnAboutTheirCentreByTheNegatedAngle) {
-    Animation2D* a = load(animationXml(0, false, {{"window.png", {{0, 30, 40, 0, 50, 90, 200}}}}));
-    ASSERT_TRUE(player.play(7, 0, 0, 0, nullptr));
-    RecordingGraphics graphics;
-    a->renderAt(graphics);
-    EXPECT_EQ((std::vector<std::string>{"pushTransform", "translate", "rotate", "scale",
-                                        "translate", "drawTexture", "drawTextureRegion",
-                                        "drawTextureRegionScaled", "popTransform"}),
-              graphics.names());
-    const RecordedCall* first = graphics.find("translate");
-    EXPECT_EQ(30 + 20, first->floatArg(0)) << "x plus half the 40 px width";
-    EXPECT_EQ(40 + 10, first->floatArg(1));
-    EXPECT_EQ(-90.0f, graphics.find("rotate")->floatArg(0)) << "90 in the file turns by -90";
-    EXPECT_FLOAT_EQ(0.5f, graphics.find("scale")->floatArg(0));
-    EXPECT_EQ(-20.0f, graphics.find("translate", 1)->floatArg(0));
-    EXPECT_EQ(200, graphics.find("drawTexture")->color.a);
-}
-
 TEST_F(AnimationPlayerTest, ObjectsAreDrawnByTruncatedDepthKeepingFileOrder) {
     ASSERT_TRUE(writePngPicture(folder / "a.png", 2, 2, flat(Color())));
     ASSERT_TRUE(writePngPicture(folder / "b.png", 3, 3, flat(Color())));
@@ -144,9 +127,53 @@ TEST_F(AnimationPlayerTest, ObjectsAreDrawnByTruncatedDepthKeepingFileOrder) {
     EXPECT_EQ(3, graphics.count("drawTexture")) << "type 3 objects are not drawn";
 }
 
+// Animations played on a running screen, read back from the frame.
+class AnimationDrawingTest : public WidgetScreenFixture {
+protected:
+    void SetUp() override {
+        WidgetScreenFixture::SetUp();
+        player = std::make_unique<AnimationPlayer>(&log);
+    }
+    // The player goes before the application whose screen holds its animations.
+    void TearDown() override {
+        player.reset();
+        WidgetScreenFixture::TearDown();
+    }
+
+    TemporaryDirectory folder;
+    FinishLog log;
+    std::unique_ptr<AnimationPlayer> player;
+};
+
+TEST_F(AnimationDrawingTest, ElementsTurnAboutTheirCentreByTheNegatedAngle) {
+    screen->fillBackground = true;
+    screen->background = Color(0, 0, 0);
+    // 40 x 20, the left half red and the right half blue.
+    ASSERT_TRUE(writePngPicture(folder / "halves.png", 40, 20, [](int x, int) {
+        return x < 20 ? Color(255, 0, 0) : Color(0, 0, 255);
+    }));
+    TemporaryDirectory::writeFile(
+        folder / "turn.xml",
+        animationXml(0, false, {{"halves.png", {{0, 30, 40, 0, 50, 90, 200}}}}));
+    ASSERT_TRUE(player->load(7, folder / "turn.xml"));
+    ASSERT_TRUE(player->play(7, 0, 0, 0, screen));
+    app->step();
+    // Halved to 20 x 10 about its centre (30 + 20, 40 + 10) and turned by
+    // -90, counter-clockwise with rows counted down: 10 wide, 20 high, the
+    // red half below the centre. Alpha 200 over black leaves 200 of 255.
+    const Color red = seen(50, 55);
+    EXPECT_NEAR(red.r, 200, 2);
+    EXPECT_EQ(red.b, 0);
+    const Color blue = seen(50, 45);
+    EXPECT_NEAR(blue.b, 200, 2);
+    EXPECT_EQ(blue.r, 0);
+    EXPECT_EQ(seen(43, 50), screen->background) << "unturned it would reach x = 40";
+    EXPECT_EQ(seen(50, 38), screen->background) << "the top end is at y = 40";
+}
+
 TEST_F(AnimationPlayerTest, PicturesAreSharedByPathAndSizedFromTheFile) {
     Animation2D* a = load(animationXml(0, false, {{"window.png", {{0}}}, {"window.png", {{0}}}}));
-    Animation2D* b = load(animationXml(0, false, {{"window.png", {{0}}}}), 8);
+    Animation2D* b = load(animationXml(0, false, {{"window.png", {}}}), 8);
     EXPECT_EQ(a->elements()[0]->texture(), a->elements()[1]->texture());
     EXPECT_EQ(a->elements()[0]->texture(), b->elements()[0]->texture());
     EXPECT_EQ(20.0f, a->elements()[0]->pivotX);
@@ -198,6 +225,35 @@ TEST_F(AnimationPlayerTest, FunctionZeroIsTheLinearRule) {
     ASSERT_NE(nullptr, key->function()) << "each keyframe has its own copy";
     EXPECT_NE(linear, key->function());
     EXPECT_FLOAT_EQ(3.0f, key->function()->evaluate(5.0f));
+}
+
+// Files as authors get them wrong: an object with no picture keyframe in a
+// looping scene of no length, and a listener that removes the animation the
+// moment it is told it ended.
+TEST_F(AnimationPlayerTest, AnimationsThatEndAsTheyStartAreSafeToPlay) {
+    StdoutCapture capture;
+    Animation2D* bare = load(animationXml(0, true, {{"window.png", {}}}), 3);
+    ASSERT_NE(nullptr, bare);
+    ASSERT_TRUE(player.play(3, 0, 0, 0, nullptr)) << "it returns instead of looping for ever";
+    EXPECT_NE(std::string::npos, capture.finish().find("round takes no time is stopped"));
+
+    struct Remover : AnimationListener {
+        void animationFinished(int id) override {
+            ++calls;
+            owner->remove(id, nullptr);
+        }
+        AnimationPlayer* owner = nullptr;
+        int calls = 0;
+    } remover;
+    AnimationPlayer removing{&remover, AnimationPlayer::Pictures::SizeOnly};
+    remover.owner = &removing;
+    const std::string path = folder / "instant.xml";
+    TemporaryDirectory::writeFile(path, animationXml(0, true, {{"window.png", {}}}));
+    ASSERT_TRUE(removing.load(5, path));
+    // Under the address sanitizer a use of the removed animation fails here.
+    EXPECT_TRUE(removing.play(5, 0, 0, 0, nullptr));
+    EXPECT_EQ(1, remover.calls);
+    EXPECT_EQ(nullptr, removing.find(5));
 }
 
 } // namespace

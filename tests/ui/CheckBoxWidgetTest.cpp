@@ -2,7 +2,7 @@
 #include "engine/audio/SfxContainer.h"
 #include "tests/support/CountingSound.h"
 #include "tests/support/RecordingGraphics.h"
-#include "tests/ui/WidgetScreenFixture.h"
+#include "tests/support/WidgetScreenFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -27,10 +27,6 @@ protected:
         box = add(
             std::make_unique<CheckBoxWidget>(&listener, 4, boxPicture.get(), tickPicture.get()));
         box->setPosition(60, 70);
-    }
-    void TearDown() override {
-        SfxContainer::reset();
-        WidgetScreenFixture::TearDown();
     }
     void click() {
         app->pushClick(70, 80);

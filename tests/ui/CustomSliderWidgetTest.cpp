@@ -1,7 +1,7 @@
 #include "engine/ui/CustomSliderWidget.h"
 #include "engine/ui/WidgetManager.h"
 #include "tests/support/RecordingGraphics.h"
-#include "tests/ui/WidgetScreenFixture.h"
+#include "tests/support/WidgetScreenFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -47,13 +47,9 @@ TEST_F(CustomSliderTest, TakesTheRailsSizeAndStartsAtZero) {
 }
 
 TEST_F(CustomSliderTest, DragPastEitherEndPinsTheValueAndKeepsNotifying) {
-    pressAt(160, 205); // the 20-pixel thumb held by its middle: (160 - 100 - 10) / 200
-    dragTo(400, 205);
-    dragTo(450, 300); // off the widget: the manager keeps sending the moves
-    dragTo(270, 205);
-    dragTo(40, 205);
-    dragTo(10, 400);
-    releaseAt(10, 400);
+    // The 20-pixel thumb is held by its middle: (160 - 100 - 10) / 200 at the press.
+    // At (450, 300) the pointer is off the widget: the manager keeps sending the moves.
+    input().drag({{160, 205}, {400, 205}, {450, 300}, {270, 205}, {40, 205}, {10, 400}});
     app->step();
     EXPECT_EQ(listener.values(), (std::vector<float>{0.25f, 1, 1, 0.8f, 0, 0}));
     EXPECT_EQ(listener.changes.front().first, 7);
@@ -69,16 +65,14 @@ TEST_F(CustomSliderTest, ThePointerHoldsTheThumbByItsMiddle) {
     // The 20-pixel thumb hangs 10 pixels left of its value: its middle is on
     // the rail's point for the value.
     slider->setThumbOffset(-10, -10);
-    pressAt(200, 205);
-    releaseAt(200, 205);
+    input().clickAt(200, 205);
     app->step();
     ASSERT_EQ(listener.changes.size(), 1u);
     EXPECT_FLOAT_EQ(listener.changes[0].second, 0.5f) << "the rail's middle is one half";
     EXPECT_EQ(190, slider->thumbX() + slider->x()) << "the thumb centred on the pointer";
 
     slider->setThumbOffset(0, -10);
-    pressAt(130, 205);
-    releaseAt(130, 205);
+    input().clickAt(130, 205);
     app->step();
     ASSERT_EQ(listener.changes.size(), 2u);
     EXPECT_FLOAT_EQ(listener.changes[1].second, 0.1f) << "(130 - 100 - 0 - 10) / 200";
@@ -105,8 +99,7 @@ TEST_F(CustomSliderTest, RailAndThumbBothTakeClicks) {
 
     // A press on the thumb above the rail grabs the slider without a jump.
     slider->setValue(0.5f);
-    pressAt(200, 192);
-    releaseAt(200, 192);
+    input().clickAt(200, 192);
     app->step();
     ASSERT_EQ(listener.changes.size(), 1u);
     EXPECT_FLOAT_EQ(listener.changes[0].second, 0.5f);

@@ -1,7 +1,7 @@
 #include "engine/ui/DraggableImageWidget.h"
 #include "engine/ui/MouseListeningWidget.h"
 #include "engine/ui/WidgetManager.h"
-#include "tests/ui/WidgetScreenFixture.h"
+#include "tests/support/WidgetScreenFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -34,18 +34,17 @@ TEST_F(DraggableImageTest, FollowsThePointerOffItsAreaAndReportsPressAndDrop) {
     EXPECT_EQ(piece->height(), 30);
     const int depth = piece->z();
 
-    pressAt(110, 105);
+    input().pressAt(110, 105);
     app->step();
     EXPECT_EQ(listener.events, (Events{{9, 0}}));
     EXPECT_TRUE(piece->isDragging());
 
     // Each move lands far from where the piece still is.
-    dragTo(400, 300);
+    input().dragTo(400, 300);
     app->step();
     EXPECT_EQ(piece->x(), 390) << "the grabbed point stays under the pointer";
     EXPECT_EQ(piece->y(), 295);
-    dragTo(20, 420);
-    releaseAt(20, 420);
+    input().dragTo(20, 420).releaseAt(20, 420);
     app->step();
     EXPECT_EQ(piece->rect(), WidgetRect(10, 415, piece->z(), 40, 30)) << "size kept";
     EXPECT_GT(piece->z(), depth) << "raised when grabbed";
@@ -61,15 +60,13 @@ TEST_F(DraggableImageTest, GrabbingRaisesThePieceUnlessItKeepsItsDepth) {
     DraggableImageWidget* low = addPiece(1, 100, 100);
     DraggableImageWidget* high = addPiece(2, 300, 100);
     ASSERT_LT(low->z(), high->z());
-    pressAt(105, 105);
-    releaseAt(105, 105);
+    input().clickAt(105, 105);
     app->step();
     EXPECT_GT(low->z(), high->z());
 
     high->setKeepDepth(true);
     const int highDepth = high->z();
-    pressAt(305, 105);
-    releaseAt(305, 105);
+    input().clickAt(305, 105);
     app->step();
     EXPECT_EQ(high->z(), highDepth);
     EXPECT_EQ(listener.events, (Events{{1, 0}, {1, 4}, {2, 0}, {2, 4}}));
@@ -83,8 +80,7 @@ TEST_F(DraggableImageTest, OnlyOpaquePixelsTakeThePress) {
     EXPECT_FALSE(piece->hitTest(99, 110));
     EXPECT_FALSE(piece->hitTest(110, 130));
 
-    pressAt(130, 110);
-    releaseAt(130, 110);
+    input().clickAt(130, 110);
     app->step();
     EXPECT_TRUE(listener.events.empty());
     EXPECT_EQ(screen->widgetManager().focused(), static_cast<Widget*>(screen->rootWidget()))

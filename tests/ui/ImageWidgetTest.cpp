@@ -5,6 +5,7 @@
 #include "tests/support/PixelImage.h"
 #include "tests/support/RecordingGraphics.h"
 #include "tests/support/TestApp.h"
+#include "tests/support/WidgetScreenFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -38,33 +39,39 @@ TEST(ImageWidget, TakesTheTextureSizeUnlessZeroSized) {
     EXPECT_TRUE(graphics.calls().empty()) << "no texture, nothing drawn";
 }
 
-TEST(ImageWidget, UnrotatedDrawsAtItsCornerRotatedCentresOnItsPoint) {
-    auto texture = halfOpaqueTexture();
-    ImageWidget image(texture.get(), 100, 50);
-    image.setTint(Color(10, 20, 30, 40));
-    RecordingGraphics graphics;
-    image.render(graphics, nullptr);
-    ASSERT_EQ(graphics.count("drawTexture"), 1);
-    EXPECT_EQ(graphics.find("drawTexture")->ints, (std::vector<int>{0, 0}));
-    EXPECT_EQ(graphics.find("drawTexture")->color, Color(10, 20, 30, 40));
-    EXPECT_EQ(graphics.count("rotate"), 0);
+// On a background of its own colour; pictures are 40 x 30 with the left half
+// opaque.
+class ImageWidgetDrawingTest : public WidgetScreenFixture {
+protected:
+    void SetUp() override {
+        WidgetScreenFixture::SetUp();
+        screen->fillBackground = true;
+        picture = uploadedPicture(
+            40, 30, [](int x, int) { return x < 20 ? Color(200, 100, 50) : Color(0, 0, 0, 0); });
+    }
 
-    graphics.clearCalls();
-    graphics.translate(100, 50); // what the manager does before render
-    graphics.clearCalls();
-    image.setAngle(30);
-    image.render(graphics, nullptr);
-    EXPECT_EQ(graphics.names(),
-              (std::vector<std::string>{"pushTransform", "resetTransform", "translate", "rotate",
-                                        "translate", "drawTexture", "drawTextureRegion",
-                                        "drawTextureRegionScaled", "popTransform"}));
-    const RecordedCall* rotate = graphics.find("rotate");
-    EXPECT_FLOAT_EQ(rotate->floatArg(0), 30);
-    EXPECT_FLOAT_EQ(rotate->floatArg(3), 1) << "about the z axis";
-    const RecordedCall* centre = graphics.find("translate", 1);
-    EXPECT_FLOAT_EQ(centre->floatArg(0), -20);
-    EXPECT_FLOAT_EQ(centre->floatArg(1), -15);
-    EXPECT_FLOAT_EQ(graphics.find("translate", 0)->floatArg(0), 100);
+    std::unique_ptr<GLTexture> picture;
+};
+
+TEST_F(ImageWidgetDrawingTest, UnrotatedDrawsAtItsCornerRotatedCentresOnItsPoint) {
+    auto* image = add(std::make_unique<ImageWidget>(picture.get(), 100, 50));
+    image->setTint(Color(255, 255, 0));
+    app->step();
+    EXPECT_EQ(seen(105, 55), Color(200, 100, 0)) << "the opaque half, tinted yellow";
+    EXPECT_EQ(seen(125, 55), screen->background) << "the transparent half";
+    EXPECT_EQ(seen(98, 55), screen->background);
+    EXPECT_EQ(seen(105, 48), screen->background);
+
+    // A quarter turn about (100, 50): 30 wide and 40 high around the point.
+    // With rows counted down, a positive angle turns clockwise, so the
+    // opaque left half comes to lie above the point.
+    image->setAngle(90);
+    app->step();
+    EXPECT_EQ(seen(100, 40), Color(200, 100, 0));
+    EXPECT_EQ(seen(100, 60), screen->background);
+    EXPECT_EQ(seen(110, 40), Color(200, 100, 0));
+    EXPECT_EQ(seen(120, 40), screen->background) << "15 pixels right of the point is off it";
+    EXPECT_EQ(seen(105, 55), screen->background) << "no longer at its corner";
 }
 
 TEST(ClickableImageWidget, PixelPreciseHitsOnlyOpaquePixelsOfThePicture) {

@@ -6,12 +6,10 @@
 #include "engine/ui/MessageQuestionDialogSimple.h"
 #include "engine/ui/SimpleImageButton.h"
 #include "engine/ui/WidgetManager.h"
-#include "tests/support/AppFixture.h"
 #include "tests/support/FixedWidthFont.h"
 #include "tests/support/RecordingGraphics.h"
-#include "tests/support/TestScreen.h"
+#include "tests/support/WidgetScreenFixture.h"
 
-#include <SDL.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,15 +25,13 @@ struct Answers : MessageDialogSimpleListener, MessageQuestionDialogListener {
     std::vector<std::pair<int, int>> answered;
 };
 
-class MessageDialogTest : public AppFixture {
+// At the game's size, on which the dialogs centre themselves.
+class MessageDialogTest : public WidgetScreenFixture {
 protected:
+    MessageDialogTest() : WidgetScreenFixture(1024, 768) {}
+
     void SetUp() override {
-        ASSERT_TRUE(openApp());
-        auto s = std::make_unique<TestScreen>();
-        screen = s.get();
-        app->pushScreen(std::move(s));
-        app->pushMotion(5, 5);
-        app->step();
+        WidgetScreenFixture::SetUp();
         button = std::make_unique<GLTexture>("content/images/menus/BtnBase.png");
         over = std::make_unique<GLTexture>("content/images/menus/BtnBase.png");
         desc.openAnimationFile = "content/animations/UniversalDialog/MessageDialogStart.xml";
@@ -54,19 +50,14 @@ protected:
     }
 
     template <typename D, typename... Args> D* open(Args&&... args) {
-        return screen->addWidget(std::make_unique<D>(std::forward<Args>(args)...));
+        return add(std::make_unique<D>(std::forward<Args>(args)...));
     }
     void click(const Widget* widget) {
-        const int x = widget->x() + widget->width() / 2;
-        const int y = widget->y() + widget->height() / 2;
-        app->pushMotion(x, y);
-        app->step();
-        app->pushClick(x, y);
+        input().clickOn(*widget);
         app->step();
     }
     bool onScreen(const Widget* widget) const { return screen->widgetManager().contains(widget); }
 
-    TestScreen* screen = nullptr;
     FixedWidthFont font;
     std::unique_ptr<GLTexture> button;
     std::unique_ptr<GLTexture> over;

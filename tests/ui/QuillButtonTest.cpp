@@ -1,14 +1,11 @@
 // QuillButton driven through the real event path, and its drawing recorded.
 #include "engine/ui/QuillButton.h"
-#include "engine/audio/SfxContainer.h"
 #include "engine/graphics/AngelFont.h"
 #include "engine/graphics/GLTexture.h"
-#include "tests/support/AppFixture.h"
 #include "tests/support/PixelImage.h"
 #include "tests/support/RecordingGraphics.h"
-#include "tests/support/TestScreen.h"
+#include "tests/support/WidgetScreenFixture.h"
 
-#include <SDL.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -30,52 +27,30 @@ ButtonStyle plainStyle(int fadeTime = 100) {
     return style;
 }
 
-class QuillButtonTest : public AppFixture {
+// At the game's size: tooltips keep left of its right edge.
+class QuillButtonTest : public WidgetScreenFixture {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(openApp());
-        SfxContainer::reset();
-        auto s = std::make_unique<TestScreen>();
-        screen = s.get();
-        app->pushScreen(std::move(s));
-        park();
-    }
-    void TearDown() override {
-        SfxContainer::reset();
-        AppFixture::TearDown();
-    }
+    QuillButtonTest() : WidgetScreenFixture(1024, 768) {}
 
     QuillButton* add(const ButtonStyle& style,
                      const WidgetRect& rect = WidgetRect(100, 100, 0, 120, 40)) {
         auto button = makeQuillButton(&log, 7, style, "Play");
         button->setRect(rect);
-        return screen->addWidget(std::move(button));
-    }
-    void park() {
-        app->pushMotion(1000, 700);
-        app->step();
+        return WidgetScreenFixture::add(std::move(button));
     }
 
-    TestScreen* screen = nullptr;
     EventLog log;
 };
 
 TEST_F(QuillButtonTest, ReleaseOffTheButtonIsNoClickButComingBackIs) {
     add(plainStyle());
-    app->pushMotion(150, 120);
-    app->pushButton(true, SDL_BUTTON_LEFT, 150, 120);
-    app->pushMotion(400, 400, MouseEvent::Left);
-    app->pushButton(false, SDL_BUTTON_LEFT, 400, 400);
+    input().drag({{150, 120}, {400, 400}});
     app->step();
     EXPECT_EQ((std::vector<int>{72, 70, 73}), log.events) << "entered, pressed, left; no click";
 
     park();
     log.events.clear();
-    app->pushMotion(150, 120);
-    app->pushButton(true, SDL_BUTTON_LEFT, 150, 120);
-    app->pushMotion(400, 400, MouseEvent::Left);
-    app->pushMotion(160, 125, MouseEvent::Left);
-    app->pushButton(false, SDL_BUTTON_LEFT, 160, 125);
+    input().drag({{150, 120}, {400, 400}, {160, 125}});
     app->step();
     EXPECT_EQ((std::vector<int>{72, 70, 73, 72, 71}), log.events)
         << "entered, pressed, left, entered, clicked";
@@ -87,10 +62,10 @@ TEST_F(QuillButtonTest, LooksFollowHoverPressAndEnabling) {
     app->pushMotion(150, 120);
     app->step();
     EXPECT_EQ(ButtonStyle::Over, button->state());
-    app->pushButton(true, SDL_BUTTON_LEFT, 150, 120);
+    input().pressAt(150, 120);
     app->step();
     EXPECT_EQ(ButtonStyle::Pressed, button->state());
-    app->pushButton(false, SDL_BUTTON_LEFT, 150, 120);
+    input().releaseAt(150, 120);
     app->step();
     EXPECT_EQ(ButtonStyle::Over, button->state());
 

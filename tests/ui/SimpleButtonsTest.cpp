@@ -1,13 +1,11 @@
 // The dialogs' plain and picture buttons, through the real event path.
-#include "engine/audio/SfxContainer.h"
 #include "engine/graphics/AngelFont.h"
 #include "engine/graphics/GLTexture.h"
 #include "engine/ui/SimpleImageButton.h"
 #include "engine/ui/SimpleTextButton.h"
-#include "tests/support/AppFixture.h"
 #include "tests/support/PixelImage.h"
 #include "tests/support/RecordingGraphics.h"
-#include "tests/support/TestScreen.h"
+#include "tests/support/WidgetScreenFixture.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -19,24 +17,14 @@ struct EventLog : SimpleButtonListener {
     std::vector<int> events;
 };
 
-class SimpleButtonsTest : public AppFixture {
+class SimpleButtonsTest : public WidgetScreenFixture {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(openApp());
-        auto s = std::make_unique<TestScreen>();
-        screen = s.get();
-        app->pushScreen(std::move(s));
-        app->pushMotion(1000, 700);
-        app->step();
-    }
-
-    TestScreen* screen = nullptr;
     EventLog log;
     AngelFont font{"content/fonts/PH_small.fnt"};
 };
 
 TEST_F(SimpleButtonsTest, OnlyTheLeftButtonCountsAndAReleaseAnywhereClicks) {
-    auto* button = screen->addWidget(std::make_unique<SimpleTextButton>(&log, 3, &font, "OK"));
+    auto* button = add(std::make_unique<SimpleTextButton>(&log, 3, &font, "OK"));
     button->setBounds(100, 100, 80, 30);
     app->pushMotion(120, 110);
     app->pushButton(true, SDL_BUTTON_RIGHT, 120, 110);
@@ -46,9 +34,7 @@ TEST_F(SimpleButtonsTest, OnlyTheLeftButtonCountsAndAReleaseAnywhereClicks) {
     app->step();
     EXPECT_EQ((std::vector<int>{32}), log.events) << "only the entry";
 
-    app->pushButton(true, SDL_BUTTON_LEFT, 120, 110);
-    app->pushMotion(500, 500, MouseEvent::Left);
-    app->pushButton(false, SDL_BUTTON_LEFT, 500, 500);
+    input().drag({{120, 110}, {500, 400}});
     app->step();
     EXPECT_EQ((std::vector<int>{32, 30, 33, 31}), log.events)
         << "pressed, left, and the release still clicks";
@@ -56,14 +42,12 @@ TEST_F(SimpleButtonsTest, OnlyTheLeftButtonCountsAndAReleaseAnywhereClicks) {
 }
 
 TEST_F(SimpleButtonsTest, LeavingWhilePressedAndComingBackKeepsThePress) {
-    auto* button = screen->addWidget(std::make_unique<SimpleTextButton>(&log, 1, &font, "OK"));
+    auto* button = add(std::make_unique<SimpleTextButton>(&log, 1, &font, "OK"));
     button->setBounds(100, 100, 80, 30);
-    app->pushMotion(120, 110);
-    app->pushButton(true, SDL_BUTTON_LEFT, 120, 110);
-    app->pushMotion(400, 400, MouseEvent::Left);
+    input().pressAt(120, 110).dragTo(400, 400);
     app->step();
     EXPECT_FALSE(button->isPressed());
-    app->pushMotion(121, 111, MouseEvent::Left);
+    input().dragTo(121, 111);
     app->step();
     EXPECT_TRUE(button->isPressed()) << "pressed again on return";
 }
@@ -101,8 +85,8 @@ TEST_F(SimpleButtonsTest, ColoursFollowHoverAndPressAndTextIsCentred) {
 TEST_F(SimpleButtonsTest, PictureButtonCrossFadesTenPerFrame) {
     auto normal = GLTexture::fromKeptImage(std::make_unique<PixelImage>(80, 30));
     auto over = GLTexture::fromKeptImage(std::make_unique<PixelImage>(80, 30));
-    auto* button = screen->addWidget(std::make_unique<SimpleImageButton>(
-        &log, 100, 100, 80, 30, normal.get(), over.get(), nullptr, 4, &font, "Yes"));
+    auto* button = add(std::make_unique<SimpleImageButton>(&log, 100, 100, 80, 30, normal.get(),
+                                                           over.get(), nullptr, 4, &font, "Yes"));
     app->pushMotion(120, 110);
     app->step(16);
     EXPECT_EQ(10, button->overAlpha());
@@ -121,7 +105,7 @@ TEST_F(SimpleButtonsTest, PictureButtonCrossFadesTenPerFrame) {
     EXPECT_EQ(Color(0, 0, 0, 0), recorder.find("fillRect")->color)
         << "the labelled form shows only the text over its pictures";
 
-    app->pushMotion(600, 600);
+    app->pushMotion(600, 400);
     app->stepFor(16 * 30);
     EXPECT_EQ(0, button->overAlpha());
     screen->deleteWidget(button);
@@ -130,8 +114,8 @@ TEST_F(SimpleButtonsTest, PictureButtonCrossFadesTenPerFrame) {
 TEST_F(SimpleButtonsTest, PictureButtonWithoutCrossFadeSwapsItsPicture) {
     auto normal = GLTexture::fromKeptImage(std::make_unique<PixelImage>(80, 30));
     auto over = GLTexture::fromKeptImage(std::make_unique<PixelImage>(80, 30));
-    auto* button = screen->addWidget(std::make_unique<SimpleImageButton>(
-        &log, 100, 100, 80, 30, normal.get(), over.get(), nullptr, 4));
+    auto* button = add(std::make_unique<SimpleImageButton>(&log, 100, 100, 80, 30, normal.get(),
+                                                           over.get(), nullptr, 4));
     button->setCrossFade(false);
     app->pushMotion(120, 110);
     app->step();

@@ -1,7 +1,7 @@
 #include "engine/ui/SimpleTextListWidget.h"
 #include "tests/support/FixedWidthFont.h"
 #include "tests/support/RecordingGraphics.h"
-#include "tests/ui/WidgetScreenFixture.h"
+#include "tests/support/WidgetScreenFixture.h"
 
 #include <gtest/gtest.h>
 

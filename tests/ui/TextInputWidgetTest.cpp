@@ -5,7 +5,7 @@
 #include "engine/ui/WidgetManager.h"
 #include "tests/support/CountingSound.h"
 #include "tests/support/FixedWidthFont.h"
-#include "tests/ui/WidgetScreenFixture.h"
+#include "tests/support/WidgetScreenFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -28,11 +28,6 @@ const std::string ZheLetter = "\xD0\x96";  // Ж, beyond Latin-1
 
 class TextInputWidgetTest : public WidgetScreenFixture {
 protected:
-    void TearDown() override {
-        SfxContainer::reset();
-        WidgetScreenFixture::TearDown();
-    }
-
     TextInputWidget* addField(const std::string& text, int maxLength,
                               bool clearOnFirstClick = false) {
         auto owned =
@@ -48,7 +43,7 @@ protected:
         app->step();
     }
     void key(int sym, int unicode, int modifiers = 0) {
-        typeKey(sym, unicode, modifiers);
+        input().typeKey(sym, unicode, modifiers);
         app->step();
     }
     void backspace() { key(SDLK_BACKSPACE, '\b'); }

@@ -8,7 +8,7 @@
 #include "engine/ui/TextInputWidget.h"
 #include "tests/support/FixedWidthFont.h"
 #include "tests/support/RecordingGraphics.h"
-#include "tests/ui/WidgetScreenFixture.h"
+#include "tests/support/WidgetScreenFixture.h"
 
 #include <gtest/gtest.h>
 

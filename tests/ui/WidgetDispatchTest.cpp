@@ -2,10 +2,8 @@
 // the application's real event pump.
 #include "engine/ui/MouseListeningWidget.h"
 #include "engine/ui/WidgetManager.h"
-#include "tests/support/AppFixture.h"
 #include "tests/support/ProbeWidget.h"
-#include "tests/support/RecordingGraphics.h"
-#include "tests/support/TestScreen.h"
+#include "tests/support/WidgetScreenFixture.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -14,21 +12,10 @@
 
 namespace {
 
-class WidgetDispatchTest : public AppFixture {
+class WidgetDispatchTest : public WidgetScreenFixture {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(openApp(640, 480));
-        auto s = std::make_unique<TestScreen>(&journal, "screen");
-        screen = s.get();
-        app->pushScreen(std::move(s));
-        // Park the pointer away from everything.
-        app->pushMotion(630, 470);
-        app->step();
-        journal.clear();
-    }
-
-    ProbeWidget* add(const std::string& name, const WidgetRect& rect) {
-        return screen->addWidget(std::make_unique<ProbeWidget>(name, rect, &journal));
+    ProbeWidget* addProbe(const std::string& name, const WidgetRect& rect) {
+        return add(std::make_unique<ProbeWidget>(name, rect, &journal));
     }
     // Journal entries of one widget, without its update and render notes.
     std::vector<std::string> notes(const std::string& name) const {
@@ -42,19 +29,11 @@ protected:
         return out;
     }
     using Notes = std::vector<std::string>;
-
-    TestScreen* screen = nullptr;
-    std::vector<std::string> journal;
 };
 
 TEST_F(WidgetDispatchTest, PressedWidgetKeepsMovesAndReleaseWhenDraggedOff) {
-    ProbeWidget* button = add("button", WidgetRect(100, 100, 0, 80, 40));
-    app->pushMotion(120, 110);
-    app->pushButton(true, SDL_BUTTON_LEFT, 120, 110);
-    app->pushMotion(300, 300, MouseEvent::Left);
-    app->pushMotion(310, 305, MouseEvent::Left);
-    app->pushMotion(130, 115, MouseEvent::Left);
-    app->pushButton(false, SDL_BUTTON_LEFT, 130, 115);
+    ProbeWidget* button = addProbe("button", WidgetRect(100, 100, 0, 80, 40));
+    input().drag({{120, 110}, {300, 300}, {310, 305}, {130, 115}});
     app->step();
 
     EXPECT_EQ(notes("button"), (Notes{"entered", "moved", "pressed", "focusGained", "left", "moved",
@@ -65,11 +44,8 @@ TEST_F(WidgetDispatchTest, PressedWidgetKeepsMovesAndReleaseWhenDraggedOff) {
 }
 
 TEST_F(WidgetDispatchTest, ReleaseOffTheWidgetStillGoesToThePressedWidget) {
-    ProbeWidget* button = add("button", WidgetRect(100, 100, 0, 80, 40));
-    app->pushMotion(120, 110);
-    app->pushButton(true, SDL_BUTTON_LEFT, 120, 110);
-    app->pushMotion(400, 400, MouseEvent::Left);
-    app->pushButton(false, SDL_BUTTON_LEFT, 400, 400);
+    ProbeWidget* button = addProbe("button", WidgetRect(100, 100, 0, 80, 40));
+    input().drag({{120, 110}, {400, 400}});
     app->step();
     ASSERT_EQ(button->releases.size(), 1u);
     EXPECT_EQ(button->releases[0].x, 400);
@@ -78,7 +54,7 @@ TEST_F(WidgetDispatchTest, ReleaseOffTheWidgetStillGoesToThePressedWidget) {
 }
 
 TEST_F(WidgetDispatchTest, PressOnEmptyAreaMovesFocusToTheScreenWidget) {
-    ProbeWidget* field = add("field", WidgetRect(10, 10, 0, 100, 20));
+    ProbeWidget* field = addProbe("field", WidgetRect(10, 10, 0, 100, 20));
     app->pushClick(20, 15);
     app->step();
     EXPECT_EQ(screen->widgetManager().focused(), field);
@@ -99,7 +75,7 @@ TEST_F(WidgetDispatchTest, PressOnEmptyAreaMovesFocusToTheScreenWidget) {
 }
 
 TEST_F(WidgetDispatchTest, AWidgetWhoseClickOpensAScreenIsPointedAgainWhenItCloses) {
-    ProbeWidget* button = add("button", WidgetRect(100, 100, 0, 80, 40));
+    ProbeWidget* button = addProbe("button", WidgetRect(100, 100, 0, 80, 40));
     button->onRelease = [&](const MouseEvent&) {
         app->pushScreen(std::make_unique<TestScreen>(nullptr, "dialog"));
     };
@@ -137,8 +113,8 @@ TEST_F(WidgetDispatchTest, AWidgetWhoseClickOpensAScreenIsPointedAgainWhenItClos
 }
 
 TEST_F(WidgetDispatchTest, DisabledWidgetIsTransparentToClicks) {
-    ProbeWidget* below = add("below", WidgetRect(50, 50, 0, 100, 100));
-    ProbeWidget* above = add("above", WidgetRect(50, 50, 0, 100, 100));
+    ProbeWidget* below = addProbe("below", WidgetRect(50, 50, 0, 100, 100));
+    ProbeWidget* above = addProbe("above", WidgetRect(50, 50, 0, 100, 100));
     above->setEnabled(false);
     app->pushClick(60, 60);
     app->step();
@@ -147,7 +123,7 @@ TEST_F(WidgetDispatchTest, DisabledWidgetIsTransparentToClicks) {
 }
 
 TEST_F(WidgetDispatchTest, InvisibleWidgetStillTakesClicks) {
-    ProbeWidget* hidden = add("hidden", WidgetRect(50, 50, 0, 100, 100));
+    ProbeWidget* hidden = addProbe("hidden", WidgetRect(50, 50, 0, 100, 100));
     hidden->setVisible(false);
     app->pushClick(60, 60);
     app->step();
@@ -159,7 +135,7 @@ TEST_F(WidgetDispatchTest, InvisibleWidgetStillTakesClicks) {
 TEST_F(WidgetDispatchTest, WidgetAddedEnabledOrRaisedUnderARestingPointerIsEntered) {
     app->pushMotion(200, 200);
     app->step();
-    ProbeWidget* added = add("added", WidgetRect(150, 150, 0, 100, 100));
+    ProbeWidget* added = addProbe("added", WidgetRect(150, 150, 0, 100, 100));
     EXPECT_EQ(notes("added"), Notes{"entered"}) << "no motion needed";
     EXPECT_EQ(screen->widgetManager().pointed(), added);
 
@@ -181,11 +157,9 @@ TEST_F(WidgetDispatchTest, WidgetAddedEnabledOrRaisedUnderARestingPointerIsEnter
 }
 
 TEST_F(WidgetDispatchTest, RaisingAWidgetLeftWhilePressedReleasesIt) {
-    ProbeWidget* dragged = add("dragged", WidgetRect(10, 10, 0, 50, 50));
-    ProbeWidget* other = add("other", WidgetRect(200, 200, 0, 50, 50));
-    app->pushMotion(20, 20);
-    app->pushButton(true, SDL_BUTTON_LEFT, 20, 20);
-    app->pushMotion(210, 210, MouseEvent::Left);
+    ProbeWidget* dragged = addProbe("dragged", WidgetRect(10, 10, 0, 50, 50));
+    ProbeWidget* other = addProbe("other", WidgetRect(200, 200, 0, 50, 50));
+    input().pressAt(20, 20).dragTo(210, 210);
     app->step();
     EXPECT_EQ(screen->widgetManager().leftWhilePressed(), dragged);
     journal.clear();
@@ -198,8 +172,8 @@ TEST_F(WidgetDispatchTest, RaisingAWidgetLeftWhilePressedReleasesIt) {
 }
 
 TEST_F(WidgetDispatchTest, RemovalInAClickHandlerDropsTheFramesRemainingEvents) {
-    ProbeWidget* doomed = add("doomed", WidgetRect(10, 10, 0, 50, 50));
-    ProbeWidget* neighbour = add("neighbour", WidgetRect(100, 10, 0, 50, 50));
+    ProbeWidget* doomed = addProbe("doomed", WidgetRect(10, 10, 0, 50, 50));
+    ProbeWidget* neighbour = addProbe("neighbour", WidgetRect(100, 10, 0, 50, 50));
     doomed->onRelease = [&](const MouseEvent&) { screen->safeRemoveWidget(doomed); };
     app->pushClick(20, 20);
     app->pushClick(110, 20);
@@ -219,8 +193,8 @@ TEST_F(WidgetDispatchTest, RemovalInAClickHandlerDropsTheFramesRemainingEvents) 
 }
 
 TEST_F(WidgetDispatchTest, RemovalDuringUpdateStopsTheWalk) {
-    ProbeWidget* low = add("low", WidgetRect(0, 0, 1, 10, 10));
-    ProbeWidget* high = add("high", WidgetRect(0, 0, 5, 10, 10));
+    ProbeWidget* low = addProbe("low", WidgetRect(0, 0, 1, 10, 10));
+    ProbeWidget* high = addProbe("high", WidgetRect(0, 0, 5, 10, 10));
     low->onUpdate = [&] {
         if (high->manager()) {
             screen->safeRemoveWidget(high);
@@ -235,7 +209,7 @@ TEST_F(WidgetDispatchTest, RemovalDuringUpdateStopsTheWalk) {
 }
 
 TEST_F(WidgetDispatchTest, WheelReachesNoWidgetAndInputCanBeSwitchedOff) {
-    ProbeWidget* w = add("w", WidgetRect(0, 0, 0, 640, 480));
+    ProbeWidget* w = addProbe("w", WidgetRect(0, 0, 0, 640, 480));
     app->pushButton(true, SDL_BUTTON_WHEELUP, 20, 20);
     app->step();
     EXPECT_TRUE(w->presses.empty());
@@ -248,7 +222,7 @@ TEST_F(WidgetDispatchTest, WheelReachesNoWidgetAndInputCanBeSwitchedOff) {
 }
 
 TEST_F(WidgetDispatchTest, OriginIsSubtractedFromEventPositions) {
-    ProbeWidget* w = add("w", WidgetRect(0, 0, 0, 20, 20));
+    ProbeWidget* w = addProbe("w", WidgetRect(0, 0, 0, 20, 20));
     screen->setOffset(100, 50);
     app->pushClick(105, 55);
     app->step();

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Writes the game's start-up configuration: content/config/config.xml,
-content/config/GameParameters.cfg and the game flow, content/config/GameFlow.xml."""
+content/config/GameParameters.cfg, the game flow, content/config/GameFlow.xml,
+and the scene index, content/config/scene/sceneIndex.xml."""
 
 import os
 import sys
@@ -78,6 +79,14 @@ GAME_FLOW = ('<?xml version="1.0" encoding="UTF-8"?>\n<GameFlow>\n'
              '</GameFlow>\n')
 
 
+# The scenes the game knows, by id: each names its folder and the base name
+# of its description files (fileName + language code + ".xml").
+SCENE_INDEX = """<?xml version="1.0" encoding="UTF-8"?>
+<Indexes>
+</Indexes>
+"""
+
+
 def write(relative, text):
     path = os.path.join(ROOT, relative)
     os.makedirs(os.path.dirname(path), exist_ok=True)
@@ -90,6 +99,7 @@ def main():
     write("content/config/config.xml", CONFIG_XML)
     write("content/config/GameParameters.cfg", PARAMETERS)
     write("content/config/GameFlow.xml", GAME_FLOW)
+    write("content/config/scene/sceneIndex.xml", SCENE_INDEX)
     return 0
 
 

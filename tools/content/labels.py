@@ -129,6 +129,12 @@ GROUPS = [
          "Geschichte neu beginnen?"),
         ("NEW_GAME", "button", "New game", "Neues Spiel"),
         ("CONTINUE_SMALL", "button", "Continue", "Fortsetzen"),
+        ("SAVE_SET_ASIDE_TITLE", "title", "Saved game", "Spielstand"),
+        ("SAVE_SET_ASIDE_MESSAGE", "message",
+         "Your saved game could not be read. It has been kept aside (as .bak), "
+         "and the inn opens afresh.",
+         "Dein Spielstand war nicht lesbar. Er wurde beiseitegelegt (als .bak), "
+         "und das Gasthaus öffnet von vorn."),
     ]),
 
     # PlayerProfilesMenu and its delete question.

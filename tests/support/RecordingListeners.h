@@ -21,9 +21,14 @@ public:
     std::vector<std::string> log;
 };
 
+// The same for tiny actions, which have no tags.
 class TinyRecordingListener : public TinyActionListener {
 public:
-    void actionFinished(int index) override { finished.push_back(index); }
+    void actionFinished(int index) override {
+        finished.push_back(index);
+        log.push_back("finish " + std::to_string(index));
+    }
 
     std::vector<int> finished;
+    std::vector<std::string> log;
 };
