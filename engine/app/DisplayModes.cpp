@@ -62,6 +62,19 @@ float desktopAspect(const ModeLister& lister) {
     return aspectOf(list);
 }
 
+std::pair<int, int> desktopSize(const ModeLister& lister) {
+    const ModeList list = lister();
+    std::pair<int, int> widest(0, 0);
+    if (list.kind == ModeList::Listed) {
+        for (const auto& mode : list.modes) {
+            if (mode.first > widest.first) {
+                widest = mode;
+            }
+        }
+    }
+    return widest;
+}
+
 bool isWideDesktop(float aspect) {
     return aspect > kWideAspect;
 }

@@ -20,6 +20,10 @@ ModeList listSdlModes();
 // widths), 1.0 when any mode is allowed or none is listed. Prints the modes.
 float desktopAspect(const ModeLister& lister = listSdlModes);
 
+// The desktop's size: the widest mode (the first of equal widths); (0, 0)
+// when any mode is allowed or none is listed.
+std::pair<int, int> desktopSize(const ModeLister& lister = listSdlModes);
+
 // A desktop wider than 3:2 gets the widescreen treatment.
 bool isWideDesktop(float aspect);
 

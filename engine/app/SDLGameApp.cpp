@@ -200,23 +200,49 @@ bool SDLGameApp::setFullScreen(bool fullScreen) {
     if (fullScreen == fullScreen_) {
         return true;
     }
+    const int oldWidth = width();
+    const int oldHeight = height();
     beforeVideoModeChange(fullScreen);
     if (!canChangeVideoMode(width(), height(), fullScreen)) {
+        setSize(oldWidth, oldHeight);
         return false;
     }
+    if (!setVideoMode(fullScreen)) {
+        // The game goes on in the mode it had, at the size it had.
+        setSize(oldWidth, oldHeight);
+        if (!setVideoMode(fullScreen_)) {
+            std::printf("SDL_SetVideoMode: the previous mode could not be restored either\n");
+        }
+        return false;
+    }
+    fullScreen_ = fullScreen;
+    return afterVideoModeChange(width(), height(), fullScreen);
+}
+
+bool SDLGameApp::setVideoMode(bool fullScreen) {
     // SDL frees the old window surface itself when the mode is set again.
     const Uint32 windowed = resizable_ ? (SDL_OPENGL | SDL_RESIZABLE) : SDL_OPENGL;
     const Uint32 flags = fullScreen ? (SDL_FULLSCREEN | SDL_OPENGL) : windowed;
-    SDL_Surface* surface = SDL_SetVideoMode(width(), height(), 0, flags);
+    SDL_Surface* surface = trySetVideoMode(width(), height(), flags);
     if (!surface) {
         std::printf("SDL_SetVideoMode: %s\n", SDL_GetError());
         return false;
     }
-    fullScreen_ = fullScreen;
     screenSurface_ = surface;
     graphics_->init(width(), height(), DepthRange);
     releaseAndRestoreGpuResources();
-    return afterVideoModeChange(width(), height(), fullScreen);
+    return true;
+}
+
+SDL_Surface* SDLGameApp::trySetVideoMode(int width, int height, Uint32 flags) {
+    return SDL_SetVideoMode(width, height, 0, flags);
+}
+
+bool SDLGameApp::restoreWindowSize() {
+    if (fullScreen_ || !screenSurface_) {
+        return false;
+    }
+    return setVideoMode(false);
 }
 
 void SDLGameApp::releaseAndRestoreGpuResources() {

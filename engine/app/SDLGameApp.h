@@ -44,6 +44,8 @@ public:
     virtual bool canChangeVideoMode(int /*width*/, int /*height*/, bool /*fullScreen*/) {
         return true;
     }
+    // SDL_SetVideoMode; tests make it fail.
+    virtual SDL_Surface* trySetVideoMode(int width, int height, Uint32 flags);
     virtual void preUpdate(int /*elapsedMs*/) {}
     virtual void preRender(Graphics& /*graphics*/) {}
     virtual void postRender(Graphics& /*graphics*/) {}
@@ -67,6 +69,8 @@ public:
     // could not be opened (a missing audio device only makes the game silent).
     bool openVideo(int width, int height, int bitDepth, bool fullScreen);
     bool setFullScreen(bool fullScreen) override;
+    // A window the window manager resized goes back to the game's size.
+    bool restoreWindowSize();
     bool isFullScreen() const override { return fullScreen_; }
     bool useCustomCursor(bool custom) override;
     // Windowed modes set from now on let the window manager resize (and
@@ -126,6 +130,8 @@ protected:
     void handleActiveEvent(const SDL_Event& event);
 
 private:
+    // Sets the mode at the current size and reloads what the GL context held.
+    bool setVideoMode(bool fullScreen);
     void releaseAndRestoreGpuResources();
     // Puts the system pointer back and frees the invisible one; SDL must
     // still be open.

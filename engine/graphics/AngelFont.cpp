@@ -12,6 +12,7 @@
 #include <tinyxml.h>
 
 #include <cstdlib>
+#include <fstream>
 
 namespace {
 
@@ -21,6 +22,30 @@ constexpr std::uint32_t kKerningCodes = 256;
 int number(const TiXmlElement* element, const char* name) {
     const char* value = element->Attribute(name);
     return value ? std::atoi(value) : 0;
+}
+
+// Limits far beyond any real font, so that a damaged file cannot overflow
+// the measuring or claim memory page by page.
+constexpr int MaxPages = 64;
+constexpr int MaxLineHeight = 1024;
+constexpr int MaxGlyphSize = 4096;
+constexpr int MaxGlyphShift = 1024;
+
+// The value clamped to lowest..highest; `clamped` is set when it was outside.
+int within(int value, int lowest, int highest, bool& clamped) {
+    if (value < lowest || value > highest) {
+        clamped = true;
+        return value < lowest ? lowest : highest;
+    }
+    return value;
+}
+
+// BMFont's text form starts with its "info" line; only the XML form is read.
+bool isTextForm(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    char start[5] = {};
+    in.read(start, 4);
+    return std::string(start) == "info";
 }
 
 std::uint32_t pairKey(std::uint32_t first, std::uint32_t second) {
@@ -56,6 +81,11 @@ void AngelFont::readFile() {
     pageFiles_.clear();
     lineHeight_ = 0;
 
+    if (isTextForm(path_)) {
+        engineLog() << "The font '" << path_
+                    << "' is a BMFont text file; only the XML form of BMFont is read\n";
+        return;
+    }
     TiXmlDocument document;
     if (!document.LoadFile(path_.c_str(), TIXML_ENCODING_LEGACY)) {
         engineLog() << "Cannot read the font '" << path_ << "': " << document.ErrorDesc()
@@ -70,12 +100,18 @@ void AngelFont::readFile() {
     const std::size_t slash = path_.rfind('/');
     const std::string folder = slash == std::string::npos ? "" : path_.substr(0, slash + 1);
 
+    bool clamped = false;
     if (const TiXmlElement* common = root->FirstChildElement("common")) {
-        lineHeight_ = number(common, "lineHeight");
+        lineHeight_ = within(number(common, "lineHeight"), 0, MaxLineHeight, clamped);
     }
     if (const TiXmlElement* pages = root->FirstChildElement("pages")) {
         for (const TiXmlElement* e = pages->FirstChildElement("page"); e;
              e = e->NextSiblingElement("page")) {
+            if (int(pageFiles_.size()) == MaxPages) {
+                engineLog() << "The font '" << path_ << "' has more than " << MaxPages
+                            << " pages; the rest are not read\n";
+                break;
+            }
             const char* file = e->Attribute("file");
             pageFiles_.push_back(folder + (file ? file : ""));
             if (pageLoading_ == Pages::Skip) {
@@ -97,14 +133,14 @@ void AngelFont::readFile() {
              e = e->NextSiblingElement("char")) {
             Glyph glyph;
             glyph.id = number(e, "id") & 0xFFFF;
-            glyph.x = number(e, "x");
-            glyph.y = number(e, "y");
-            glyph.width = number(e, "width");
-            glyph.height = number(e, "height");
-            glyph.xoffset = number(e, "xoffset");
-            glyph.yoffset = number(e, "yoffset");
-            glyph.xadvance = number(e, "xadvance");
-            glyph.page = number(e, "page");
+            glyph.x = within(number(e, "x"), 0, MaxGlyphSize, clamped);
+            glyph.y = within(number(e, "y"), 0, MaxGlyphSize, clamped);
+            glyph.width = within(number(e, "width"), 0, MaxGlyphSize, clamped);
+            glyph.height = within(number(e, "height"), 0, MaxGlyphSize, clamped);
+            glyph.xoffset = within(number(e, "xoffset"), -MaxGlyphShift, MaxGlyphShift, clamped);
+            glyph.yoffset = within(number(e, "yoffset"), -MaxGlyphShift, MaxGlyphShift, clamped);
+            glyph.xadvance = within(number(e, "xadvance"), -MaxGlyphShift, MaxGlyphShift, clamped);
+            glyph.page = within(number(e, "page"), 0, MaxPages - 1, clamped);
             glyphs_[std::uint16_t(glyph.id)] = glyph;
         }
     }
@@ -116,9 +152,18 @@ void AngelFont::readFile() {
             if (second < 0 || std::uint32_t(second) >= kKerningCodes) {
                 continue;
             }
-            kerning_[pairKey(first, std::uint32_t(second))] = std::int16_t(number(e, "amount"));
+            kerning_[pairKey(first, std::uint32_t(second))] =
+                std::int16_t(within(number(e, "amount"), -MaxGlyphShift, MaxGlyphShift, clamped));
         }
     }
+    if (clamped) {
+        engineLog() << "The font '" << path_
+                    << "' holds sizes out of range; they were taken to the nearest allowed\n";
+    }
+}
+
+bool AngelFont::canDraw(std::uint32_t code) const {
+    return code <= 0xFFFF && glyphs_.count(std::uint16_t(code)) != 0;
 }
 
 const AngelFont::Glyph& AngelFont::glyph(std::uint32_t code) const {

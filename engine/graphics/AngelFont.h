@@ -45,6 +45,7 @@ public:
                          const Color& color, bool useAlpha) const override;
     void reupload() override;
     void releaseGL() override;
+    bool canDraw(std::uint32_t code) const override;
 
     // The glyph of a character; id -1 when the font has none.
     const Glyph& glyph(std::uint32_t code) const;

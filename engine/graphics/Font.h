@@ -3,6 +3,7 @@
 #include "engine/core/DeferableResource.h"
 #include "engine/graphics/Types.h"
 
+#include <cstdint>
 #include <string>
 
 class Graphics;
@@ -29,6 +30,8 @@ public:
                                  const Color& color, bool useAlpha) const = 0;
     virtual void reupload() = 0;
     virtual void releaseGL() = 0;
+    // Whether the font has a picture for the character.
+    virtual bool canDraw(std::uint32_t /*code*/) const { return true; }
 
     // Lays the text out in the box (its depth is ignored): optional word
     // wrapping to the box width, lines split at line feeds, each line aligned.

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <iterator>
 
 namespace {
@@ -122,6 +123,22 @@ void GLTexture::loadFromPath() {
         engineLog() << "Cannot load image '" << path_ << "': " << IMG_GetError() << "\n";
         return;
     }
+    const int largest = largestTextureSize();
+    if (decoded->w > largest || decoded->h > largest) {
+        engineLog() << "Cannot load image '" << path_ << "': " << decoded->w << " x " << decoded->h
+                    << " pixels is larger than the largest texture (" << largest << " x " << largest
+                    << ")\n";
+        SDL_FreeSurface(decoded);
+        return;
+    }
+    const std::string extension = upperCase(extensionOf(path_));
+    const bool jpeg = extension == "JPG" || extension == "JPEG";
+    if (jpeg && decoded->format->BytesPerPixel == 4 && decoded->format->Amask != 0) {
+        // A JPEG has no alpha: four channels are CMYK, which SDL_image hands
+        // over as they are.
+        engineLog() << "Image '" << path_ << "' is CMYK; it is converted to RGB\n";
+        convertCmykToRgb(decoded);
+    }
     sourceWidth_ = decoded->w;
     sourceHeight_ = decoded->h;
     textureWidth_ = nextPowerOfTwo(sourceWidth_);
@@ -143,8 +160,7 @@ void GLTexture::loadFromPath() {
     byteCount_ = 4L * textureWidth_ * textureHeight_;
     auto picture = std::make_unique<SDLSurfaceImage>(padded);
 
-    const std::string extension = upperCase(extensionOf(path_));
-    if (extension == "JPG" || extension == "JPEG") {
+    if (jpeg) {
         applyJpegMask(*picture);
     }
     if (filter_) {
@@ -178,6 +194,43 @@ void GLTexture::adoptPicture(SDL_Surface* surface, int width, int height) {
     }
     uploaded_ = upload(*picture);
     keptImage_ = std::move(picture);
+}
+
+int GLTexture::largestTextureSize() {
+    // Without a GL context (pictures measured only) the common limit of
+    // today's cards stands in.
+    GLint largest = 0;
+    const SDL_Surface* screen = SDL_GetVideoSurface();
+    if (screen && (screen->flags & SDL_OPENGL)) {
+        GL_CHECK(glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest));
+    }
+    return largest > 0 ? int(largest) : 8192;
+}
+
+void GLTexture::convertCmykToRgb(SDL_Surface* surface) {
+    // The decoder leaves each pixel's C, M, Y and K bytes in that order.
+    // Adobe's CMYK JPEGs (the common kind) store inverted inks, so each ink
+    // times K gives the colour.
+    if (SDL_MUSTLOCK(surface)) {
+        SDL_LockSurface(surface);
+    }
+    for (int y = 0; y < surface->h; ++y) {
+        auto* row = static_cast<std::uint8_t*>(surface->pixels) + y * surface->pitch;
+        for (int x = 0; x < surface->w; ++x) {
+            std::uint8_t* bytes = row + 4 * x;
+            const std::uint32_t k = bytes[3];
+            const std::uint32_t red = bytes[0] * k / 255;
+            const std::uint32_t green = bytes[1] * k / 255;
+            const std::uint32_t blue = bytes[2] * k / 255;
+            const SDL_PixelFormat* f = surface->format;
+            const std::uint32_t pixel =
+                (red << f->Rshift) | (green << f->Gshift) | (blue << f->Bshift) | f->Amask;
+            std::memcpy(bytes, &pixel, 4);
+        }
+    }
+    if (SDL_MUSTLOCK(surface)) {
+        SDL_UnlockSurface(surface);
+    }
 }
 
 void GLTexture::applyJpegMask(SDLSurfaceImage& picture) {

@@ -90,6 +90,9 @@ private:
     void adoptPicture(SDL_Surface* surface, int width, int height);
     // Reads the grey mask beside a JPEG into the picture's alpha channel.
     void applyJpegMask(SDLSurfaceImage& picture);
+    // GL's limit, or a common one without a GL context.
+    static int largestTextureSize();
+    static void convertCmykToRgb(SDL_Surface* surface);
     bool upload(SDLSurfaceImage& picture);
     void applyKeepMode();
     void deleteGLTexture();

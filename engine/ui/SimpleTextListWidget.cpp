@@ -7,7 +7,6 @@
 #include <algorithm>
 
 namespace {
-constexpr int ListWidth = 220;
 constexpr int ListHeight = 146;
 } // namespace
 

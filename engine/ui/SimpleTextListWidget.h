@@ -20,6 +20,8 @@ public:
 class SimpleTextListWidget : public Widget {
 public:
     enum Align { AlignLeft = 0, AlignRight = 1, AlignCentre = 2 };
+    // The list's width (and so its rows') once a font is set.
+    static constexpr int ListWidth = 220;
 
     // Uses the application's FONT_CheltenhamBT20.
     explicit SimpleTextListWidget(SimpleTextListListener* listener, int listId = 0);

@@ -189,15 +189,30 @@ void MyApp::disableKeyboardHook() {
 }
 
 void MyApp::onWindowResized(int width, int height) {
-    // The game draws at one size: a window grown by the window manager
-    // (its maximise button) means the player wants the whole screen.
-    if (windowHooks_.hasMaximiseBox() && !isFullScreen() &&
-        (width > this->width() || height > this->height())) {
+    if (!windowHooks_.hasMaximiseBox() || isFullScreen() ||
+        (width == this->width() && height == this->height())) {
+        return;
+    }
+    // The game draws at one size: a window maximised by the window manager
+    // (grown to about the desktop's size; panels and the title bar take a
+    // little) means the player wants the whole screen. Any other resize,
+    // such as an edge dragged, puts the window back at the game's size.
+    const auto [desktopWidth, desktopHeight] = desktopSize(modeLister_);
+    const bool maximised = desktopWidth > 0
+                               ? width * 10 >= desktopWidth * 9 && height * 10 >= desktopHeight * 8
+                               : width > this->width() && height > this->height();
+    if (maximised) {
         windowHooks_.requestRestore();
+    } else {
+        windowResized_ = true;
     }
 }
 
 void MyApp::preUpdate(int) {
+    if (windowResized_) {
+        windowResized_ = false;
+        restoreWindowSize();
+    }
     if (!windowHooks_.restoreRequested()) {
         return;
     }

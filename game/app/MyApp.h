@@ -75,6 +75,8 @@ private:
     bool ready_ = false;
     bool quitDialogShown_ = false;
     bool frameShown_ = false;
+    // The window manager resized the window to a size that is no maximise.
+    bool windowResized_ = false;
     ModeLister modeLister_ = listSdlModes;
     platform::KeyboardHookLibrary keyboardHook_;
     platform::WindowHooks windowHooks_;

@@ -4,8 +4,10 @@
 #include "engine/app/ConfigFile.h"
 #include "engine/app/GameApp.h"
 #include "engine/core/Log.h"
+#include "engine/graphics/Font.h"
 #include "engine/graphics/GLTexture.h"
 #include "engine/graphics/Graphics.h"
+#include "engine/graphics/Utf8Text.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/ui/BlinkingVertCursor.h"
 #include "engine/ui/DefaultResources.h"
@@ -18,6 +20,7 @@
 #include "game/PlayerProfiles.h"
 #include "game/ResourceTables.h"
 #include "game/menus/GameDialogs.h"
+#include "game/menus/PlayerProfilesMenu.h"
 
 #include <SDL.h>
 
@@ -80,6 +83,7 @@ void PlayerNameEntry::buildWidgets() {
 
     auto input = std::make_unique<TextInputWidget>(name_, this, maxNameLength(), false);
     input->setFont(applicationFont("FONT_CheltenhamBT22"));
+    input->setCharacterFilter([this](std::uint32_t code) { return takesCharacter(code); });
     input->setBoxColour(Color(0, 0, 0, 0));
     input->setTextColour(parchmentInk());
     input->setAlign(TextInputWidget::AlignLeft);
@@ -123,6 +127,21 @@ void PlayerNameEntry::updateState() {
 void PlayerNameEntry::onTextChanged(const std::string& text, int) {
     reportedText_ = text;
     updateState();
+}
+
+bool PlayerNameEntry::takesCharacter(std::uint32_t code) const {
+    const Font* field = input_ ? input_->font() : nullptr;
+    const Font* list = applicationFont(PlayerProfilesMenu::ListFont);
+    if (!TextInputWidget::isPrintable(code) || (field && !field->canDraw(code)) ||
+        (list && !list->canDraw(code))) {
+        return false;
+    }
+    if (!list || !input_) {
+        return true;
+    }
+    std::string longer = input_->text();
+    appendUtf8(longer, code);
+    return list->textWidth(longer) <= SimpleTextListWidget::ListWidth;
 }
 
 bool PlayerNameEntry::isAcceptable(const std::string& name) const {

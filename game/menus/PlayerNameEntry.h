@@ -35,6 +35,9 @@ public:
     bool isAcceptable(const std::string& name) const;
     // The longest name, in characters ("PlayerName.Length").
     static int maxNameLength();
+    // Whether the field takes the character after its text: one the fonts
+    // can draw, and only while the name still fits a row of the profile list.
+    bool takesCharacter(std::uint32_t code) const;
 
     TextInputWidget* input() const { return input_; }
     QuillButton* okButton() const { return ok_; }

@@ -57,8 +57,7 @@ void PlayerProfilesMenu::buildWidgets() {
     title->setBounds(x, y + 22, kFrameWidth, 36);
     addDialogWidget(std::move(title));
 
-    auto list =
-        std::make_unique<SimpleTextListWidget>(this, 0, applicationFont("FONT_CheltenhamBT20"));
+    auto list = std::make_unique<SimpleTextListWidget>(this, 0, applicationFont(ListFont));
     list->setRowTexture(resources().getTexture("PROF_NAME_BG_N"));
     list->setSelectedRowTexture(resources().getTexture("PROF_NAME_BG_S"));
     list->setVisibleRows(VisibleRows);

@@ -22,6 +22,8 @@ public:
     enum EntryMode { NoEntry = 0, CreateMode = 1, RenameMode = 2 };
     static constexpr int ClosedExitCode = 3;
     static constexpr int VisibleRows = 7;
+    // The font of the list's rows.
+    static constexpr const char* ListFont = "FONT_CheltenhamBT20";
     static constexpr const char* OpenAnimation =
         "content/animations/PlayerProfiles/DialogStart.xml";
     static constexpr const char* CloseAnimation =

@@ -123,13 +123,22 @@ TEST_F(MyAppTest, LosingFocusInFullScreenGoesWindowedAndBack) {
     EXPECT_EQ("install;enable(1);enable(0);enable(0);enable(1);enable(1);", hookCalls());
 }
 
-TEST_F(MyAppTest, AWindowGrownByTheWindowManagerGoesFullScreenOnTheNextFrame) {
+TEST_F(MyAppTest, AWindowMaximisedByTheWindowManagerGoesFullScreenOnTheNextFrame) {
     sdl_input::pushResize(800, 600);
     frame();
     frame();
     EXPECT_FALSE(app->isFullScreen()) << "a smaller window is no maximise";
+    // An edge dragged out: bigger than the game, far from the 1280 x 1024 desktop.
+    sdl_input::pushResize(1100, 800);
+    frame();
+    frame();
+    EXPECT_FALSE(app->isFullScreen()) << "only a maximise means the whole screen";
+    ASSERT_NE(nullptr, SDL_GetVideoSurface());
+    EXPECT_EQ(1024, SDL_GetVideoSurface()->w) << "the window is put back at the game's size";
+    EXPECT_EQ(768, SDL_GetVideoSurface()->h);
 
-    sdl_input::pushResize(1280, 1024);
+    // Maximised under a 30-pixel panel and a title bar: about the desktop's size.
+    sdl_input::pushResize(1280, 970);
     frame();
     frame();
     EXPECT_TRUE(app->isFullScreen());
@@ -139,6 +148,43 @@ TEST_F(MyAppTest, AWindowGrownByTheWindowManagerGoesFullScreenOnTheNextFrame) {
     sdl_input::pushResize(1280, 1024);
     frame();
     EXPECT_TRUE(app->isFullScreen()) << "full screen has no maximise box";
+}
+
+// A switch to full screen that the display refuses leaves the game as it was.
+class RefusedModeGame : public MyApp {
+public:
+    using MyApp::MyApp;
+    SDL_Surface* trySetVideoMode(int width, int height, Uint32 flags) override {
+        if (refuse && (flags & SDL_FULLSCREEN)) {
+            SDL_SetError("refused by the test");
+            return nullptr;
+        }
+        return MyApp::trySetVideoMode(width, height, flags);
+    }
+    bool refuse = true;
+};
+
+TEST_F(MyAppTest, AFullScreenSwitchThatFailsKeepsTheWindowAndItsSize) {
+    endGame();
+    PlayerProfiles::reset();
+    GameFlow::reset();
+    app = std::make_unique<RefusedModeGame>(std::make_unique<FakeTickSource>());
+    // A wide desktop: full screen would pick the 1366 x 768 mode.
+    app->setModeLister([] { return ModeList{ModeList::Listed, {{1366, 768}, {1024, 768}}}; });
+    AppConfig::instance().setLogoScreens({});
+    {
+        StdoutCapture quiet;
+        app->init();
+    }
+    ASSERT_TRUE(app->isReady());
+    StdoutCapture capture;
+    EXPECT_FALSE(app->setFullScreen(true));
+    const std::string log = capture.finish();
+    EXPECT_FALSE(app->isFullScreen());
+    EXPECT_EQ(1024, app->width()) << "not the wide mode's 1366";
+    EXPECT_EQ(1024, SDL_GetVideoSurface()->w);
+    EXPECT_EQ(0, savedFullScreen());
+    EXPECT_NE(std::string::npos, log.find("refused by the test")) << log;
 }
 
 } // namespace

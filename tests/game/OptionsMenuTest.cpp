@@ -58,17 +58,14 @@ TEST_F(OptionsMenuTest, MusicSliderAtTheMiddleSetsHalfVolumeAtOnce) {
     const int before = saved<int>(GameSave::SoundVolume);
     clickAt(music->x() + music->width() / 2, music->y() + music->height() / 2);
     EXPECT_EQ(50, saved<int>(GameSave::MusicVolume));
-    if (app->isAudioAvailable()) {
-        EXPECT_EQ(50, Mix_VolumeMusic(-1)) << "heard at once";
-    }
+    ASSERT_TRUE(app->isAudioAvailable()) << "SDL's dummy audio driver always opens";
+    EXPECT_EQ(50, Mix_VolumeMusic(-1)) << "heard at once";
     EXPECT_EQ(before, saved<int>(GameSave::SoundVolume)) << "the other slider is untouched";
 
     CustomSliderWidget* sound = options->slider(OptionsMenu::SoundSlider);
     clickAt(sound->x() + 1, sound->y() + sound->height() / 2);
     EXPECT_EQ(0, saved<int>(GameSave::SoundVolume)) << "the left end is silence";
-    if (app->isAudioAvailable()) {
-        EXPECT_EQ(0, Mix_Volume(-1, -1));
-    }
+    EXPECT_EQ(0, Mix_Volume(-1, -1));
 }
 
 TEST_F(OptionsMenuTest, CustomCursorBoxSwitchesThePointerAtOnce) {

@@ -1,5 +1,6 @@
 // The profile menu and the name entry on the running game, driven by real
 // clicks and keys.
+#include "engine/graphics/Font.h"
 #include "engine/ui/DefaultResources.h"
 #include "engine/ui/MessageDialogSimple.h"
 #include "engine/ui/MessageQuestionDialogSimple.h"
@@ -177,6 +178,26 @@ TEST_F(DamagedSaveStartTest, TheFileIsKeptAsideAndThePlayerToldOnce) {
     frames(600);
     EXPECT_EQ(nullptr, notice(menu)) << "the new save reads: nothing to tell";
     EXPECT_EQ("Ines", currentName());
+}
+
+// What the player types must show in the profile list: letters the fonts do
+// not have are refused, and the name stops where the list's row ends.
+TEST_F(FirstStartTest, TheNameTakesOnlyDrawableLettersAndStopsAtTheRowsEnd) {
+    PlayerNameEntry* entry = nameEntryReady();
+    ASSERT_NE(nullptr, entry);
+    type("A\xE5\xAD\x97\xE2\x9C\x93"
+         "b"); // A, a CJK letter, a check mark, b
+    EXPECT_EQ("Ab", entry->input()->text()) << "the fonts have no CJK letter or check mark";
+    erase(2);
+    type("WWWWWWWWWWWWWWWW");
+    const std::string name = entry->input()->text();
+    const Font* list = applicationFont(PlayerProfilesMenu::ListFont);
+    ASSERT_NE(nullptr, list);
+    EXPECT_LT(name.size(), 16u) << "sixteen W overflow the row";
+    EXPECT_EQ(std::string(name.size(), 'W'), name);
+    EXPECT_LE(list->textWidth(name), SimpleTextListWidget::ListWidth);
+    EXPECT_GT(list->textWidth(name + "W"), SimpleTextListWidget::ListWidth)
+        << "it stopped at the end";
 }
 
 TEST_F(FirstStartTest, CancelWithoutAnyProfileAsksForTheNameAgain) {

@@ -239,6 +239,37 @@ TEST_F(AngelFontTest, GlyphsOfAMissingPageAreSkippedOthersDraw) {
     EXPECT_EQ(kGreen, target.getPixel(10, 0));
 }
 
+// Damaged font files: sizes that would overflow the measuring, a flood of
+// pages, and BMFont's text form, which only looks like an empty XML file.
+TEST_F(AngelFontTest, DamagedFontsAreReadWithinLimitsAndSaySo) {
+    std::string xml = TemporaryDirectory::readFile(writeFont(
+        "huge.fnt", {{'A', 0, 0, 8, 10, 0, 0, 2000000000, 0}, {'V', 8, 0, 8, 10, 0, 0, 10, 900}},
+        "page.png"));
+    xml.replace(xml.find("lineHeight=\"20\""), 15, "lineHeight=\"99999\"");
+    std::string pages;
+    for (int i = 0; i < 2000; ++i) {
+        pages += "<page id=\"0\" file=\"page.png\"/>";
+    }
+    xml.replace(xml.find("<pages>") + 7, 0, pages);
+    TemporaryDirectory::writeFile(folder / "huge.fnt", xml);
+    StdoutCapture capture;
+    AngelFont huge(folder / "huge.fnt");
+    const std::string out = capture.finish();
+    EXPECT_EQ(1024, huge.lineHeight()) << "the largest line height taken";
+    EXPECT_EQ(64, huge.pageCount()) << "pages after the 64th are not read";
+    // Each A advances 1024 at most: 3 of them stay far from overflowing.
+    EXPECT_EQ(3 * 1024, huge.textWidth("AAA"));
+    EXPECT_NE(std::string::npos, out.find("more than 64 pages")) << out;
+    EXPECT_NE(std::string::npos, out.find("sizes out of range")) << out;
+
+    TemporaryDirectory::writeFile(folder / "text.fnt",
+                                  "info face=\"Test\" size=20\ncommon lineHeight=20\n");
+    StdoutCapture textCapture;
+    AngelFont textForm(folder / "text.fnt");
+    EXPECT_NE(std::string::npos, textCapture.finish().find("BMFont text file"));
+    EXPECT_EQ(0, textForm.lineHeight());
+}
+
 TEST_F(AngelFontTest, DeferredFontLoadsOnRequest) {
     DeferableResource::setDeferredLoading(true);
     AngelFont later(folder / "test.fnt");

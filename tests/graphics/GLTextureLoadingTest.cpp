@@ -10,8 +10,11 @@
 #include <GL/gl.h>
 #include <SDL.h>
 #include <gtest/gtest.h>
+// jpeglib.h expects FILE and size_t to be declared before it.
+#include <jpeglib.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <vector>
 
@@ -298,6 +301,64 @@ TEST_F(GLTextureLoadingTest, MissingOrUndecodableFileGivesAnEmptyHarmlessTexture
         graphics.drawFrameH(10, 10, 4, 1, &texture, Color());
         EXPECT_EQ(0, litPixelCount());
     }
+}
+
+// A CMYK JPEG as Adobe's tools write it: inverted inks, one colour all over.
+bool writeCmykJpeg(const std::string& path, int width, int height, const std::uint8_t cmyk[4]) {
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) {
+        return false;
+    }
+    jpeg_compress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    jpeg_stdio_dest(&info, file);
+    info.image_width = JDIMENSION(width);
+    info.image_height = JDIMENSION(height);
+    info.input_components = 4;
+    info.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 100, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<std::uint8_t> row(std::size_t(width) * 4);
+    for (int x = 0; x < width; ++x) {
+        std::copy(cmyk, cmyk + 4, row.begin() + 4 * x);
+    }
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW rows[] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::fclose(file);
+    return true;
+}
+
+TEST_F(GLTextureLoadingTest, CmykJpegIsConvertedAndOversizedPicturesAreRefused) {
+    // Red: no cyan ink, full magenta and yellow, no black; stored inverted.
+    const std::uint8_t red[4] = {255, 0, 0, 255};
+    const std::string path = folder / "Print.jpg";
+    ASSERT_TRUE(writeCmykJpeg(path, 16, 8, red));
+    StdoutCapture capture;
+    GLTexture texture(path);
+    EXPECT_NE(std::string::npos, capture.finish().find("is CMYK; it is converted to RGB"));
+    graphics.drawTexture(0, 0, &texture, Color());
+    const Color drawn = pixelAt(15, 7);
+    EXPECT_GT(drawn.r, 240);
+    EXPECT_LT(drawn.g, 15);
+    EXPECT_LT(drawn.b, 15);
+    EXPECT_TRUE(texture.isOpaqueAt(15, 7)) << "a JPEG without a mask is opaque";
+
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    const std::string tall = png("Tall.png", 2, largest + 1, flat(kRed));
+    StdoutCapture refusal;
+    GLTexture tooTall(tall);
+    const std::string out = refusal.finish();
+    EXPECT_NE(std::string::npos, out.find("is larger than the largest texture")) << out;
+    EXPECT_EQ(0, tooTall.imageWidth());
+    EXPECT_FALSE(tooTall.hasGLTexture());
 }
 
 // --- Surviving a new GL context ---------------------------------------------
