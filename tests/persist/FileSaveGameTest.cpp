@@ -91,6 +91,44 @@ TEST_F(FileSaveGameTest, ForeignProductIsIgnoredAndKeptAsBackup) {
     EXPECT_EQ("garbage", TemporaryDirectory::readFile(savePath + ".bak2"));
 }
 
+// A save cut short at any length: never a crash, the cut file always kept
+// aside as it was, and what is written in its place always reads back cleanly.
+TEST_F(FileSaveGameTest, ASaveCutAtEveryLengthIsKeptAsideAndReplacedByAGoodOne) {
+    {
+        PlayerProfiles::instance().addProfile("Zo\xC3\xAB");
+        PlayerProfiles::instance().addProfile("Bo");
+        PlayerProfiles::instance().selectProfile(1);
+        ItemRegistry::instance().addItem(GROUP_GOAL, std::make_unique<Item>(4, 3, -1));
+        auto save = gameSave(savePath);
+        save->entry<GenericEntry<int>>(GameSave::SoundVolume)->setValue(20);
+        ASSERT_TRUE(save->save());
+    }
+    const std::string whole = TemporaryDirectory::readFile(savePath);
+    ASSERT_GT(whole.size(), 60u);
+    const auto fresh = [] {
+        resetSingletons();
+        PlayerProfiles::instance().setSceneLoader([](int) { return ItemDescriptions(); });
+    };
+    for (std::size_t length = 0; length < whole.size(); ++length) {
+        fresh();
+        std::filesystem::remove(savePath + ".bak");
+        const std::string cut = whole.substr(0, length);
+        TemporaryDirectory::writeFile(savePath, cut);
+        StdoutCapture quiet;
+        auto save = gameSave(savePath);
+        save->loadAtStartup();
+        EXPECT_EQ(savePath + ".bak", save->backupPath()) << length;
+        EXPECT_EQ(cut, TemporaryDirectory::readFile(savePath + ".bak")) << length;
+        const int sound = intValue(*save, GameSave::SoundVolume);
+        EXPECT_TRUE(sound >= 0 && sound <= 100) << length;
+
+        fresh();
+        auto reread = gameSave(savePath);
+        EXPECT_TRUE(reread->load()) << length;
+        EXPECT_FALSE(reread->damaged()) << length << ": " << reread->lastError();
+    }
+}
+
 TEST_F(FileSaveGameTest, FirstStartWritesDefaultsWithoutBackup) {
     auto save = gameSave(savePath);
     EXPECT_FALSE(save->loadAtStartup());
