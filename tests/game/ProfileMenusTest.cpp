@@ -80,11 +80,12 @@ protected:
         frames(100);
         return menu;
     }
-    MessageQuestionDialogSimple* question(ScreenBase* screen) {
-        for (int t = 0; t < 2000; t += 16) {
+    // The dialog of that kind on the screen once the button shows; none within 2 s.
+    template <typename D> D* dialogOn(ScreenBase* screen, SimpleImageButton* (D::*button)() const) {
+        for (int t = 0; t < 2000 && screen; t += 16) {
             for (Widget* widget : screen->widgetManager().widgets()) {
-                auto* dialog = dynamic_cast<MessageQuestionDialogSimple*>(widget);
-                if (dialog && dialog->yesButton()) {
+                auto* dialog = dynamic_cast<D*>(widget);
+                if (dialog && (dialog->*button)()) {
                     settle();
                     return dialog;
                 }
@@ -92,6 +93,9 @@ protected:
             frame();
         }
         return nullptr;
+    }
+    MessageQuestionDialogSimple* question(ScreenBase* screen) {
+        return dialogOn(screen, &MessageQuestionDialogSimple::yesButton);
     }
 };
 
@@ -141,17 +145,7 @@ protected:
     }
     // The dialog on the main menu once its answer button is shown.
     MessageDialogSimple* notice(MainMenu* menu) {
-        for (int t = 0; t < 2000 && menu; t += 16) {
-            for (Widget* widget : menu->widgetManager().widgets()) {
-                auto* dialog = dynamic_cast<MessageDialogSimple*>(widget);
-                if (dialog && dialog->answerButton()) {
-                    settle();
-                    return dialog;
-                }
-            }
-            frame();
-        }
-        return nullptr;
+        return dialogOn(menu, &MessageDialogSimple::answerButton);
     }
     const std::string damaged = std::string("\x0A\0\0\0OTHER_GAME", 14) + "garbage";
 };
