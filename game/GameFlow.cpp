@@ -2,6 +2,7 @@
 
 #include "engine/app/GameState.h"
 #include "engine/core/Log.h"
+#include "engine/core/XmlFile.h"
 
 #include <tinyxml.h>
 
@@ -30,9 +31,9 @@ void GameFlow::reset() {
 
 bool GameFlow::load(const std::string& path) {
     TiXmlDocument document;
-    if (!document.LoadFile(path.c_str())) {
-        engineLog() << "Cannot read the game flow '" << path << "': " << document.ErrorDesc()
-                    << " (line " << document.ErrorRow() << ")\n";
+    std::string error;
+    if (!xml::loadFile(document, path, error)) {
+        engineLog() << "Cannot read the game flow '" << path << "': " << error << "\n";
         return false;
     }
     const TiXmlElement* root = document.FirstChildElement("GameFlow");

@@ -39,5 +39,9 @@ bool GameParameters::load(const std::string& path) {
 }
 
 int GameParameters::intValue(const std::string& key, int fallback) const {
+    if (file_ && !file_->contains(key) && missingSaid_.insert(key).second) {
+        engineLog() << "Parameter '" << key << "' is not in '" << file_->fileName()
+                    << "'; using the default " << fallback << "\n";
+    }
     return file_ ? file_->read<int>(key, fallback) : fallback;
 }

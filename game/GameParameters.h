@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <set>
 #include <string>
 
 class ConfigFile;
@@ -22,7 +23,8 @@ public:
     // opened, and every value then falls back.
     bool load(const std::string& path);
     bool isLoaded() const { return file_ != nullptr; }
-    // The integer under the key, or the fallback when it is missing.
+    // The integer under the key, or the fallback when it is missing (said
+    // once per key when the file was read).
     int intValue(const std::string& key, int fallback) const;
 
 private:
@@ -30,4 +32,6 @@ private:
     friend struct std::default_delete<GameParameters>;
 
     std::unique_ptr<ConfigFile> file_;
+    // Keys asked for but missing from the file, said once each.
+    mutable std::set<std::string> missingSaid_;
 };

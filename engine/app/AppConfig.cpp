@@ -1,6 +1,7 @@
 #include "engine/app/AppConfig.h"
 
 #include "engine/core/Log.h"
+#include "engine/core/XmlFile.h"
 
 #include <tinyxml.h>
 
@@ -19,9 +20,8 @@ std::string text(const TiXmlElement* element, const char* name) {
     return value ? value : "";
 }
 
-int number(const TiXmlElement* element, const char* name) {
-    return std::atoi(text(element, name).c_str());
-}
+// The largest logical screen: 4K.
+constexpr int MaxScreenSize = 4096;
 
 const TiXmlElement* child(const TiXmlNode* parent, const char* name) {
     return parent ? parent->FirstChildElement(name) : nullptr;
@@ -43,9 +43,9 @@ void AppConfig::reset() {
 
 bool AppConfig::load(const std::string& path) {
     TiXmlDocument document;
-    if (!document.LoadFile(path.c_str())) {
-        engineLog() << "Cannot read the configuration '" << path << "': " << document.ErrorDesc()
-                    << " (line " << document.ErrorRow() << ")\n";
+    std::string error;
+    if (!xml::loadFile(document, path, error)) {
+        engineLog() << "Cannot read the configuration '" << path << "': " << error << "\n";
         return false;
     }
     const TiXmlElement* config = document.FirstChildElement("Config");
@@ -54,23 +54,30 @@ bool AppConfig::load(const std::string& path) {
         return false;
     }
 
+    xml::NumberReader numbers(path, "configuration");
     if (const char* version = config->Attribute("version")) {
         const std::string v = version;
         const std::size_t dot = v.find('.');
-        versionMajor_ = std::atoi(v.substr(0, dot).c_str());
+        versionMajor_ = numbers.integer(v.substr(0, dot), config, "version");
         if (dot == std::string::npos) {
             engineLog() << "The configuration '" << path << "' has version \"" << v
                         << "\" without a minor number; reading it as " << versionMajor_ << ".0\n";
             versionMinor_ = 0;
         } else {
-            versionMinor_ = std::atoi(v.substr(dot + 1).c_str());
+            versionMinor_ = numbers.integer(v.substr(dot + 1), config, "version");
         }
     }
 
     if (const TiXmlElement* e = child(child(config, "Application"), "ScreenResolution")) {
-        width_ = number(e, "width");
-        height_ = number(e, "height");
-        bitDepth_ = number(e, "bitDepth");
+        // A size out of range keeps the default size whole.
+        const int before = numbers.badValues();
+        const int width = numbers.ranged(e, "width", 0, MaxScreenSize);
+        const int height = numbers.ranged(e, "height", 0, MaxScreenSize);
+        if (numbers.badValues() == before) {
+            width_ = width;
+            height_ = height;
+        }
+        bitDepth_ = numbers.ranged(e, "bitDepth", 0, 32);
     }
     if (const TiXmlElement* e = child(child(config, "Application"), "WindowCaption")) {
         caption_ = text(e, "name");
@@ -122,12 +129,12 @@ bool AppConfig::load(const std::string& path) {
         cursorFolder_ = text(list, "folder");
         for (const TiXmlElement* e = list->FirstChildElement("Cursor"); e;
              e = e->NextSiblingElement("Cursor")) {
-            cursors_.push_back({number(e, "id"), text(e, "imageFile")});
+            cursors_.push_back({numbers.integer(e, "id"), text(e, "imageFile")});
         }
     }
     if (const TiXmlElement* e = child(config, "Volume")) {
-        soundVolume_ = number(e, "soundVolume");
-        musicVolume_ = number(e, "musicVolume");
+        soundVolume_ = numbers.ranged(e, "soundVolume", 0, 100);
+        musicVolume_ = numbers.ranged(e, "musicVolume", 0, 100);
     }
     if (const TiXmlElement* e = child(config, "FullscreenMode")) {
         const std::string mode = text(e, "mode");

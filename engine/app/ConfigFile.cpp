@@ -2,11 +2,25 @@
 
 #include "engine/core/Log.h"
 
+#include <utf8.h>
+
+#include <algorithm>
+#include <cctype>
 #include <fstream>
 
 namespace {
 
 constexpr const char* kBlanks = " \n\t\v\r\f";
+constexpr std::size_t kLongestLine = 4096;
+
+// UTF-8 without control characters other than blanks: what a person writes.
+bool isText(const std::string& line) {
+    const bool controls = std::any_of(line.begin(), line.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && !std::isspace(byte)) || byte == 0x7f;
+    });
+    return !controls && utf8::is_valid(line.begin(), line.end());
+}
 
 bool isBlank(const std::string& line) {
     return line.find_first_not_of(kBlanks) == std::string::npos;
@@ -51,6 +65,22 @@ void ConfigFile::read() {
         return line;
     };
 
+    // Lines that are not text or far too long (a damaged or foreign file) are
+    // skipped, and said once with the first of them.
+    int lineNumber = 0;
+    int skipped = 0;
+    int firstSkipped = 0;
+    const auto nextLine = [&](std::string& line) {
+        while (std::getline(in, line)) {
+            ++lineNumber;
+            if (line.size() <= kLongestLine && isText(line)) {
+                return true;
+            }
+            firstSkipped = skipped++ == 0 ? lineNumber : firstSkipped;
+        }
+        return false;
+    };
+
     std::string lookAhead;
     bool haveLookAhead = false;
     bool ended = false;
@@ -59,7 +89,7 @@ void ConfigFile::read() {
         if (haveLookAhead) {
             line = lookAhead;
             haveLookAhead = false;
-        } else if (!std::getline(in, line)) {
+        } else if (!nextLine(line)) {
             break;
         }
         line = cut(line);
@@ -74,7 +104,7 @@ void ConfigFile::read() {
         std::string value = line.substr(at + delimiter_.size());
 
         std::string next;
-        while (in.good() && std::getline(in, next)) {
+        while (in.good() && nextLine(next)) {
             if (isBlank(next)) {
                 continue;
             }
@@ -94,6 +124,14 @@ void ConfigFile::read() {
             }
         }
         entries_[trim(key)] = trim(value);
+    }
+    if (skipped > 0) {
+        engineLog() << "Config file '" << fileName_ << "': " << skipped
+                    << " line(s) skipped as not text or longer than " << kLongestLine
+                    << " characters, the first is line " << firstSkipped << "\n";
+    }
+    if (entries_.empty()) {
+        engineLog() << "Config file '" << fileName_ << "' holds no values\n";
     }
 }
 

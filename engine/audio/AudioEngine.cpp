@@ -33,6 +33,8 @@ _Mix_Music* AudioEngine::loadMusic(const std::string& path) {
     Mix_Music* music = Mix_LoadMUS(path.c_str());
     if (!music) {
         engineLog() << "Mix_LoadMUS: " << Mix_GetError() << " (" << path << ")\n";
+    } else {
+        reportCutShortMusic(path);
     }
     return music;
 }

@@ -32,6 +32,8 @@ void MixMusic::readFile() {
     music_ = Mix_LoadMUS(path_.c_str());
     if (!music_) {
         engineLog() << "Mix_LoadMUS: " << Mix_GetError() << " (" << path_ << ")\n";
+    } else {
+        reportCutShortMusic(path_);
     }
 }
 

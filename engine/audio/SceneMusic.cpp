@@ -1,6 +1,7 @@
 #include "engine/audio/SceneMusic.h"
 
 #include "engine/core/Log.h"
+#include "engine/core/XmlFile.h"
 
 #include <tinyxml.h>
 
@@ -30,9 +31,9 @@ void SceneMusic::reset() {
 
 bool SceneMusic::load(const std::string& path) {
     TiXmlDocument document;
-    if (!document.LoadFile(path.c_str())) {
-        engineLog() << "Cannot read the music list '" << path << "': " << document.ErrorDesc()
-                    << " (line " << document.ErrorRow() << ")\n";
+    std::string error;
+    if (!xml::loadFile(document, path, error)) {
+        engineLog() << "Cannot read the music list '" << path << "': " << error << "\n";
         return false;
     }
     const TiXmlElement* root = document.FirstChildElement();
@@ -42,6 +43,7 @@ bool SceneMusic::load(const std::string& path) {
     }
     const char* prefix = root->Attribute("path");
     pathPrefix_ = prefix ? prefix : "";
+    xml::NumberReader numbers(path, "music list");
     for (const TiXmlElement* scene = root->FirstChildElement("Scene"); scene;
          scene = scene->NextSiblingElement("Scene")) {
         std::vector<int> indices;
@@ -51,7 +53,7 @@ bool SceneMusic::load(const std::string& path) {
             const std::size_t comma = std::min(list.find(',', start), list.size());
             const std::string item = list.substr(start, comma - start);
             if (item.find_first_not_of(" \t") != std::string::npos) {
-                indices.push_back(std::atoi(item.c_str()));
+                indices.push_back(numbers.integer(item, scene, "index"));
             }
             start = comma + 1;
         }

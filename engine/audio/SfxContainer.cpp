@@ -2,6 +2,7 @@
 
 #include "engine/audio/MixSound.h"
 #include "engine/core/Log.h"
+#include "engine/core/XmlFile.h"
 
 #include <tinyxml.h>
 
@@ -39,9 +40,9 @@ SfxContainer::~SfxContainer() = default;
 
 bool SfxContainer::load(const std::string& path) {
     TiXmlDocument document;
-    if (!document.LoadFile(path.c_str())) {
-        engineLog() << "Cannot read the sound effects '" << path << "': " << document.ErrorDesc()
-                    << " (line " << document.ErrorRow() << ")\n";
+    std::string error;
+    if (!xml::loadFile(document, path, error)) {
+        engineLog() << "Cannot read the sound effects '" << path << "': " << error << "\n";
         return false;
     }
     const TiXmlElement* root = document.FirstChildElement();

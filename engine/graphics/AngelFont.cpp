@@ -1,6 +1,7 @@
 #include "engine/graphics/AngelFont.h"
 
 #include "engine/core/Log.h"
+#include "engine/core/XmlFile.h"
 #include "engine/graphics/GLTexture.h"
 #include "engine/graphics/Graphics.h"
 #include "engine/graphics/ImageFilter.h"
@@ -19,26 +20,12 @@ namespace {
 constexpr std::uint32_t kNone = 0xFFFFFFFF;
 constexpr std::uint32_t kKerningCodes = 256;
 
-int number(const TiXmlElement* element, const char* name) {
-    const char* value = element->Attribute(name);
-    return value ? std::atoi(value) : 0;
-}
-
 // Limits far beyond any real font, so that a damaged file cannot overflow
 // the measuring or claim memory page by page.
 constexpr int MaxPages = 64;
 constexpr int MaxLineHeight = 1024;
 constexpr int MaxGlyphSize = 4096;
 constexpr int MaxGlyphShift = 1024;
-
-// The value clamped to lowest..highest; `clamped` is set when it was outside.
-int within(int value, int lowest, int highest, bool& clamped) {
-    if (value < lowest || value > highest) {
-        clamped = true;
-        return value < lowest ? lowest : highest;
-    }
-    return value;
-}
 
 // BMFont's text form starts with its "info" line; only the XML form is read.
 bool isTextForm(const std::string& path) {
@@ -87,9 +74,9 @@ void AngelFont::readFile() {
         return;
     }
     TiXmlDocument document;
-    if (!document.LoadFile(path_.c_str(), TIXML_ENCODING_LEGACY)) {
-        engineLog() << "Cannot read the font '" << path_ << "': " << document.ErrorDesc()
-                    << " (line " << document.ErrorRow() << ")\n";
+    std::string error;
+    if (!xml::loadFile(document, path_, error, TIXML_ENCODING_LEGACY)) {
+        engineLog() << "Cannot read the font '" << path_ << "': " << error << "\n";
         return;
     }
     const TiXmlElement* root = document.FirstChildElement("font");
@@ -100,9 +87,10 @@ void AngelFont::readFile() {
     const std::size_t slash = path_.rfind('/');
     const std::string folder = slash == std::string::npos ? "" : path_.substr(0, slash + 1);
 
-    bool clamped = false;
+    // Sizes out of range are taken to the nearest allowed, and said.
+    xml::NumberReader numbers(path_, "font");
     if (const TiXmlElement* common = root->FirstChildElement("common")) {
-        lineHeight_ = within(number(common, "lineHeight"), 0, MaxLineHeight, clamped);
+        lineHeight_ = numbers.ranged(common, "lineHeight", 0, MaxLineHeight);
     }
     if (const TiXmlElement* pages = root->FirstChildElement("pages")) {
         for (const TiXmlElement* e = pages->FirstChildElement("page"); e;
@@ -132,33 +120,29 @@ void AngelFont::readFile() {
         for (const TiXmlElement* e = chars->FirstChildElement("char"); e;
              e = e->NextSiblingElement("char")) {
             Glyph glyph;
-            glyph.id = number(e, "id") & 0xFFFF;
-            glyph.x = within(number(e, "x"), 0, MaxGlyphSize, clamped);
-            glyph.y = within(number(e, "y"), 0, MaxGlyphSize, clamped);
-            glyph.width = within(number(e, "width"), 0, MaxGlyphSize, clamped);
-            glyph.height = within(number(e, "height"), 0, MaxGlyphSize, clamped);
-            glyph.xoffset = within(number(e, "xoffset"), -MaxGlyphShift, MaxGlyphShift, clamped);
-            glyph.yoffset = within(number(e, "yoffset"), -MaxGlyphShift, MaxGlyphShift, clamped);
-            glyph.xadvance = within(number(e, "xadvance"), -MaxGlyphShift, MaxGlyphShift, clamped);
-            glyph.page = within(number(e, "page"), 0, MaxPages - 1, clamped);
+            glyph.id = numbers.integer(e, "id") & 0xFFFF;
+            glyph.x = numbers.ranged(e, "x", 0, MaxGlyphSize);
+            glyph.y = numbers.ranged(e, "y", 0, MaxGlyphSize);
+            glyph.width = numbers.ranged(e, "width", 0, MaxGlyphSize);
+            glyph.height = numbers.ranged(e, "height", 0, MaxGlyphSize);
+            glyph.xoffset = numbers.ranged(e, "xoffset", -MaxGlyphShift, MaxGlyphShift);
+            glyph.yoffset = numbers.ranged(e, "yoffset", -MaxGlyphShift, MaxGlyphShift);
+            glyph.xadvance = numbers.ranged(e, "xadvance", -MaxGlyphShift, MaxGlyphShift);
+            glyph.page = numbers.ranged(e, "page", 0, MaxPages - 1);
             glyphs_[std::uint16_t(glyph.id)] = glyph;
         }
     }
     if (const TiXmlElement* kernings = root->FirstChildElement("kernings")) {
         for (const TiXmlElement* e = kernings->FirstChildElement("kerning"); e;
              e = e->NextSiblingElement("kerning")) {
-            const auto first = std::uint32_t(number(e, "first") & 0xFFFF);
-            const int second = number(e, "second");
+            const auto first = std::uint32_t(numbers.integer(e, "first") & 0xFFFF);
+            const int second = numbers.integer(e, "second");
             if (second < 0 || std::uint32_t(second) >= kKerningCodes) {
                 continue;
             }
             kerning_[pairKey(first, std::uint32_t(second))] =
-                std::int16_t(within(number(e, "amount"), -MaxGlyphShift, MaxGlyphShift, clamped));
+                std::int16_t(numbers.ranged(e, "amount", -MaxGlyphShift, MaxGlyphShift));
         }
-    }
-    if (clamped) {
-        engineLog() << "The font '" << path_
-                    << "' holds sizes out of range; they were taken to the nearest allowed\n";
     }
 }
 

@@ -1,6 +1,7 @@
 #include "engine/persist/LabelManager.h"
 
 #include "engine/core/Log.h"
+#include "engine/core/XmlFile.h"
 
 #include <tinyxml.h>
 
@@ -9,10 +10,10 @@
 bool LabelManager::load(const std::string& path) {
     labels_.clear();
     TiXmlDocument document;
+    std::string error;
     // Legacy mode keeps the file's bytes as they are.
-    if (!document.LoadFile(path.c_str(), TIXML_ENCODING_LEGACY)) {
-        engineLog() << "Cannot read the labels '" << path << "': " << document.ErrorDesc()
-                    << " (line " << document.ErrorRow() << ")\n";
+    if (!xml::loadFile(document, path, error, TIXML_ENCODING_LEGACY)) {
+        engineLog() << "Cannot read the labels '" << path << "': " << error << "\n";
         return false;
     }
     const TiXmlElement* strings = document.FirstChildElement("Strings");

@@ -2,6 +2,7 @@
 
 #include "engine/app/GameApp.h"
 #include "engine/core/Log.h"
+#include "engine/core/XmlFile.h"
 #include "engine/graphics/GLTexture.h"
 #include "engine/graphics/SDLSurfaceImage.h"
 #include "engine/resources/ResourceManager.h"
@@ -14,15 +15,9 @@
 
 namespace {
 
-int integer(const TiXmlElement* e, const char* name) {
-    const char* value = e->Attribute(name);
-    return value ? std::atoi(value) : 0;
-}
-
-float decimal(const TiXmlElement* e, const char* name) {
-    const char* value = e->Attribute(name);
-    return value ? float(std::atof(value)) : 0.0f;
-}
+// An hour: far beyond any animation, and far from overflowing time sums.
+constexpr int MaxTimeMs = 3600 * 1000;
+constexpr int MaxScreenSize = 16384;
 
 std::string text(const TiXmlElement* e, const char* name) {
     const char* value = e->Attribute(name);
@@ -93,9 +88,9 @@ bool AnimationPlayer::load(int id, const std::string& path) {
         return true;
     }
     TiXmlDocument document;
-    if (!document.LoadFile(path.c_str())) {
-        engineLog() << "Cannot read the animation '" << path << "': " << document.ErrorDesc()
-                    << " (line " << document.ErrorRow() << ")\n";
+    std::string error;
+    if (!xml::loadFile(document, path, error)) {
+        engineLog() << "Cannot read the animation '" << path << "': " << error << "\n";
         return false;
     }
     const TiXmlElement* scene = document.FirstChildElement();
@@ -106,35 +101,36 @@ bool AnimationPlayer::load(int id, const std::string& path) {
     auto animation = std::make_unique<Animation2D>(id);
     animation->path_ = path;
     animation->name_ = text(scene, "name");
-    animation->loop_ = integer(scene, "loop") != 0;
-    animation->length_ = integer(scene, "length");
+    xml::NumberReader numbers(path, "animation");
+    animation->loop_ = numbers.integer(scene, "loop") != 0;
+    animation->length_ = numbers.ranged(scene, "length", 0, MaxTimeMs);
     if (const TiXmlElement* screen = scene->FirstChildElement("Screen")) {
-        animation->screenWidth_ = integer(screen, "Width");
-        animation->screenHeight_ = integer(screen, "Height");
+        animation->screenWidth_ = numbers.ranged(screen, "Width", 0, MaxScreenSize);
+        animation->screenHeight_ = numbers.ranged(screen, "Height", 0, MaxScreenSize);
     }
     for (const TiXmlElement* object = scene->FirstChildElement("Object"); object;
          object = object->NextSiblingElement("Object")) {
         auto element = std::make_unique<AnimationElement2D>(animation.get(), text(object, "file"),
-                                                            integer(object, "type"));
+                                                            numbers.integer(object, "type"));
         for (const TiXmlElement* key = object->FirstChildElement("KeyFrame"); key;
              key = key->NextSiblingElement("KeyFrame")) {
-            const int time = integer(key, "TimeStamp");
-            const int functionId = integer(key, "TypeInterpolator");
-            const int type = integer(key, "Type");
+            const int time = numbers.ranged(key, "TimeStamp", 0, MaxTimeMs);
+            const int functionId = numbers.integer(key, "TypeInterpolator");
+            const int type = numbers.integer(key, "Type");
             std::unique_ptr<KeyFrameProperties> properties;
             if (type == KeyFrameProperties::Image) {
                 auto image = std::make_unique<KeyFramePropertiesImage>();
                 image->fileName = element->fileName();
-                image->x = decimal(key, "x");
-                image->y = decimal(key, "y");
-                image->z = decimal(key, "z");
-                image->scaleX = decimal(key, "ScaleX");
-                image->scaleY = decimal(key, "ScaleY");
-                image->angle = -decimal(key, "Angle");
-                image->red = integer(key, "Red");
-                image->green = integer(key, "Green");
-                image->blue = integer(key, "Blue");
-                image->alpha = integer(key, "Alpha");
+                image->x = numbers.decimal(key, "x");
+                image->y = numbers.decimal(key, "y");
+                image->z = numbers.decimal(key, "z");
+                image->scaleX = numbers.decimal(key, "ScaleX");
+                image->scaleY = numbers.decimal(key, "ScaleY");
+                image->angle = -numbers.decimal(key, "Angle");
+                image->red = numbers.ranged(key, "Red", 0, 255);
+                image->green = numbers.ranged(key, "Green", 0, 255);
+                image->blue = numbers.ranged(key, "Blue", 0, 255);
+                image->alpha = numbers.ranged(key, "Alpha", 0, 255);
                 properties = std::move(image);
             } else if (type == KeyFrameProperties::Animation) {
                 properties = std::make_unique<KeyFramePropertiesAnim>();

@@ -79,4 +79,28 @@ TEST_F(ConfigFileTest, TrimRemovesEveryKindOfBlankAtTheEndsOnly) {
     EXPECT_EQ("", ConfigFile::trim(" \t "));
 }
 
+// A damaged or foreign file: lines of noise and endless lines are skipped and
+// said once; a file with no values says so.
+TEST_F(ConfigFileTest, LinesThatAreNotTextAreSkippedAndSaidOnce) {
+    StdoutCapture capture;
+    const ConfigFile file = parse("A = 1\n"
+                                  "B = \x01\x02\xff\n"
+                                  "C = " +
+                                  std::string(5000, 'x') +
+                                  "\n"
+                                  "D = gr\xC3\xBC\xC3\x9F\n");
+    const ConfigFile empty = parse("# only a comment\n");
+    const std::string said = capture.finish();
+    // Line 2 holds control bytes and invalid UTF-8, line 3 is over 4096 long.
+    EXPECT_FALSE(file.contains("B"));
+    EXPECT_FALSE(file.contains("C"));
+    EXPECT_EQ("gr\xC3\xBC\xC3\x9F", file.read("D", "")) << "UTF-8 text is text";
+    EXPECT_NE(std::string::npos, said.find("2 line(s) skipped as not text or longer than 4096 "
+                                           "characters, the first is line 2"))
+        << said;
+    EXPECT_NE(std::string::npos, said.find("GameParameters.cfg' holds no values")) << said;
+    EXPECT_EQ(2, StdoutCapture::lineCount(said));
+    EXPECT_TRUE(empty.entries().empty());
+}
+
 } // namespace

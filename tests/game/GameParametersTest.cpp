@@ -42,4 +42,18 @@ TEST_F(GameParametersTest, AMissingFileSaysSoOnceAndEveryValueFallsBack) {
     EXPECT_EQ(-3, GameParameters::instance().intValue("Anything", -3));
 }
 
+TEST_F(GameParametersTest, AKeyMissingFromTheFileIsSaidOnceWithItsDefault) {
+    TemporaryDirectory::writeFile(folder / "GameParameters.cfg", "Other = 1\nEndConfigFile\n");
+    ASSERT_TRUE(GameParameters::instance().load(folder / "GameParameters.cfg"));
+    StdoutCapture capture;
+    EXPECT_EQ(16, GameParameters::instance().intValue("PlayerName.Length", 16));
+    EXPECT_EQ(16, GameParameters::instance().intValue("PlayerName.Length", 16));
+    const std::string said = capture.finish();
+    EXPECT_EQ(1, StdoutCapture::lineCount(said)) << said;
+    EXPECT_NE(std::string::npos,
+              said.find("'PlayerName.Length' is not in '" + (folder / "GameParameters.cfg") +
+                        "'; using the default 16"))
+        << said;
+}
+
 } // namespace

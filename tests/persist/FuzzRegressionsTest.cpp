@@ -1,4 +1,5 @@
-// Replays every input the fuzz targets were ever seeded with or failed on.
+// Replays every input the fuzz targets were ever seeded with or failed on,
+// through the same readers, under the test build's sanitizers.
 #include "tools/fuzz/FuzzInputs.h"
 
 #include <gtest/gtest.h>
@@ -39,18 +40,19 @@ protected:
 
 TEST_P(FuzzRegressionsTest, EveryKeptInputLoadsConsistently) {
     const std::string target = GetParam();
+    ASSERT_NE(nullptr, fuzz::readerFor(target));
     const auto files = inputs(target);
     ASSERT_FALSE(files.empty()) << "run from the repository root; no inputs in " << kFolder
                                 << target;
     for (const auto& file : files) {
         const std::vector<std::uint8_t> bytes = bytesOf(file);
-        const bool consistent = target == "save_file"
-                                    ? fuzz::loadSaveFile(bytes.data(), bytes.size())
-                                    : fuzz::readSceneFile(bytes.data(), bytes.size());
-        EXPECT_TRUE(consistent) << file;
+        EXPECT_TRUE(fuzz::readerFor(target)(bytes.data(), bytes.size())) << file;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Targets, FuzzRegressionsTest, testing::Values("save_file", "scene_file"));
+INSTANTIATE_TEST_SUITE_P(Targets, FuzzRegressionsTest,
+                         testing::Values("save_file", "scene_file", "config", "parameters",
+                                         "labels", "font", "animation", "scene_index", "rules",
+                                         "game_flow", "sound_effects", "music_list"));
 
 } // namespace

@@ -36,7 +36,9 @@ const std::map<std::string, Command>& commands() {
 } // namespace
 
 int printJson(const nlohmann::json& document) {
-    std::cout << document.dump(2) << '\n';
+    // Texts read from damaged files may hold bytes that are not UTF-8: they
+    // print as U+FFFD rather than end the tool.
+    std::cout << document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
     return 0;
 }
 

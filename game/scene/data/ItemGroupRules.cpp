@@ -1,6 +1,7 @@
 #include "game/scene/data/ItemGroupRules.h"
 
 #include "engine/core/Log.h"
+#include "engine/core/XmlFile.h"
 #include "game/scene/data/ItemDescription.h"
 
 #include <tinyxml.h>
@@ -10,9 +11,9 @@
 ItemGroupRules ItemGroupRules::load(const std::string& path) {
     ItemGroupRules rules;
     TiXmlDocument document;
-    if (!document.LoadFile(path.c_str(), TIXML_ENCODING_LEGACY)) {
-        engineLog() << "item-group rules: cannot read \"" << path << "\": " << document.ErrorDesc()
-                    << std::endl;
+    std::string error;
+    if (!xml::loadFile(document, path, error, TIXML_ENCODING_LEGACY)) {
+        engineLog() << "item-group rules: cannot read \"" << path << "\": " << error << std::endl;
         return rules;
     }
     const TiXmlElement* root = document.FirstChildElement("ItemGroupRules");

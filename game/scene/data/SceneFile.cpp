@@ -2,6 +2,7 @@
 
 #include "engine/app/AppConfig.h"
 #include "engine/core/Log.h"
+#include "engine/core/XmlFile.h"
 #include "game/scene/data/SceneIndex.h"
 
 #include <tinyxml.h>
@@ -80,16 +81,17 @@ bool readDocument(const TiXmlDocument& document, const std::string& folder, Item
 bool SceneFile::parse(const std::string& text, const std::string& folder, ItemDescriptions& items,
                       SceneScreen& screen) {
     TiXmlDocument document;
-    document.Parse(text.c_str(), nullptr, TIXML_ENCODING_LEGACY);
-    return !document.Error() && readDocument(document, folder, items, screen);
+    std::string error;
+    return xml::parseText(document, text, error, TIXML_ENCODING_LEGACY) &&
+           readDocument(document, folder, items, screen);
 }
 
 bool SceneFile::read(const std::string& path, const std::string& folder, ItemDescriptions& items,
                      SceneScreen& screen) {
     TiXmlDocument document;
-    if (!document.LoadFile(path.c_str(), TIXML_ENCODING_LEGACY)) {
-        engineLog() << "scene file: cannot read \"" << path << "\": " << document.ErrorDesc()
-                    << std::endl;
+    std::string error;
+    if (!xml::loadFile(document, path, error, TIXML_ENCODING_LEGACY)) {
+        engineLog() << "scene file: cannot read \"" << path << "\": " << error << std::endl;
         return false;
     }
     if (!readDocument(document, folder, items, screen)) {

@@ -1,6 +1,7 @@
 #include "game/scene/data/SceneIndex.h"
 
 #include "engine/core/Log.h"
+#include "engine/core/XmlFile.h"
 
 #include <tinyxml.h>
 
@@ -29,9 +30,9 @@ void SceneIndex::reset() {
 
 bool SceneIndex::load(const std::string& path) {
     TiXmlDocument document;
-    if (!document.LoadFile(path.c_str(), TIXML_ENCODING_LEGACY)) {
-        engineLog() << "scene index: cannot read \"" << path << "\": " << document.ErrorDesc()
-                    << std::endl;
+    std::string error;
+    if (!xml::loadFile(document, path, error, TIXML_ENCODING_LEGACY)) {
+        engineLog() << "scene index: cannot read \"" << path << "\": " << error << std::endl;
         return false;
     }
     const TiXmlElement* root = document.FirstChildElement("Indexes");
@@ -40,6 +41,7 @@ bool SceneIndex::load(const std::string& path) {
         return false;
     }
     entries_.clear();
+    xml::NumberReader numbers(path, "scene index");
     for (const TiXmlElement* e = root->FirstChildElement("Index"); e;
          e = e->NextSiblingElement("Index")) {
         const char* id = e->Attribute("id");
@@ -51,7 +53,7 @@ bool SceneIndex::load(const std::string& path) {
             continue;
         }
         SceneIndexEntry entry;
-        entry.id = std::atoi(id);
+        entry.id = numbers.integer(e, "id");
         entry.fileName = fileName;
         entry.path = folder;
         // The first entry of an id wins.
