@@ -100,6 +100,31 @@ TEST_F(LogoSeqManagerTest, LogosThatCouldNeverEndArePassedOver) {
     EXPECT_NE(std::string::npos, out.find("Empty.xml\" would never end (it has no length)"));
 }
 
+// A logo whose pictures move on long after its stated length is ended a
+// second after that length, so a slip in its file cannot hold the player.
+TEST_F(LogoSeqManagerTest, ALogoRunningPastItsLengthIsEndedASecondLater) {
+    TemporaryDirectory::writeFile(
+        folder / "Long.xml",
+        animationXml(
+            300, false,
+            {{"mark.png", {{0, 480, 352, 0, 100, 0, 0}, {60000, 480, 352, 0, 100, 0, 255}}}}));
+    StdoutCapture capture;
+    configure(entry("ANIMATION", "Long.xml") + entry("ANIMATION", "Logo.xml"));
+    app->startScreen(std::make_unique<LogoSeqManager>(&host));
+    app->step();
+    auto* logos = dynamic_cast<LogoSeqManager*>(app->topScreen());
+    ASSERT_NE(nullptr, logos);
+    // Allowed: 300 ms + 1000 ms; at 1200 ms the first logo still plays.
+    app->stepFor(1200);
+    EXPECT_EQ(0, logos->current());
+    app->stepFor(200);
+    EXPECT_EQ(1, logos->current()) << "ended past 1300 ms, not at its last key at 60 s";
+    app->stepFor(700);
+    EXPECT_EQ(1, host.done);
+    const std::string out = capture.finish();
+    EXPECT_NE(std::string::npos, out.find("Logo 0 runs past its length and is ended")) << out;
+}
+
 // Players who have seen the logos click or press a key to go on.
 TEST_F(LogoSeqManagerTest, AClickOrAKeySkipsTheRestOfTheSequence) {
     configure(entry("ANIMATION", "Logo.xml") + entry("ANIMATION", "Logo.xml"));
