@@ -8,6 +8,7 @@
 #include "game/GameSave.h"
 #include "game/PlayerProfiles.h"
 #include "game/scene/data/ItemRegistry.h"
+#include "tests/support/ContentCopy.h"
 #include "tests/support/Subprocess.h"
 #include "tests/support/TemporaryDirectory.h"
 
@@ -259,20 +260,6 @@ const std::vector<std::string> kStartupMediaFiles = {
 
 class DamagedGameStart : public testing::TestWithParam<Damage> {
 protected:
-    void SetUp() override {
-        // Links, not copies: the content is 10 MB.
-        const fs::path content = fs::absolute("content");
-        fs::create_directories(root / "content");
-        for (const auto& entry : fs::recursive_directory_iterator(content)) {
-            const fs::path target = root / "content" / entry.path().lexically_relative(content);
-            if (entry.is_directory()) {
-                fs::create_directories(target);
-            } else {
-                fs::create_symlink(entry.path(), target);
-            }
-        }
-    }
-
     // Damages the files, starts the game in the copy, waits for the first
     // screen after the logos (or the end), asks it to terminate and checks
     // that it ended cleanly. The output, for the checks of the caller.
@@ -280,11 +267,10 @@ protected:
                         const std::string& firstScreen = "Name entry open") {
         unsigned seed = 100 + unsigned(damage);
         for (const std::string& file : files) {
-            const fs::path path = root / "content" / file;
-            writeBytes(path,
-                       damaged(bytesOf(fs::path("content") / file), damage, seed++, kindOf(file)));
+            content.write(
+                file, damaged(bytesOf(fs::path("content") / file), damage, seed++, kindOf(file)));
         }
-        ChildProcess game({"sh", "-c", "cd \"$1\" && exec \"$0\"", QUILL_GAME_PATH, root.string()},
+        ChildProcess game({"sh", "-c", "cd \"$1\" && exec \"$0\"", QUILL_GAME_PATH, content.root()},
                           user / "game.log", {"APPDATA=" + user.path(), noLeakCheck()});
         const bool started = waitUntil(
             [&] {
@@ -311,9 +297,8 @@ protected:
         return "ASAN_OPTIONS=" + std::string(asan ? asan : "") + ":detect_leaks=0";
     }
 
-    TemporaryDirectory folder;
+    ContentCopy content;
     TemporaryDirectory user;
-    fs::path root = fs::path(folder.path());
 };
 
 // Files whose numbers are not read at start-up: texts (the labels), file

@@ -5,6 +5,7 @@
 #include "game/menus/GlobalGamePauseScreen.h"
 #include "game/menus/LogoSeqManager.h"
 #include "tests/game/RunningGame.h"
+#include "tests/support/ContentCopy.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -69,6 +70,51 @@ TEST_F(MyAppTest, AProfileSavedBeyondTheFlowStartsFromTheBeginning) {
     ASSERT_NE(nullptr, PlayerProfiles::instance().currentProfile());
     EXPECT_EQ("Mira", PlayerProfiles::instance().currentProfile()->name);
     EXPECT_EQ(0, GameFlow::instance().position());
+}
+
+// The game started in a copy of its content whose scene index lists one
+// scene of two items.
+class MyAppWithAScene : public MyAppTest {
+protected:
+    void SetUp() override {
+        content.write("config/scene/sceneIndex.xml",
+                      "<Indexes><Index id=\"1\" fileName=\"Hall\" path=\"content/scenes/hall/\"/>"
+                      "</Indexes>");
+        std::string items;
+        for (const char* name : {"Cup", "Key"}) {
+            items += std::string("<Item name=\"") + name + "\" image=\"" + name +
+                     ".png\" layer=\"2\" majorGroupID=\"1\" minorGroupID=\"1\" x=\"10\" "
+                     "y=\"20\" angle=\"0\" R=\"255\" G=\"255\" B=\"255\" A=\"255\" "
+                     "type=\"0\" infoTip=\"\" typeId=\"1\"/>";
+        }
+        content.write("scenes/hall/Hall.xml",
+                      "<Scene><Screen width=\"1024\" height=\"600\"/>" + items + "</Scene>");
+        here = std::make_unique<ScopedWorkingDirectory>(content.root());
+        MyAppTest::SetUp();
+    }
+    void TearDown() override {
+        MyAppTest::TearDown();
+        here.reset();
+    }
+
+    ContentCopy content;
+    std::unique_ptr<ScopedWorkingDirectory> here;
+};
+
+// The scene index is read before the save is opened, so the profile restored
+// at start-up finds the descriptions of the items it had found.
+TEST_F(MyAppWithAScene, ARestoredProfileFindsTheDescriptionsOfItsFoundItems) {
+    PlayerProfiles::instance().addProfile("Mira");
+    PlayerProfiles::instance().selectProfile(0);
+    // Item 1 of scene 1: the key.
+    ItemRegistry::instance().addItem(GROUP_GOAL, std::make_unique<Item>(1, 1, -1));
+    ASSERT_TRUE(app->getSaveGame()->save());
+    endGame();
+    startGame();
+    const std::vector<Item*> found = ItemRegistry::instance().itemsOf(GROUP_GOAL, 1);
+    ASSERT_EQ(1u, found.size());
+    ASSERT_NE(nullptr, found[0]->description) << "the scene file was read at start-up";
+    EXPECT_EQ("Key", found[0]->description->name);
 }
 
 TEST_F(MyAppTest, LosingFocusMutesAndPausesAndRegainingRestores) {
