@@ -249,6 +249,8 @@ const std::vector<std::string> kStartupDataFiles = {
     "animations/Logo/QuillGames.xml",
     "animations/PlayerName/DialogStart.xml",
     "animations/PlayerName/DialogClose.xml",
+    "animations/PlayerProfiles/DialogStart.xml",
+    "animations/PlayerProfiles/DialogClose.xml",
 };
 
 // Pictures and sounds read at start-up, damaged only in the ways that apply
