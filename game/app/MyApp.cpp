@@ -22,7 +22,10 @@
 #include "game/ResourceTables.h"
 #include "game/menus/GlobalGamePauseScreen.h"
 #include "game/menus/MainMenu.h"
+#include "game/menus/OpeningCredits.h"
 #include "game/menus/QuitDialogScreen.h"
+#include "game/menus/StoryScreen.h"
+#include "game/menus/TransitionScreen.h"
 #include "game/scene/data/SceneIndex.h"
 
 #include <SDL_image.h>
@@ -98,6 +101,31 @@ void MyApp::init() {
     flow.registerScreenType("MainMenu", [](const GameFlow::Attributes& attributes) {
         return std::make_unique<MainMenu>(GameFlow::attribute(attributes, "attrib"));
     });
+    flow.registerScreenType("story", [](const GameFlow::Attributes& attributes) {
+        return std::make_unique<StoryScreen>(GameFlow::attribute(attributes, "pathStory"),
+                                             GameFlow::intAttribute(attributes, "sceneId", -1));
+    });
+    flow.registerScreenType(
+        "TransitionScreen",
+        [](const GameFlow::Attributes& attributes) -> std::unique_ptr<GameState> {
+            if (!GameFlow::requireAttributes(attributes, {"caption", "fadeInDuration",
+                                                          "fadeOutDuration", "screenDuration"})) {
+                return nullptr;
+            }
+            return std::make_unique<TransitionScreen>(
+                GameFlow::attribute(attributes, "caption"),
+                GameFlow::intAttribute(attributes, "screenDuration", 0),
+                GameFlow::intAttribute(attributes, "fadeInDuration", 0),
+                GameFlow::intAttribute(attributes, "fadeOutDuration", 0));
+        });
+    flow.registerScreenType(
+        "OpeningCredits", [](const GameFlow::Attributes& attributes) -> std::unique_ptr<GameState> {
+            if (!GameFlow::requireAttributes(attributes, {"path", "fileName"})) {
+                return nullptr;
+            }
+            return std::make_unique<OpeningCredits>(GameFlow::attribute(attributes, "path"),
+                                                    GameFlow::attribute(attributes, "fileName"));
+        });
     const AppConfig& config = AppConfig::instance();
     const bool fullScreen = saved<char>(GameSave::FullScreen, 0) != 0;
     const bool customCursor = saved<char>(GameSave::HardwareCursor, 1) != 0;
