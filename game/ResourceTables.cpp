@@ -23,7 +23,7 @@ const std::vector<List>& lists() {
           {"GTEX_BRICKS", "content/images/menus/bricks.png"}}},
         {"transitionScreen",
          {{"TRANSITION_SCREEN_TITLE_CONTAINER", kTitleContainer},
-          {"TRANSITION_SCREEN_BG", kFreeplayBackground}}},
+          {"TRANSITION_SCREEN_BG", "content/images/menus/transition/Bg.png"}}},
         {"freeplayMenu",
          {{"FREEPLAY_BTN_BASE", kButtonBase},
           {"FREEPLAY_BG", kFreeplayBackground},

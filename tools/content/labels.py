@@ -72,6 +72,9 @@ BUTTON_TEXT_WIDTH = 96
 DIALOG_TEXT_WIDTH = 309
 DIALOG_TEXT_LINES = 6          # 6 x 24 <= 187 - 33
 DIALOG_TITLE_WIDTH = 255
+# The story screen's caption band is 64 pixels tall and 1024 - 2 x 40 wide:
+# one line of CheltenhamBT22, so a story caption is one short sentence.
+STORY_BAND_WIDTH = 944
 
 KINDS = {
     #  kind        font                 check    limit                           max chars
@@ -85,7 +88,7 @@ KINDS = {
     "counter":  ("TimesNewRoman17B", "line",  300,                             30),
     "banner":   ("PH_big",           "line",  1000,                            30),
     "notice":   ("CheltenhamBT22",   "wrap",  (480, 4),                        120),
-    "story":    ("CheltenhamBT22",   "para",  (900, 4),                        170),
+    "story":    ("CheltenhamBT22",   "line",  STORY_BAND_WIDTH,                70),
     "credits":  ("CheltenhamBT28",   "para",  (900, 3),                        90),
     "puzzle":   ("CheltenhamBT20",   "wrap",  (700, 2),                        90),
 }
@@ -316,65 +319,47 @@ GROUPS = [
     # cellar door, the broken locket, Mira arriving.
     ("Story: intro", [
         ("STORY_INTRO_1", "story",
-         "My dear Mira,\nthe Lantern Inn is yours now. Its old cellar keeps "
-         "our family's story.\nWith love, Grandmother",
-         "Meine liebe Mira,\ndas Lantern Inn gehört jetzt dir. Sein alter "
-         "Keller hütet die Geschichte unserer Familie.\nIn Liebe, deine Großmutter"),
+         "Grandmother's letter: the Lantern Inn now belongs to Mira.",
+         "Großmutters Brief: Das Lantern Inn gehört jetzt Mira."),
         ("STORY_INTRO_2", "story",
-         "By the sea, the Lantern Inn glows softly as the evening falls.",
-         "Am Meer leuchtet das Lantern Inn sanft in der Abenddämmerung."),
+         "By the sea, the old inn glows softly in the dusk.",
+         "Am Meer leuchtet das alte Gasthaus sanft in der Dämmerung."),
         ("STORY_INTRO_3", "story",
-         "The cellar door has been locked for years. It opens only to the "
-         "silver locket, whole again.",
-         "Die Kellertür ist seit Jahren verschlossen. Sie öffnet sich nur "
-         "dem silbernen Medaillon, wenn es wieder ganz ist."),
+         "The cellar door opens only to the whole silver locket.",
+         "Die Kellertür öffnet sich nur dem ganzen Silbermedaillon."),
         ("STORY_INTRO_4", "story",
-         "But the locket lies broken, and its pieces are hidden all around "
-         "the house.",
-         "Doch das Medaillon ist zerbrochen, und seine Stücke sind im ganzen "
-         "Haus versteckt."),
+         "But the locket is broken, its pieces hidden all over the house.",
+         "Doch das Medaillon ist zerbrochen, die Stücke im Haus versteckt."),
         ("STORY_INTRO_5", "story",
-         "Mira sets down her suitcase and smiles. Time to follow "
-         "Grandmother's trail.",
-         "Mira stellt ihren Koffer ab und lächelt. Zeit, Großmutters Spur "
-         "zu folgen."),
+         "Mira sets down her suitcase. Time to follow Grandmother's trail.",
+         "Mira stellt ihren Koffer ab. Zeit, Großmutters Spur zu folgen."),
     ]),
 
     # StoryScreen after the safe (2 slides): a locket piece in the safe.
     ("Story: the safe", [
         ("STORY_SAFE_1", "story",
-         "With a soft creak the safe swings open. Inside, wrapped in velvet, "
-         "something silver gleams.",
-         "Mit leisem Knarren schwingt der Tresor auf. Darin schimmert etwas "
-         "Silbernes, in Samt gehüllt."),
+         "With a soft creak the safe swings open.",
+         "Mit leisem Knarren schwingt der Tresor auf."),
         ("STORY_SAFE_2", "story",
-         "The first piece of the locket! Grandmother's trail leads on to "
-         "the library.",
-         "Das erste Stück des Medaillons! Großmutters Spur führt weiter in "
-         "die Bibliothek."),
+         "The first piece of the locket! The trail leads on to the library.",
+         "Das erste Stück des Medaillons! Die Spur führt in die Bibliothek."),
     ]),
 
     # StoryScreen, ending (4 slides): the cellar opens, the family album,
     # Mira at the bar, the inn lit at night.
     ("Story: ending", [
         ("STORY_ENDING_1", "story",
-         "The last piece clicks into place. The locket is whole again, and "
-         "the cellar door swings open.",
-         "Das letzte Stück rastet ein. Das Medaillon ist wieder ganz, und "
-         "die Kellertür schwingt auf."),
+         "The locket is whole again, and the cellar door swings open.",
+         "Das Medaillon ist wieder ganz, und die Kellertür schwingt auf."),
         ("STORY_ENDING_2", "story",
-         "Inside waits the family album: generations of smiling faces, all "
-         "at home in the Lantern Inn.",
-         "Drinnen wartet das Familienalbum: Generationen lächelnder "
-         "Gesichter, alle zu Hause im Lantern Inn."),
+         "Inside waits the family album, full of smiling faces.",
+         "Drinnen wartet das Familienalbum voller lächelnder Gesichter."),
         ("STORY_ENDING_3", "story",
-         "Mira pours the first drink behind the old bar. The inn is hers "
-         "now, and she is home.",
-         "Mira schenkt hinter der alten Theke das erste Glas ein. Das "
-         "Gasthaus gehört jetzt ihr, und sie ist zu Hause."),
+         "Mira pours the first drink behind the bar. She is home.",
+         "Mira zapft hinter der Theke das erste Bier. Sie ist zu Hause."),
         ("STORY_ENDING_4", "story",
          "Tonight every lantern is lit. The Lantern Inn is open again.",
-         "Heute Nacht brennt jede Laterne. Das Lantern Inn hat wieder geöffnet."),
+         "Heute brennt jede Laterne. Das Lantern Inn hat wieder geöffnet."),
     ]),
 
     # OpeningCredits: one text per credits slide, in slide order.
