@@ -17,6 +17,7 @@
 #include "game/GameParameters.h"
 #include "game/GameSave.h"
 #include "game/PlayerProfiles.h"
+#include "game/menus/Slides.h"
 #include "game/scene/data/ItemGroupRules.h"
 #include "game/scene/data/ItemRegistry.h"
 #include "game/scene/data/SceneFile.h"
@@ -191,6 +192,17 @@ inline bool readMusicList(const std::uint8_t* data, std::size_t size) {
     return true;
 }
 
+// A slides file of the story or the credits. True when every slide read has
+// its id among its attributes, as the file had it.
+inline bool readSlideShow(const std::uint8_t* data, std::size_t size) {
+    for (const Slide& slide : readSlides(asFile(data, size, "slides.xml"))) {
+        if (slide.attribute("id") != slide.id) {
+            return false;
+        }
+    }
+    return true;
+}
+
 using Reader = bool (*)(const std::uint8_t*, std::size_t);
 
 // The reader of each fuzz target by its name; none for an unknown name.
@@ -206,7 +218,8 @@ inline Reader readerFor(const std::string& target) {
                                                           {"rules", readRules},
                                                           {"game_flow", readGameFlow},
                                                           {"sound_effects", readSoundEffects},
-                                                          {"music_list", readMusicList}};
+                                                          {"music_list", readMusicList},
+                                                          {"slides", readSlideShow}};
     const auto found = readers.find(target);
     return found == readers.end() ? nullptr : found->second;
 }

@@ -3,7 +3,7 @@
 # UndefinedBehaviorSanitizer on) and runs each one for SECONDS (default 60).
 #   tools/fuzz/run.sh [SECONDS] [TARGET...]
 # Targets: save_file scene_file config parameters labels font animation
-# scene_index rules game_flow sound_effects music_list (default: all).
+# scene_index rules game_flow sound_effects music_list slides (default: all).
 # Needs clang-14 and libclang-rt-14-dev (apt-get install -y clang-14 libclang-rt-14-dev).
 # Inputs that fail land in build-fuzz/crashes/TARGET/; copy each one into
 # tests/persist/fuzz_regressions/TARGET/ so the tests replay it from then on.
@@ -13,7 +13,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
 targets=${*:-save_file scene_file config parameters labels font animation scene_index rules
-    game_flow sound_effects music_list}
+    game_flow sound_effects music_list slides}
 build=${QUILL_FUZZ_BUILD:-$root/build-fuzz}
 
 if ! command -v clang++-14 >/dev/null 2>&1; then
