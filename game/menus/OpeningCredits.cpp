@@ -8,7 +8,6 @@
 #include "engine/graphics/Graphics.h"
 #include "engine/resources/ResourceManager.h"
 #include "game/menus/FlowNavigation.h"
-#include "game/menus/StoryScreen.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -47,12 +46,7 @@ bool OpeningCredits::advance() {
         return false;
     }
     const Slide& slide = slides_[std::size_t(slideIndex_)];
-    if (slide.has("file")) {
-        const std::string path = pathIn(folder_, slide.attribute("file"));
-        const GLTexture* picture = resources().getTexture(path);
-        if (!picture) {
-            picture = resources().addTexture(path, std::make_unique<GLTexture>(path));
-        }
+    if (const GLTexture* picture = slidePicture(resources(), folder_, slide)) {
         previousSlide_ = currentSlide_;
         currentAlpha_ = 0;
         currentSlide_ = picture;

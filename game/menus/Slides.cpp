@@ -2,12 +2,33 @@
 
 #include "engine/core/Log.h"
 #include "engine/core/XmlFile.h"
+#include "engine/graphics/GLTexture.h"
+#include "engine/resources/ResourceManager.h"
 
 #include <tinyxml.h>
 
 std::string Slide::attribute(const std::string& name, const std::string& fallback) const {
     const auto found = attributes.find(name);
     return found == attributes.end() ? fallback : found->second;
+}
+
+std::string pathIn(const std::string& folder, const std::string& file) {
+    if (folder.empty() || folder.back() == '/') {
+        return folder + file;
+    }
+    return folder + "/" + file;
+}
+
+const GLTexture* slidePicture(ResourceManager& resources, const std::string& folder,
+                              const Slide& slide) {
+    if (!slide.has("file")) {
+        return nullptr;
+    }
+    const std::string path = pathIn(folder, slide.attribute("file"));
+    if (const GLTexture* picture = resources.getTexture(path)) {
+        return picture;
+    }
+    return resources.addTexture(path, std::make_unique<GLTexture>(path));
 }
 
 std::vector<Slide> readSlides(const std::string& path) {

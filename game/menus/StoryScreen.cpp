@@ -25,13 +25,6 @@ constexpr int BandHeight = 64;
 
 } // namespace
 
-std::string pathIn(const std::string& folder, const std::string& file) {
-    if (folder.empty() || folder.back() == '/') {
-        return folder + file;
-    }
-    return folder + "/" + file;
-}
-
 StoryScreen::StoryScreen(std::string folder, int sceneId)
     : ScreenBase("StoryScreen"), folder_(std::move(folder)), sceneId_(sceneId) {
     setInTransition(std::make_unique<FadeInTransition>(500));
@@ -90,13 +83,8 @@ void StoryScreen::nextSlide() {
         engineLog() << "Story \"" << folder_ << "\": slide " << slide.id << " has no file\n";
         return;
     }
-    const std::string path = pathIn(folder_, slide.attribute("file"));
-    const GLTexture* picture = resources().getTexture(path);
-    if (!picture) {
-        picture = resources().addTexture(path, std::make_unique<GLTexture>(path));
-    }
     previousSlide_ = currentSlide_;
-    currentSlide_ = picture;
+    currentSlide_ = slidePicture(resources(), folder_, slide);
     currentAlpha_ = 0;
     const std::string key = slide.attribute("caption");
     GameApp* app = GameApp::instance();

@@ -55,6 +55,3 @@ private:
     int currentAlpha_ = 0;
     std::string caption_;
 };
-
-// A file in a folder given with or without its final slash.
-std::string pathIn(const std::string& folder, const std::string& file);

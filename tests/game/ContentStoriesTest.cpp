@@ -6,7 +6,6 @@
 #include "engine/persist/LabelManager.h"
 #include "game/GameFlow.h"
 #include "game/menus/Slides.h"
-#include "game/menus/StoryScreen.h"
 
 #include <gtest/gtest.h>
 
