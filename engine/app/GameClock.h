@@ -17,6 +17,18 @@ public:
     void delay(std::uint32_t ms) override;
 };
 
+// Time that moves only when the frame loop waits: each frame then lasts
+// exactly the loop's frame time, however fast the machine draws it, and a run
+// repeats frame for frame. For automated play.
+class SteppedTickSource : public TickSource {
+public:
+    std::uint32_t ticks() override { return now_; }
+    void delay(std::uint32_t ms) override { now_ += ms; }
+
+private:
+    std::uint32_t now_ = 0;
+};
+
 // The game clock: milliseconds since the last restart, standing still while paused.
 class GameClock {
 public:

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "engine/app/InputEvents.h"
+#include "engine/app/PlayerMove.h"
 
 #include <memory>
+#include <string>
 
 class GameApp;
 class Graphics;
@@ -30,6 +32,12 @@ public:
     virtual void update(int elapsedMs) = 0;
     virtual void releaseGpuResources() = 0;
     virtual void restoreGpuResources() = 0;
+
+    // What a player would do next here; the automated player acts it out.
+    // Screens that do not know wait, and the player reports them stuck.
+    virtual PlayerMove suggestMove() { return PlayerMove::wait(); }
+    // The screen's name in logs and reports.
+    virtual std::string screenName() const { return "an unnamed screen"; }
 
     bool isEnabled() const { return enabled_; }
     void setEnabled(bool enabled) { enabled_ = enabled; }

@@ -1,6 +1,7 @@
 #include "engine/app/SDLGameApp.h"
 
 #include "engine/app/AppConfig.h"
+#include "engine/app/AutoPlayer.h"
 #include "engine/app/CursorChoice.h"
 #include "engine/app/InputEvents.h"
 #include "engine/audio/SDLSoundSystem.h"
@@ -9,6 +10,7 @@
 #include "engine/graphics/GLCheck.h"
 #include "engine/graphics/GLGraphics.h"
 #include "engine/graphics/GLTexture.h"
+#include "engine/graphics/ImageWriter.h"
 #include "engine/platform/FileSystem.h"
 #include "engine/platform/Termination.h"
 #include "engine/resources/ResourceManager.h"
@@ -44,6 +46,7 @@ SDLGameApp::SDLGameApp(std::unique_ptr<TickSource> ticks)
 }
 
 SDLGameApp::~SDLGameApp() {
+    autoPlayer_.reset();
     // Textures need the GL context: free them before SDL goes.
     cursorTexture_.reset();
     exitAllScreens();
@@ -279,6 +282,9 @@ void SDLGameApp::run() {
 }
 
 bool SDLGameApp::runFrame() {
+    if (autoPlayer_) {
+        autoPlayer_->beforeFrame();
+    }
     pumpEvents();
     if (!active_) {
         tickSource().delay(InactivePumpMs);
@@ -544,10 +550,17 @@ void SDLGameApp::renderFrame(Graphics& graphics) {
     }
     postRender(graphics);
     if (cursorTexture_ && cursorVisible_) {
+        // Where the last pointer event put it, whether the hand or the
+        // automated player moved it.
         int x = 0;
         int y = 0;
-        SDL_GetMouseState(&x, &y);
+        getMousePosition(x, y);
         graphics.drawTexture(x + hotSpotX_, y + hotSpotY_, cursorTexture_.get(), Color());
+    }
+    if (!screenshotPath_.empty() && &graphics == graphics_.get()) {
+        const std::string path = std::move(screenshotPath_);
+        screenshotPath_.clear();
+        saveScreenshot(path);
     }
     if (screenshotPending_ && &graphics == graphics_.get()) {
         screenshotPending_ = false;
@@ -573,6 +586,14 @@ void SDLGameApp::takeScreenshot() {
     screenshotPending_ = true;
 }
 
+void SDLGameApp::screenshotTo(const std::string& path) {
+    screenshotPath_ = path;
+}
+
+void SDLGameApp::setAutoPlayer(std::unique_ptr<AutoPlayer> player) {
+    autoPlayer_ = std::move(player);
+}
+
 void SDLGameApp::saveScreenshot(const std::string& path) {
     const int w = width();
     const int h = height();
@@ -594,7 +615,10 @@ void SDLGameApp::saveScreenshot(const std::string& path) {
     if (!surface) {
         return;
     }
-    if (SDL_RWops* out = SDL_RWFromFile(path.c_str(), "wb")) {
+    const bool png = path.size() > 4 && path.compare(path.size() - 4, 4, ".png") == 0;
+    if (png) {
+        writePng(surface, path);
+    } else if (SDL_RWops* out = SDL_RWFromFile(path.c_str(), "wb")) {
         SDL_SaveBMP_RW(surface, out, 1);
     }
     SDL_FreeSurface(surface);

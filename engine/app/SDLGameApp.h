@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+class AutoPlayer;
 class GLGraphics;
 class SoundSystem;
 class GLTexture;
@@ -99,6 +100,11 @@ public:
     }
     // Saves the next drawn frame under the first free "ScrShot<n>.bmp".
     void takeScreenshot();
+    // Saves the next drawn frame at the path (PNG for ".png", else BMP).
+    void screenshotTo(const std::string& path);
+    // The automated player, asked before each frame's events are pumped.
+    void setAutoPlayer(std::unique_ptr<AutoPlayer> player);
+    AutoPlayer* autoPlayer() const { return autoPlayer_.get(); }
     std::string screenshotDirectory() const;
 
     // One pass of the frame loop: events, update, render, pacing, quit check.
@@ -163,6 +169,8 @@ private:
     std::uint32_t lastButtonTime_ = 0;
     int clickCount_ = 0;
     bool screenshotPending_ = false;
+    std::string screenshotPath_;
+    std::unique_ptr<AutoPlayer> autoPlayer_;
     bool sdlOpen_ = false;
     bool audioOpen_ = false;
 };

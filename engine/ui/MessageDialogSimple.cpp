@@ -133,6 +133,11 @@ void MessageDialogSimple::hideButton(SimpleImageButton* button) {
     }
 }
 
+PlayerMove MessageDialogSimple::suggestAnswer(int) const {
+    ScreenBase* owner = screen();
+    return owner && contentVisible_ ? owner->clickOn(button_.get(), "OK") : PlayerMove::wait();
+}
+
 void MessageDialogSimple::createButtons() {
     const GLTexture* normal = desc_.buttonTexture;
     int x = desc_.firstButtonX;

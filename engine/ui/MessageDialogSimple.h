@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/app/PlayerMove.h"
 #include "engine/ui/AnimationListener.h"
 #include "engine/ui/MessageDialogDesc.h"
 #include "engine/ui/Widget.h"
@@ -39,6 +40,10 @@ public:
     virtual bool closeDialog();
     // Builds and shows the answer button(s); run when the opening ends.
     virtual void createButtons();
+
+    // The automated player's click on the answer button (this dialog has
+    // one, whatever the answer); a wait until the buttons show.
+    virtual PlayerMove suggestAnswer(int answer) const;
 
     bool isContentVisible() const { return contentVisible_; }
     int result() const { return result_; }

@@ -1,6 +1,7 @@
 #include "engine/ui/MessageQuestionDialogSimple.h"
 
 #include "engine/graphics/GLTexture.h"
+#include "engine/ui/ScreenBase.h"
 #include "engine/ui/SimpleImageButton.h"
 
 namespace {
@@ -57,6 +58,15 @@ void MessageQuestionDialogSimple::buttonEvent(int id, int code) {
     if (!closeDialog()) {
         removeSelf();
     }
+}
+
+PlayerMove MessageQuestionDialogSimple::suggestAnswer(int answer) const {
+    ScreenBase* owner = screen();
+    if (!owner || !contentVisible_) {
+        return PlayerMove::wait();
+    }
+    return answer == YesButtonId ? owner->clickOn(yes_.get(), "yes")
+                                 : owner->clickOn(no_.get(), "no");
 }
 
 bool MessageQuestionDialogSimple::closeDialog() {

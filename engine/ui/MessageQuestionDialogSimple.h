@@ -15,6 +15,8 @@ public:
     void buttonEvent(int id, int code) override;
     bool closeDialog() override;
     void createButtons() override;
+    // YesButtonId or NoButtonId.
+    PlayerMove suggestAnswer(int answer) const override;
 
     int answer() const { return answer_; }
     SimpleImageButton* yesButton() const { return yes_.get(); }

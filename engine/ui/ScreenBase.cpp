@@ -6,6 +6,7 @@
 #include "engine/core/Log.h"
 #include "engine/graphics/Graphics.h"
 #include "engine/resources/ResourceManager.h"
+#include "engine/ui/MessageDialogSimple.h"
 #include "engine/ui/MouseListeningWidget.h"
 #include "engine/ui/WidgetManager.h"
 
@@ -264,6 +265,28 @@ void ScreenBase::setOffset(int x, int y) {
     offsetX_ = x;
     offsetY_ = y;
     widgetManager_->setOrigin(x, y);
+}
+
+bool ScreenBase::dialogMove(PlayerMove& move, int answer) const {
+    for (const auto& widget : widgets_) {
+        const auto* dialog = dynamic_cast<const MessageDialogSimple*>(widget.get());
+        if (dialog && widgetManager_->contains(dialog)) {
+            move = dialog->suggestAnswer(answer);
+            return true;
+        }
+    }
+    return false;
+}
+
+PlayerMove ScreenBase::clickOn(const Widget* widget, const std::string& what) const {
+    if (!widget || phase_ != Shown || !widgetManager_->contains(widget) || !widget->isEnabled() ||
+        !widget->isVisible()) {
+        return PlayerMove::wait();
+    }
+    return PlayerMove::click(widget->name().empty() ? what : widget->name(),
+                             offsetX_ + widget->x() + widget->width() / 2,
+                             offsetY_ + widget->y() + widget->height() / 2, widget->width() / 4,
+                             widget->height() / 4);
 }
 
 void ScreenBase::logControls() const {

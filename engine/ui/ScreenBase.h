@@ -78,6 +78,16 @@ public:
     // what a player's report or an outside test can click.
     void listControls() { controlsToLog_ = true; }
 
+    std::string screenName() const override { return name_.empty() ? "ScreenBase" : name_; }
+    // A click on the widget's middle for the automated player, when a player
+    // could click it now (the screen shown, the widget on it and enabled);
+    // otherwise a wait. `what` names it when the widget has no name.
+    PlayerMove clickOn(const Widget* widget, const std::string& what = std::string()) const;
+    // With a message dialog open on the screen: true, and the move that gives
+    // it the answer (a button id of the dialog; a one-button dialog has only
+    // its own) once it shows its buttons.
+    bool dialogMove(PlayerMove& move, int answer) const;
+
     const std::string& name() const { return name_; }
     int phase() const { return phase_; }
     int exitCode() const { return exitCode_; }

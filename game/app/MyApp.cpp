@@ -135,7 +135,8 @@ void MyApp::init() {
     if (!openVideo(config.width(), config.height(), config.bitDepth(), false)) {
         return;
     }
-    std::srand(platform::randomSeed());
+    seed_ = platform::randomSeed();
+    std::srand(seed_);
     resource_tables::registerStartupFonts(getResources());
     resource_tables::registerStartupTextures(getResources());
     startAudio();

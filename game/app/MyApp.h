@@ -62,6 +62,8 @@ public:
     void setQuitDialogShown(bool shown) override { quitDialogShown_ = shown; }
     bool isQuitDialogShown() const override { return quitDialogShown_; }
     bool isReady() const { return ready_; }
+    // The random numbers' seed, set when the window opens.
+    unsigned seed() const { return seed_; }
     const platform::KeyboardHookLibrary& keyboardHook() const { return keyboardHook_; }
     const platform::WindowHooks& windowHooks() const { return windowHooks_; }
     // The saved volumes applied to the music and every sound channel.
@@ -73,6 +75,7 @@ private:
     template <typename T> T saved(const char* key, T fallback) const;
 
     bool ready_ = false;
+    unsigned seed_ = 0;
     bool quitDialogShown_ = false;
     bool frameShown_ = false;
     // The window manager resized the window to a size that is no maximise.

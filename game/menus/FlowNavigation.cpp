@@ -55,8 +55,8 @@ void leave(bool toMenu, const std::string& context) {
     }
 }
 
-void addMenuAndSkip(ScreenBase& screen, QuillButtonListener* listener, ResourceManager& resources,
-                    const std::string& textureKey) {
+QuillButton* addMenuAndSkip(ScreenBase& screen, QuillButtonListener* listener,
+                            ResourceManager& resources, const std::string& textureKey) {
     const GLTexture* texture = resources.getTexture(textureKey);
     if (!texture) {
         texture = applicationTexture(textureKey);
@@ -74,7 +74,7 @@ void addMenuAndSkip(ScreenBase& screen, QuillButtonListener* listener, ResourceM
     auto skip =
         makeQuillButton(listener, SkipButton, parchmentButtonStyle(texture, skipLabel), skipLabel);
     skip->setBounds(ScreenWidth - 20 - width, Top, width, height);
-    screen.addWidget(std::move(skip));
+    return screen.addWidget(std::move(skip));
 }
 
 } // namespace flow_navigation

@@ -2,6 +2,7 @@
 
 #include <string>
 
+class QuillButton;
 class QuillButtonListener;
 class ResourceManager;
 class ScreenBase;
@@ -24,9 +25,9 @@ void leave(bool toMenu, const std::string& context);
 
 // The MENU (id 0) and SKIP (id 1) buttons of the slide shows, at the bottom
 // corners of the 1024 x 768 screen, drawn with the button picture registered
-// under `textureKey` in `resources`.
+// under `textureKey` in `resources`. Returns the SKIP button.
 enum SlideButton { MenuButton = 0, SkipButton = 1 };
-void addMenuAndSkip(ScreenBase& screen, QuillButtonListener* listener, ResourceManager& resources,
-                    const std::string& textureKey);
+QuillButton* addMenuAndSkip(ScreenBase& screen, QuillButtonListener* listener,
+                            ResourceManager& resources, const std::string& textureKey);
 
 } // namespace flow_navigation

@@ -104,3 +104,12 @@ void LogoSeqManager::onClosed(int) {
         host->logosDone();
     }
 }
+
+PlayerMove LogoSeqManager::suggestMove() {
+    GameApp* app = GameApp::instance();
+    if (phase() != Shown || !app) {
+        return PlayerMove::wait();
+    }
+    return PlayerMove::click("the logos", app->width() / 2, app->height() / 2, app->width() / 4,
+                             app->height() / 4);
+}

@@ -33,6 +33,8 @@ public:
     void onKeyEvent(const KeyEvent& event) override;
     void mousePressed(const MouseEvent& event) override;
     void animationFinished(int id) override;
+    // A click: the automated player has seen the logos before.
+    PlayerMove suggestMove() override;
 
     // How long past its length an animation may run before it is passed over.
     static constexpr int OverrunMs = 1000;

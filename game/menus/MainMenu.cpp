@@ -264,6 +264,30 @@ void MainMenu::onQuestionAnswered(int, int answer) {
     close(PlayCode);
 }
 
+PlayerMove MainMenu::suggestMove() {
+    if (phase() != Shown) {
+        return PlayerMove::wait();
+    }
+    PlayerMove move;
+    // The play question: continue where the profile is (the second button).
+    if (dialogMove(move, MessageQuestionDialogSimple::NoButtonId)) {
+        return move;
+    }
+    if (context_ == "finished") {
+        return PlayerMove::done("the main menu after the game's end");
+    }
+    if (!canPlay()) {
+        const GameFlow& flow = GameFlow::instance();
+        const int position = flow.position();
+        const bool inFlow = position >= 0 && position < int(flow.entries().size());
+        return PlayerMove::blocked(
+            "the game flow has no screen to play at position " + std::to_string(position) +
+            (inFlow ? " (type \"" + flow.entries()[std::size_t(position)].type + "\")"
+                    : std::string(" (past the end)")));
+    }
+    return clickOn(button(Play), "PLAY");
+}
+
 void MainMenu::onClosed(int exitCode) {
     GameApp* gameApp = app();
     if (!gameApp) {

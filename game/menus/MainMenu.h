@@ -36,6 +36,9 @@ public:
     void buttonEvent(int id, int code) override;
     void onQuestionAnswered(int dialogId, int answer) override;
     void onDialogClosed(int dialogId, int result) override;
+    // Play (continuing a started game), until the game is finished or the
+    // flow has nothing to play.
+    PlayerMove suggestMove() override;
 
     const std::string& context() const { return context_; }
     int highlighted() const { return highlighted_; }

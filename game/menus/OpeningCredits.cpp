@@ -7,6 +7,7 @@
 #include "engine/graphics/GLTexture.h"
 #include "engine/graphics/Graphics.h"
 #include "engine/resources/ResourceManager.h"
+#include "engine/ui/QuillButton.h"
 #include "game/menus/FlowNavigation.h"
 
 #include <algorithm>
@@ -32,7 +33,7 @@ void OpeningCredits::createWidgets() {
     // Slide 0 becomes the one below, slide 1 the one that fades in.
     advance();
     advance();
-    flow_navigation::addMenuAndSkip(*this, this, resources(), "GTEX_BTN_BASE");
+    skip_ = flow_navigation::addMenuAndSkip(*this, this, resources(), "GTEX_BTN_BASE");
     GameApp* app = GameApp::instance();
     if (_Mix_Music* music = app ? app->getResources().getMusicStream("MAIN_MUSIC") : nullptr) {
         AudioEngine::instance().fadeInMusic(music, 500, -1);
@@ -118,4 +119,8 @@ void OpeningCredits::buttonEvent(int id, int code) {
 
 void OpeningCredits::onClosed(int exitCode) {
     flow_navigation::leave(exitCode == ToMenu, "fromCredits");
+}
+
+PlayerMove OpeningCredits::suggestMove() {
+    return clickOn(skip_, "SKIP");
 }

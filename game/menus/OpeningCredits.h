@@ -8,6 +8,7 @@
 #include <vector>
 
 class GLTexture;
+class QuillButton;
 
 // The credits slide show: each slide slowly zooms (in on one slide, out on
 // the next) and, after five seconds, the next slide cross-fades in over a
@@ -29,6 +30,8 @@ public:
     void drawBackground(Graphics& graphics) override;
     void buttonEvent(int id, int code) override;
     void onClosed(int exitCode) override;
+    // SKIP: the automated player has seen enough.
+    PlayerMove suggestMove() override;
 
     int slideIndex() const { return slideIndex_; }
     float zoom() const { return zoom_; }
@@ -40,6 +43,7 @@ private:
     void startSlideAction();
     void drawZoomed(Graphics& graphics, const GLTexture* picture, int alpha) const;
 
+    QuillButton* skip_ = nullptr;
     std::string folder_;
     std::string fileName_;
     std::vector<Slide> slides_;

@@ -304,3 +304,7 @@ void OptionsMenu::onClosed(int) {
                 << ", music " << (musicVolume_ ? musicVolume_->value() : -1) << '\n';
     DialogScreen::onClosed(ClosedExitCode);
 }
+
+PlayerMove OptionsMenu::suggestMove() {
+    return isClosing() ? PlayerMove::wait() : clickOn(ok_, "OK");
+}

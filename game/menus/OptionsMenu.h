@@ -42,6 +42,8 @@ public:
     void onCheckChanged(int checkBoxId, bool ticked) override;
     void onSliderChanged(int sliderId, float value) override;
     void onGlobalEvent(int event, int argument) override;
+    // OK, leaving the options as they are.
+    PlayerMove suggestMove() override;
 
     // The version as "YYMMDD " from a date written like "Apr 11 2012" (the
     // compiler's date); empty, with a diagnostic line, for a foreign month.

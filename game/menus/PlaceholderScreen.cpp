@@ -33,3 +33,8 @@ void PlaceholderScreen::onClosed(int) {
         app->popScreen();
     }
 }
+
+PlayerMove PlaceholderScreen::suggestMove() {
+    PlayerMove move;
+    return phase() == Shown && dialogMove(move, 0) ? move : PlayerMove::wait();
+}

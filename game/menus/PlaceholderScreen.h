@@ -19,6 +19,8 @@ public:
     void onShown() override;
     void onDialogClosed(int dialogId, int result) override;
     void onClosed(int exitCode) override;
+    // OK on the message.
+    PlayerMove suggestMove() override;
 
 private:
     std::string title_;

@@ -144,6 +144,28 @@ bool PlayerNameEntry::takesCharacter(std::uint32_t code) const {
     return list->textWidth(longer) <= SimpleTextListWidget::ListWidth;
 }
 
+std::string PlayerNameEntry::autoplayName() const {
+    std::string name = "Autoplayer";
+    for (int n = 2; !isAcceptable(name) && n < 1000; ++n) {
+        name = "Autoplayer " + std::to_string(n);
+    }
+    return name;
+}
+
+PlayerMove PlayerNameEntry::suggestMove() {
+    if (phase() != Shown || isClosing() || !input_ || !ok_) {
+        return PlayerMove::wait();
+    }
+    const std::string& text = input_->text();
+    if (text.empty()) {
+        return PlayerMove::type(autoplayName());
+    }
+    if (!isAcceptable(text)) {
+        return PlayerMove::press(SDLK_BACKSPACE, "Backspace");
+    }
+    return clickOn(ok_, "OK");
+}
+
 bool PlayerNameEntry::isAcceptable(const std::string& name) const {
     const std::string candidate = ConfigFile::trim(name);
     if (candidate.empty() || candidate == applicationLabel("ENTER_YOUR_NAME")) {

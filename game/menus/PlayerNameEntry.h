@@ -29,6 +29,10 @@ public:
     void onKeyEvent(const KeyEvent& event) override;
     void buttonEvent(int id, int code) override;
     void onTextChanged(const std::string& text, int id) override;
+    // Types a name no other profile has, then OK.
+    PlayerMove suggestMove() override;
+    // The name the automated player gives a new profile.
+    std::string autoplayName() const;
 
     // Whether OK would take this name: not blank, not the prompt, and no other
     // profile's (the name being edited may stay as it is).

@@ -247,6 +247,21 @@ void PlayerProfilesMenu::onUncovered(GameApp& app) {
     confirm();
 }
 
+PlayerMove PlayerProfilesMenu::suggestMove() {
+    if (phase() != Shown || isClosing() || !list_ || buttons_.size() <= std::size_t(Ok)) {
+        return PlayerMove::wait();
+    }
+    PlayerMove move;
+    // Deleting is never the automated player's idea: it keeps its profiles.
+    if (dialogMove(move, MessageQuestionDialogSimple::NoButtonId)) {
+        return move;
+    }
+    if (list_->itemCount() == 0) {
+        return clickOn(buttons_[Create], "CREATE");
+    }
+    return clickOn(buttons_[Ok], "OK");
+}
+
 void PlayerProfilesMenu::onClosed(int) {
     const PlayerProfile* player = PlayerProfiles::instance().currentProfile();
     engineLog() << "Profile menu closed, player '" << (player ? player->name : std::string())

@@ -38,6 +38,8 @@ public:
     void buttonEvent(int id, int code) override;
     void onItemSelected(int listId, int index) override;
     void onQuestionAnswered(int dialogId, int answer) override;
+    // OK on the chosen profile, or CREATE when there is none.
+    PlayerMove suggestMove() override;
 
     SimpleTextListWidget* list() const { return list_; }
     QuillButton* button(int id) const;

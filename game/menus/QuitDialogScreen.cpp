@@ -86,3 +86,7 @@ void QuitDialogScreen::buttonEvent(int id, int code) {
         playClosing(CancelledExitCode);
     }
 }
+
+PlayerMove QuitDialogScreen::suggestMove() {
+    return isClosing() ? PlayerMove::wait() : clickOn(cancel_, "CANCEL");
+}

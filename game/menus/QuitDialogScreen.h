@@ -23,6 +23,8 @@ public:
     void createWidgets() override {}
     void onShown() override;
     void buttonEvent(int id, int code) override;
+    // CANCEL: the automated player plays on.
+    PlayerMove suggestMove() override;
 
     QuillButton* okButton() const { return ok_; }
     QuillButton* cancelButton() const { return cancel_; }

@@ -11,6 +11,7 @@
 #include "engine/persist/LabelManager.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/ui/DefaultResources.h"
+#include "engine/ui/QuillButton.h"
 #include "game/ResourceTables.h"
 #include "game/menus/FlowNavigation.h"
 
@@ -39,7 +40,7 @@ void StoryScreen::onStart() {
 }
 
 void StoryScreen::createWidgets() {
-    flow_navigation::addMenuAndSkip(*this, this, resources(), "STORY_BTN_BASE");
+    skip_ = flow_navigation::addMenuAndSkip(*this, this, resources(), "STORY_BTN_BASE");
     const std::string music = SceneMusic::instance().musicFor(sceneId_);
     if (!music.empty()) {
         resources().addMusicStream("SCENE_MUSIC", AudioEngine::instance().loadMusic(music));
@@ -145,4 +146,8 @@ void StoryScreen::buttonEvent(int id, int code) {
 
 void StoryScreen::onClosed(int exitCode) {
     flow_navigation::leave(exitCode == ToMenu, "fromStory");
+}
+
+PlayerMove StoryScreen::suggestMove() {
+    return clickOn(skip_, "SKIP");
 }

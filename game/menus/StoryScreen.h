@@ -8,6 +8,7 @@
 #include <vector>
 
 class GLTexture;
+class QuillButton;
 
 // The story slide show between scenes: full-screen pictures from the story
 // folder's slides.xml, each cross-fading over the one before and staying for
@@ -30,6 +31,8 @@ public:
     void drawForeground(Graphics& graphics) override;
     void buttonEvent(int id, int code) override;
     void onClosed(int exitCode) override;
+    // SKIP: the automated player has seen enough.
+    PlayerMove suggestMove() override;
 
     int state() const { return state_; }
     int slideIndex() const { return slideIndex_; }
@@ -43,6 +46,7 @@ private:
     void nextSlide();
     void crossFade();
 
+    QuillButton* skip_ = nullptr;
     std::string folder_;
     int sceneId_;
     std::vector<Slide> slides_;

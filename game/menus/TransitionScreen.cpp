@@ -102,3 +102,11 @@ void TransitionScreen::actionFinished(int) {
 void TransitionScreen::onClosed(int) {
     flow_navigation::leave(false, "fromTransition");
 }
+
+PlayerMove TransitionScreen::suggestMove() {
+    if (phase() != Shown) {
+        return PlayerMove::wait();
+    }
+    return PlayerMove::click("the chapter card", offsetX() + ScreenWidth / 2,
+                             offsetY() + ScreenHeight / 2, 200, 150);
+}

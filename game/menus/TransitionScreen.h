@@ -30,6 +30,8 @@ public:
     void buttonEvent(int, int) override {}
     void actionFinished(int index) override;
     void onClosed(int exitCode) override;
+    // A click on the card, as a player who has read it.
+    PlayerMove suggestMove() override;
 
     // The caption's text as drawn.
     const std::string& captionText() const { return captionText_; }

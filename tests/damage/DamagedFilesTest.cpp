@@ -9,6 +9,7 @@
 #include "game/PlayerProfiles.h"
 #include "game/scene/data/ItemRegistry.h"
 #include "tests/support/ContentCopy.h"
+#include "tests/support/GamePrograms.h"
 #include "tests/support/Subprocess.h"
 #include "tests/support/TemporaryDirectory.h"
 
@@ -273,7 +274,8 @@ protected:
                 file, damaged(bytesOf(fs::path("content") / file), damage, seed++, kindOf(file)));
         }
         ChildProcess game({"sh", "-c", "cd \"$1\" && exec \"$0\"", QUILL_GAME_PATH, content.root()},
-                          user / "game.log", {"APPDATA=" + user.path(), noLeakCheck()});
+                          user / "game.log",
+                          {"APPDATA=" + user.path(), game_programs::noLeakCheck()});
         const bool started = waitUntil(
             [&] {
                 const std::string log = game.output();
@@ -290,13 +292,6 @@ protected:
         EXPECT_EQ(0, exitCode) << log;
         EXPECT_EQ("", sanitizerReport(log));
         return log;
-    }
-
-    // The game unloads the GL driver at exit, whose own leaks a sanitizer
-    // build would report; the engine's code is leak-checked by the other tests.
-    static std::string noLeakCheck() {
-        const char* asan = std::getenv("ASAN_OPTIONS");
-        return "ASAN_OPTIONS=" + std::string(asan ? asan : "") + ":detect_leaks=0";
     }
 
     ContentCopy content;

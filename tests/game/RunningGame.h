@@ -4,6 +4,7 @@
 // save file in a user folder of the test's own and a clock that moves only
 // when the test steps it. Input reaches it as real SDL events.
 #include "engine/app/AppConfig.h"
+#include "engine/app/SdlInput.h"
 #include "engine/ui/ScreenBase.h"
 #include "engine/ui/Widget.h"
 #include "game/GameFlow.h"
@@ -13,7 +14,6 @@
 #include "game/scene/data/SceneIndex.h"
 #include "tests/support/KeepDriversLoaded.h"
 #include "tests/support/ScopedEnvironment.h"
-#include "tests/support/SdlInput.h"
 #include "tests/support/StdoutCapture.h"
 #include "tests/support/TemporaryDirectory.h"
 #include "tests/support/TestApp.h"

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/app/InputEvents.h"
+#include "engine/app/SdlInput.h"
 #include "engine/ui/Widget.h"
-#include "tests/support/SdlInput.h"
 #include "tests/support/TestApp.h"
 
 #include <SDL.h>

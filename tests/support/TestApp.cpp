@@ -1,8 +1,8 @@
 #include "tests/support/TestApp.h"
 
 #include "engine/app/AppConfig.h"
+#include "engine/app/SdlInput.h"
 #include "tests/support/KeepDriversLoaded.h"
-#include "tests/support/SdlInput.h"
 
 #include <GL/gl.h>
 #include <SDL.h>

@@ -1,6 +1,7 @@
 // The real quill-game started as a player starts it, with a user folder of the
 // test's own, played with real keys and clicks on the places the game logs for
 // its controls, and ended by a close request or the system's termination request.
+#include "tests/support/GamePrograms.h"
 #include "tests/support/Subprocess.h"
 #include "tests/support/TemporaryDirectory.h"
 
@@ -55,7 +56,8 @@ class GameProcess {
 public:
     explicit GameProcess(const std::string& userFolder)
         : userPath(userFolder), logPath(userFolder + "/game" + std::to_string(++starts) + ".log"),
-          child({QUILL_GAME_PATH}, logPath, {"APPDATA=" + userFolder, asanWithoutLeakCheck()}) {}
+          child({QUILL_GAME_PATH}, logPath,
+                {"APPDATA=" + userFolder, game_programs::noLeakCheck()}) {}
 
     std::string log() const { return child.output(); }
     std::string save() const { return userPath + "/LanternInn/profiles.sav"; }
@@ -96,21 +98,9 @@ public:
     std::string userPath;
     std::string logPath;
     ChildProcess child;
-
-private:
-    // The game unloads the GL driver at exit, so a sanitizer build would
-    // report the driver's own leaks from an unnamed module; the engine's code
-    // is leak-checked by the other tests.
-    static std::string asanWithoutLeakCheck() {
-        const char* asan = std::getenv("ASAN_OPTIONS");
-        return "ASAN_OPTIONS=" + std::string(asan ? asan : "") + ":detect_leaks=0";
-    }
 };
 
-// The save file as quill-tool decodes it.
-nlohmann::json decodeSave(const std::string& path) {
-    return nlohmann::json::parse(runCommand({QUILL_TOOL_PATH, "save", path}).out, nullptr, false);
-}
+using game_programs::decodeSave;
 
 class GameStartTest : public testing::Test {
 protected:

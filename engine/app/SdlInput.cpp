@@ -1,4 +1,4 @@
-#include "tests/support/SdlInput.h"
+#include "engine/app/SdlInput.h"
 
 #include "engine/app/SDLGameApp.h"
 
@@ -11,17 +11,14 @@
 
 namespace sdl_input {
 
-void pushMotion(const SDLGameApp& app, int x, int y, int heldButtons) {
+SDL_Event motionEvent(int x, int y, int dx, int dy, int heldButtons) {
     SDL_Event event{};
     event.type = SDL_MOUSEMOTION;
     event.motion.type = SDL_MOUSEMOTION;
     event.motion.x = Uint16(x);
     event.motion.y = Uint16(y);
-    int previousX = 0;
-    int previousY = 0;
-    app.getMousePosition(previousX, previousY);
-    event.motion.xrel = Sint16(x - previousX);
-    event.motion.yrel = Sint16(y - previousY);
+    event.motion.xrel = Sint16(dx);
+    event.motion.yrel = Sint16(dy);
     Uint8 state = 0;
     if (heldButtons & 1) {
         state |= SDL_BUTTON(SDL_BUTTON_LEFT);
@@ -33,10 +30,10 @@ void pushMotion(const SDLGameApp& app, int x, int y, int heldButtons) {
         state |= SDL_BUTTON(SDL_BUTTON_MIDDLE);
     }
     event.motion.state = state;
-    SDL_PushEvent(&event);
+    return event;
 }
 
-void pushButton(bool down, int button, int x, int y) {
+SDL_Event buttonEvent(bool down, int button, int x, int y) {
     SDL_Event event{};
     event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
     event.button.type = event.type;
@@ -44,6 +41,30 @@ void pushButton(bool down, int button, int x, int y) {
     event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
     event.button.x = Uint16(x);
     event.button.y = Uint16(y);
+    return event;
+}
+
+SDL_Event keyEvent(bool down, int sym, int modifiers, int unicode) {
+    SDL_Event event{};
+    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    event.key.type = event.type;
+    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    event.key.keysym.sym = SDLKey(sym);
+    event.key.keysym.mod = SDLMod(modifiers);
+    event.key.keysym.unicode = Uint16(unicode);
+    return event;
+}
+
+void pushMotion(const SDLGameApp& app, int x, int y, int heldButtons) {
+    int previousX = 0;
+    int previousY = 0;
+    app.getMousePosition(previousX, previousY);
+    SDL_Event event = motionEvent(x, y, x - previousX, y - previousY, heldButtons);
+    SDL_PushEvent(&event);
+}
+
+void pushButton(bool down, int button, int x, int y) {
+    SDL_Event event = buttonEvent(down, button, x, y);
     SDL_PushEvent(&event);
 }
 
@@ -53,14 +74,14 @@ void pushClick(int x, int y) {
 }
 
 void pushKey(bool down, int sym, int modifiers, int unicode) {
-    SDL_Event event{};
-    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    event.key.type = event.type;
-    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = SDLKey(sym);
-    event.key.keysym.mod = SDLMod(modifiers);
-    event.key.keysym.unicode = Uint16(unicode);
+    SDL_Event event = keyEvent(down, sym, modifiers, unicode);
     SDL_PushEvent(&event);
+}
+
+int keyForCharacter(std::uint32_t code) {
+    // Characters of the ASCII range have a key of their own; others come
+    // with the character only, as from a composed key.
+    return code < 128 ? int(code) : int(SDLK_WORLD_0);
 }
 
 void pushKeyStroke(int sym, int unicode, int modifiers) {
@@ -72,10 +93,7 @@ void typeText(const char* utf8) {
     const char* end = utf8 + std::strlen(utf8);
     for (const char* it = utf8; it != end;) {
         const std::uint32_t code = utf8::next(it, end);
-        // Letters of the ASCII range have a key of their own; others come
-        // with the character only, as from a composed key.
-        const int sym = code < 128 ? int(code) : int(SDLK_WORLD_0);
-        pushKeyStroke(sym, int(code));
+        pushKeyStroke(keyForCharacter(code), int(code));
     }
 }
 

@@ -1,10 +1,22 @@
 #pragma once
 
+#include <SDL.h>
+
+#include <cstdint>
+
 class SDLGameApp;
 
 // Real SDL events put on SDL's queue, as the window system would deliver
 // them; the application's next frame pumps them.
 namespace sdl_input {
+
+// The events themselves, for a caller that queues them for later.
+// heldButtons: 1 left, 2 right, 4 middle.
+SDL_Event motionEvent(int x, int y, int dx, int dy, int heldButtons = 0);
+SDL_Event buttonEvent(bool down, int button, int x, int y);
+SDL_Event keyEvent(bool down, int sym, int modifiers = 0, int unicode = 0);
+// The key a keyboard would send with the character (a code point).
+int keyForCharacter(std::uint32_t code);
 
 // The relative motion is taken from the application's last mouse position.
 void pushMotion(const SDLGameApp& app, int x, int y, int heldButtons = 0);

@@ -1,0 +1,38 @@
+#include "game/app/CommandLine.h"
+
+CommandLine CommandLine::parse(const std::vector<std::string>& arguments) {
+    CommandLine line;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--autoplay") {
+            line.autoplay = true;
+        } else if (argument == "--autoplay-shots") {
+            if (i + 1 >= arguments.size() || arguments[i + 1].empty()) {
+                line.error = "--autoplay-shots needs a folder";
+                return line;
+            }
+            line.autoplay = true;
+            line.shotsFolder = arguments[++i];
+        } else if (argument == "--fixed-step") {
+            line.fixedStep = true;
+        } else if (argument == "--help" || argument == "-h") {
+            line.help = true;
+        } else {
+            line.error = "unknown option \"" + argument + "\"";
+            return line;
+        }
+    }
+    return line;
+}
+
+const char* CommandLine::usage() {
+    return "Usage: quill-game [options]\n"
+           "  --autoplay              the game plays itself through real input\n"
+           "  --autoplay-shots DIR    the same, with a screenshot of every screen in DIR\n"
+           "  --fixed-step            every frame advances the game by 16 ms, without waiting\n"
+           "  --help                  this text\n"
+           "QUILL_SEED=<integer> makes a run repeat exactly.\n"
+           "Exit codes: 0 played to the end (or a player quit), 1 no window, 2 bad option,\n"
+           "3 the automated player was stuck, 4 the game cannot go on, 5 the automated\n"
+           "play was cut short.\n";
+}

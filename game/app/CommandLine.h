@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What the game was asked for on its command line. A player needs none of it;
+// the options serve automation and tests.
+struct CommandLine {
+    // The automated player plays the game.
+    bool autoplay = false;
+    // A screenshot of every screen the automated player meets goes here.
+    std::string shotsFolder;
+    // Every frame advances the game clock by exactly one frame time, without waiting.
+    bool fixedStep = false;
+    bool help = false;
+    // Why the command line was refused; empty when it was taken.
+    std::string error;
+
+    static CommandLine parse(const std::vector<std::string>& arguments);
+    static const char* usage();
+};

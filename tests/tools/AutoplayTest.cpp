@@ -1,0 +1,131 @@
+// The real quill-game playing itself in fixed steps from a fresh user folder:
+// the screens it meets in order, where it stops, the save it leaves, its
+// screenshots, and a second run with the same seed that plays the same way.
+#include "tests/support/GamePrograms.h"
+#include "tests/support/Subprocess.h"
+#include "tests/support/TemporaryDirectory.h"
+
+#include <SDL_image.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+struct AutoplayRun {
+    int exitCode = -1;
+    std::string log;
+    std::string save;
+};
+
+AutoplayRun autoplay(const std::string& userFolder, std::vector<std::string> extraArguments) {
+    std::vector<std::string> argv = {QUILL_GAME_PATH, "--autoplay", "--fixed-step"};
+    argv.insert(argv.end(), extraArguments.begin(), extraArguments.end());
+    const std::string logPath = userFolder + "/autoplay.log";
+    ChildProcess game(
+        argv, logPath,
+        {"APPDATA=" + userFolder, "QUILL_SEED=20261208", game_programs::noLeakCheck()});
+    AutoplayRun run;
+    // Generous for the sanitizer build; the run itself takes about 15 s there.
+    run.exitCode = game.waitForExit(180s);
+    run.log = game.output();
+    run.save = userFolder + "/LanternInn/profiles.sav";
+    return run;
+}
+
+// The lines the automated player wrote, in order.
+std::vector<std::string> autoplayLines(const std::string& log) {
+    std::vector<std::string> lines;
+    std::istringstream in(log);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("Autoplay: ", 0) == 0) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
+std::vector<std::string> screensMet(const std::string& log) {
+    std::vector<std::string> screens;
+    const std::regex screenLine(R"(Autoplay: screen \d+: (\w+) at )");
+    for (const std::string& line : autoplayLines(log)) {
+        std::smatch match;
+        if (std::regex_search(line, match, screenLine)) {
+            screens.push_back(match[1]);
+        }
+    }
+    return screens;
+}
+
+TEST(AutoplayTest, PlaysFromAFreshUserFolderToWhereTheGameFlowStopsAndRepeatsWithItsSeed) {
+    TemporaryDirectory user;
+    const std::string shots = user.path() + "/shots";
+    const AutoplayRun run = autoplay(user.path(), {"--autoplay-shots", shots});
+    // The flow's third entry, the Taproom, is not playable yet: the player
+    // stays on the main menu and the automated player says it cannot go on.
+    ASSERT_EQ(4, run.exitCode) << run.log;
+    EXPECT_NE(run.log.find("Autoplay: the game cannot go on from MainMenu: the game flow has no "
+                           "screen to play at position 2 (type \"ho_scene\")"),
+              std::string::npos)
+        << run.log;
+    const std::vector<std::string> expected = {
+        "LogoSeqManager",     // clicked away
+        "MainMenu",           // fading in, no profile yet
+        "PlayerProfilesMenu", // opens the name entry at once
+        "PlayerNameEntry",    // "Autoplayer" typed, OK
+        "PlayerProfilesMenu", // closes itself on the new profile
+        "MainMenu",           // Play
+        "StoryScreen",        // the intro, skipped
+        "TransitionScreen",   // "Chapter 1 - The Taproom", clicked away
+        "MainMenu",           // where the flow stops
+    };
+    EXPECT_EQ(expected, screensMet(run.log)) << run.log;
+    // One click per clicked screen above, ten keystrokes for the name.
+    EXPECT_NE(run.log.find("Autoplay: 9 screens, 5 clicks, 0 misses, 10 keystrokes, "),
+              std::string::npos)
+        << run.log;
+
+    const nlohmann::json save = game_programs::decodeSave(run.save);
+    ASSERT_FALSE(save.is_discarded()) << run.log;
+    ASSERT_EQ(1u, save["profiles"].size());
+    const nlohmann::json& profile = save["profiles"][0];
+    EXPECT_EQ("Autoplayer", profile["name"]);
+    EXPECT_EQ(true, profile["started"]);
+    // Past the intro (0) and the chapter card (1), at the Taproom (2).
+    EXPECT_EQ(2, profile["flowPosition"]);
+
+    // A screenshot of each screen that stayed long enough to be seen; the
+    // story's is the intro's first slide at the window's size.
+    const std::string storyShot = shots + "/007-StoryScreen.png";
+    ASSERT_TRUE(std::filesystem::exists(storyShot)) << run.log;
+    EXPECT_TRUE(std::filesystem::exists(shots + "/008-TransitionScreen.png"));
+    SDL_Surface* picture = IMG_Load(storyShot.c_str());
+    ASSERT_NE(nullptr, picture);
+    EXPECT_EQ(1024, picture->w);
+    EXPECT_EQ(768, picture->h);
+    SDL_FreeSurface(picture);
+
+    // The same seed in another fresh folder, without screenshots: every move,
+    // screen change and its game time, and the frame count are the same.
+    TemporaryDirectory again;
+    EXPECT_EQ(autoplayLines(run.log), autoplayLines(autoplay(again.path(), {}).log));
+}
+
+TEST(AutoplayTest, CommandLineMistakesGetOneLineAndExitCode2) {
+    const CommandResult unknown = runCommand({QUILL_GAME_PATH, "--autoplya"});
+    EXPECT_EQ(2, unknown.exitCode);
+    EXPECT_EQ("quill-game: unknown option \"--autoplya\" (try --help)\n", unknown.err);
+    const CommandResult noFolder = runCommand({QUILL_GAME_PATH, "--autoplay-shots"});
+    EXPECT_EQ(2, noFolder.exitCode);
+    const CommandResult help = runCommand({QUILL_GAME_PATH, "--help"});
+    EXPECT_EQ(0, help.exitCode);
+    EXPECT_NE(help.out.find("--fixed-step"), std::string::npos);
+}
+
+} // namespace
