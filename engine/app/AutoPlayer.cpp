@@ -50,6 +50,9 @@ std::string fileNamePart(const std::string& name) {
 AutoPlayer::AutoPlayer(SDLGameApp& app, Options options)
     : app_(app), options_(std::move(options)), random_(options_.seed) {
     app_.getMousePosition(pointerX_, pointerY_);
+    // The game clock counts from before the window opened: the play's own
+    // time starts now.
+    startedAt_ = app_.getClock().now();
     progressAt_ = now();
     if (!options_.shotsFolder.empty() && !platform::makeDirectories(options_.shotsFolder)) {
         engineLog() << "Autoplay: the screenshot folder \"" << options_.shotsFolder
@@ -60,7 +63,7 @@ AutoPlayer::AutoPlayer(SDLGameApp& app, Options options)
 }
 
 std::uint32_t AutoPlayer::now() const {
-    return app_.getClock().now();
+    return app_.getClock().now() - startedAt_;
 }
 
 int AutoPlayer::between(int low, int high) {
@@ -233,7 +236,7 @@ void AutoPlayer::end(Ending ending, const std::string& line) {
 std::string AutoPlayer::summary() const {
     std::ostringstream out;
     out << "Autoplay: " << screens_.size() << " screens, " << clicks_ << " clicks, " << misses_
-        << " misses, " << keystrokes_ << " keystrokes, " << seconds(app_.getClock().now())
-        << " s of game time in " << frames_ << " frames (seed " << options_.seed << ")";
+        << " misses, " << keystrokes_ << " keystrokes, " << seconds(now()) << " s of game time in "
+        << frames_ << " frames (seed " << options_.seed << ")";
     return out.str();
 }

@@ -64,6 +64,7 @@ private:
     void end(Ending ending, const std::string& line);
     void takeShot(const std::string& screen);
     int between(int low, int high);
+    // Game time since the play began.
     std::uint32_t now() const;
 
     SDLGameApp& app_;
@@ -76,6 +77,7 @@ private:
     PlayerMove lastMove_;
     bool lastMoveOnThisScreen_ = false;
     bool shotPending_ = false;
+    std::uint32_t startedAt_ = 0;
     std::uint32_t progressAt_ = 0;
     std::uint32_t topSince_ = 0;
     int pointerX_ = 0;
