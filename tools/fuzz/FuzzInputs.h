@@ -22,6 +22,7 @@
 #include "game/scene/data/ItemRegistry.h"
 #include "game/scene/data/SceneFile.h"
 #include "game/scene/data/SceneIndex.h"
+#include "game/scene/data/SceneMechanics.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -203,6 +204,18 @@ inline bool readSlideShow(const std::uint8_t* data, std::size_t size) {
     return true;
 }
 
+// A scene's mechanics file. True when every Screen step carries its type
+// among its attributes, as the file had it.
+inline bool readMechanics(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    for (const MechanicStep& step : parseMechanics(text, "Mechanics.xml")) {
+        if (step.kind == MechanicStep::Screen && step.attribute("type") != step.name) {
+            return false;
+        }
+    }
+    return true;
+}
+
 using Reader = bool (*)(const std::uint8_t*, std::size_t);
 
 // The reader of each fuzz target by its name; none for an unknown name.
@@ -219,7 +232,8 @@ inline Reader readerFor(const std::string& target) {
                                                           {"game_flow", readGameFlow},
                                                           {"sound_effects", readSoundEffects},
                                                           {"music_list", readMusicList},
-                                                          {"slides", readSlideShow}};
+                                                          {"slides", readSlideShow},
+                                                          {"mechanics", readMechanics}};
     const auto found = readers.find(target);
     return found == readers.end() ? nullptr : found->second;
 }
