@@ -19,5 +19,6 @@ template <typename T> std::unique_ptr<Setter<T>> Setter<T>::copySetter() const {
 
 template class Setter<int>;
 template class Setter<unsigned char>;
+template class Setter<float>;
 
 } // namespace lux

@@ -24,5 +24,6 @@ private:
 
 extern template class Setter<int>;
 extern template class Setter<unsigned char>;
+extern template class Setter<float>;
 
 } // namespace lux

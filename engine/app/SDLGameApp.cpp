@@ -535,7 +535,14 @@ void SDLGameApp::update(int elapsedMs) {
 
 void SDLGameApp::render() {
     // Without a window there is nothing to draw into.
-    if (screenSurface_) {
+    if (!screenSurface_) {
+        return;
+    }
+    // Automated runs may draw only some frames; a screenshot is always drawn.
+    const bool drawn = drawEvery_ <= 1 || frameNumber_ % drawEvery_ == 0 || screenshotPending_ ||
+                       !screenshotPath_.empty();
+    ++frameNumber_;
+    if (drawn) {
         renderFrame(*graphics_);
     }
 }

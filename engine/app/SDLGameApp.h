@@ -104,6 +104,9 @@ public:
     void screenshotTo(const std::string& path);
     // The automated player, asked before each frame's events are pumped.
     void setAutoPlayer(std::unique_ptr<AutoPlayer> player);
+    // Draws one frame in `every` (and every frame that takes a screenshot):
+    // for automated runs, where nobody watches every frame. 1 draws all.
+    void setDrawEvery(int every) { drawEvery_ = every; }
     AutoPlayer* autoPlayer() const { return autoPlayer_.get(); }
     std::string screenshotDirectory() const;
 
@@ -171,6 +174,8 @@ private:
     bool screenshotPending_ = false;
     std::string screenshotPath_;
     std::unique_ptr<AutoPlayer> autoPlayer_;
+    int drawEvery_ = 1;
+    std::uint64_t frameNumber_ = 0;
     bool sdlOpen_ = false;
     bool audioOpen_ = false;
 };

@@ -231,6 +231,16 @@ void ScreenBase::safeRemoveWidget(Widget* widget) {
     engineLog() << "safe remove widget = " << static_cast<const void*>(widget) << '\n';
 }
 
+void ScreenBase::enterAgain() {
+    phase_ = Entering;
+    widgetManager_->setInputEnabled(false);
+    if (inTransition_) {
+        inTransition_->start(this, InTransitionId);
+    } else {
+        showNow();
+    }
+}
+
 void ScreenBase::close(int exitCode, bool disableInput) {
     phase_ = Leaving;
     if (disableInput) {

@@ -68,6 +68,9 @@ public:
     void safeRemoveWidget(Widget* widget);
 
     void close(int exitCode, bool disableInput = true);
+    // Plays the in-transition again, input off until it ends and the screen
+    // shows as after entering (a screen uncovered by one it opened).
+    void enterAgain();
     void setInTransition(std::unique_ptr<Transition> transition);
     void setOutTransition(std::unique_ptr<Transition> transition);
     void setSubstitute(std::unique_ptr<GameState> substitute);

@@ -1,5 +1,7 @@
 #include "game/app/CommandLine.h"
 
+#include <cstdlib>
+
 CommandLine CommandLine::parse(const std::vector<std::string>& arguments) {
     CommandLine line;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -13,6 +15,16 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments) {
             }
             line.autoplay = true;
             line.shotsFolder = arguments[++i];
+        } else if (argument == "--draw-every") {
+            const std::string value = i + 1 < arguments.size() ? arguments[i + 1] : "";
+            char* end = nullptr;
+            const long every = std::strtol(value.c_str(), &end, 10);
+            if (value.empty() || *end != '\0' || every < 1 || every > 1000) {
+                line.error = "--draw-every needs a number from 1 to 1000";
+                return line;
+            }
+            line.drawEvery = int(every);
+            ++i;
         } else if (argument == "--fixed-step") {
             line.fixedStep = true;
         } else if (argument == "--help" || argument == "-h") {
@@ -30,6 +42,7 @@ const char* CommandLine::usage() {
            "  --autoplay              the game plays itself through real input\n"
            "  --autoplay-shots DIR    the same, with a screenshot of every screen in DIR\n"
            "  --fixed-step            every frame advances the game by 16 ms, without waiting\n"
+           "  --draw-every N          draw one frame in N (screenshots are always drawn)\n"
            "  --help                  this text\n"
            "QUILL_SEED=<integer> makes a run repeat exactly.\n"
            "Exit codes: 0 played to the end (or a player quit), 1 no window, 2 bad option,\n"

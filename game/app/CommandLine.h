@@ -12,6 +12,8 @@ struct CommandLine {
     std::string shotsFolder;
     // Every frame advances the game clock by exactly one frame time, without waiting.
     bool fixedStep = false;
+    // Draws one frame in this many (automated runs); 1 draws every frame.
+    int drawEvery = 1;
     bool help = false;
     // Why the command line was refused; empty when it was taken.
     std::string error;

@@ -26,6 +26,7 @@
 #include "game/menus/QuitDialogScreen.h"
 #include "game/menus/StoryScreen.h"
 #include "game/menus/TransitionScreen.h"
+#include "game/scene/LarkScene.h"
 #include "game/scene/data/SceneIndex.h"
 
 #include <SDL_image.h>
@@ -125,6 +126,22 @@ void MyApp::init() {
             }
             return std::make_unique<OpeningCredits>(GameFlow::attribute(attributes, "path"),
                                                     GameFlow::attribute(attributes, "fileName"));
+        });
+    flow.registerScreenType(
+        "ho_scene", [](const GameFlow::Attributes& attributes) -> std::unique_ptr<GameState> {
+            if (!GameFlow::requireAttributes(attributes,
+                                             {"sceneId", "configPath", "itemRendererConf",
+                                              "mechanicsConf", "itemGroupConf"})) {
+                return nullptr;
+            }
+            return std::make_unique<LarkScene>(
+                GameFlow::intAttribute(attributes, "sceneId", -1),
+                GameFlow::attribute(attributes, "configPath"),
+                GameFlow::attribute(attributes, "itemRendererConf"),
+                GameFlow::attribute(attributes, "mechanicsConf"),
+                GameFlow::attribute(attributes, "itemGroupConf"),
+                GameFlow::intAttribute(attributes, "pushDialogWindow", 0) != 0,
+                GameFlow::attribute(attributes, "dialogMessage", "LABEL"), false);
         });
     const AppConfig& config = AppConfig::instance();
     const bool fullScreen = saved<char>(GameSave::FullScreen, 0) != 0;

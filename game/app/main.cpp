@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
         std::printf("The game window could not be opened.\n");
         return 1;
     }
+    app.setDrawEvery(options.drawEvery);
     if (options.autoplay) {
         AutoPlayer::Options play;
         play.seed = app.seed();

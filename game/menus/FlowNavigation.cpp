@@ -7,9 +7,9 @@
 #include "engine/ui/DefaultResources.h"
 #include "engine/ui/QuillButton.h"
 #include "engine/ui/ScreenBase.h"
+#include "game/GameDialogs.h"
 #include "game/GameFlow.h"
 #include "game/GameSave.h"
-#include "game/menus/GameDialogs.h"
 #include "game/menus/MainMenu.h"
 
 namespace flow_navigation {

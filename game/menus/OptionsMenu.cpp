@@ -14,9 +14,9 @@
 #include "engine/ui/DefaultResources.h"
 #include "engine/ui/QuillButton.h"
 #include "engine/ui/TextLabel.h"
+#include "game/GameDialogs.h"
 #include "game/GameSave.h"
 #include "game/ResourceTables.h"
-#include "game/menus/GameDialogs.h"
 
 #include <cstdio>
 #include <cstring>

@@ -6,7 +6,7 @@
 #include "engine/resources/ResourceManager.h"
 #include "engine/ui/DefaultResources.h"
 #include "engine/ui/MessageDialogSimple.h"
-#include "game/menus/GameDialogs.h"
+#include "game/GameDialogs.h"
 
 PlaceholderScreen::PlaceholderScreen(std::string title, std::string message,
                                      std::function<void()> onDone)

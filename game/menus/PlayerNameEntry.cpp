@@ -15,11 +15,11 @@
 #include "engine/ui/TextLabel.h"
 #include "engine/ui/TextLabelEx.h"
 #include "engine/ui/WidgetManager.h"
+#include "game/GameDialogs.h"
 #include "game/GameParameters.h"
 #include "game/PlayerProfile.h"
 #include "game/PlayerProfiles.h"
 #include "game/ResourceTables.h"
-#include "game/menus/GameDialogs.h"
 #include "game/menus/PlayerProfilesMenu.h"
 
 #include <SDL.h>

@@ -10,12 +10,12 @@
 #include "engine/ui/MessageQuestionDialogSimple.h"
 #include "engine/ui/QuillButton.h"
 #include "engine/ui/TextLabel.h"
+#include "game/GameDialogs.h"
 #include "game/GameFlow.h"
 #include "game/GameSave.h"
 #include "game/PlayerProfile.h"
 #include "game/PlayerProfiles.h"
 #include "game/ResourceTables.h"
-#include "game/menus/GameDialogs.h"
 #include "game/menus/PlayerNameEntry.h"
 #include "game/scene/data/ItemRegistry.h"
 

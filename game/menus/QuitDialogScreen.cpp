@@ -12,8 +12,8 @@
 #include "engine/ui/QuillButton.h"
 #include "engine/ui/TextLabel.h"
 #include "engine/ui/TextLabelEx.h"
+#include "game/GameDialogs.h"
 #include "game/ResourceTables.h"
-#include "game/menus/GameDialogs.h"
 
 namespace {
 

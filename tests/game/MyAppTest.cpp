@@ -4,8 +4,8 @@
 #include "engine/persist/GenericEntry.h"
 #include "game/menus/GlobalGamePauseScreen.h"
 #include "game/menus/LogoSeqManager.h"
-#include "tests/game/RunningGame.h"
 #include "tests/support/ContentCopy.h"
+#include "tests/support/RunningGame.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

@@ -7,9 +7,10 @@
 #include "game/menus/OpeningCredits.h"
 #include "game/menus/StoryScreen.h"
 #include "game/menus/TransitionScreen.h"
-#include "tests/game/RunningGame.h"
+#include "game/scene/LarkScene.h"
 #include "tests/support/ContentCopy.h"
 #include "tests/support/PictureFiles.h"
+#include "tests/support/RunningGame.h"
 
 #include <GL/gl.h>
 
@@ -81,7 +82,7 @@ protected:
 // Play on a new profile: the intro story, skipped, then the first chapter's
 // card, clicked away; the Taproom cannot be built yet, so the player is back
 // on the main menu with the flow's place kept there.
-TEST_F(NarrativeScreensTest, PlayShowsTheIntroThenTheChapterCardAndStopsWhereTheFlowEnds) {
+TEST_F(NarrativeScreensTest, PlayShowsTheIntroThenTheChapterCardThenTheTaproom) {
     click(top<MainMenu>()->button(MainMenu::Play));
     StoryScreen* story = waitFor<StoryScreen>();
     ASSERT_NE(nullptr, story);
@@ -93,9 +94,8 @@ TEST_F(NarrativeScreensTest, PlayShowsTheIntroThenTheChapterCardAndStopsWhereThe
     EXPECT_EQ(1, GameFlow::instance().position());
     frames(900); // its fade-in is 800 ms
     clickAt(100, 100);
-    MainMenu* menu = waitFor<MainMenu>();
-    ASSERT_NE(nullptr, menu);
-    // Entry 2 is the Taproom's ho_scene, which nothing builds yet.
+    ASSERT_NE(nullptr, waitFor<LarkScene>());
+    // Entry 2 is the Taproom's ho_scene.
     EXPECT_EQ(2, GameFlow::instance().position());
     EXPECT_EQ(2, PlayerProfiles::instance().currentProfile()->flowPosition)
         << "the place in the story was saved on the way";
@@ -177,7 +177,7 @@ TEST_F(NarrativeScreensTest, TheChapterCardEndsAfterItsTimeAndShowsAnUnknownCapt
     frames(960);
     EXPECT_EQ(card, top<TransitionScreen>()) << "1000 ms not over yet";
     frames(100);
-    EXPECT_NE(nullptr, waitFor<MainMenu>(200)) << "then the flow's next: nothing, the menu";
+    EXPECT_NE(nullptr, waitFor<LarkScene>(200)) << "then the flow's next: the Taproom";
     EXPECT_EQ(2, GameFlow::instance().position());
 }
 

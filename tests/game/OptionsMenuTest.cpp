@@ -9,7 +9,7 @@
 #include "engine/ui/QuillButton.h"
 #include "game/GameSave.h"
 #include "game/menus/MainMenu.h"
-#include "tests/game/RunningGame.h"
+#include "tests/support/RunningGame.h"
 #include "tests/support/StdoutCapture.h"
 
 #include <SDL.h>

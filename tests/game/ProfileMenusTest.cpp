@@ -11,7 +11,7 @@
 #include "game/menus/MainMenu.h"
 #include "game/menus/PlayerNameEntry.h"
 #include "game/menus/PlayerProfilesMenu.h"
-#include "tests/game/RunningGame.h"
+#include "tests/support/RunningGame.h"
 
 #include <SDL.h>
 

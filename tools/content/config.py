@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Writes the game's start-up configuration: content/config/config.xml,
-content/config/GameParameters.cfg, the game flow, content/config/GameFlow.xml,
-and the scene index, content/config/scene/sceneIndex.xml."""
+content/config/GameParameters.cfg and the game flow, content/config/GameFlow.xml
+(the scene index comes from scenes.py)."""
 
 import os
 import sys
@@ -45,12 +45,13 @@ EndConfigFile
 
 
 def scene(number, name, folder):
+    # The three file attributes are read relative to configPath.
     base = "content/config/scene/" + folder + "/"
     return ('  <Screen type="ho_scene" sceneId="%d" name="SCENE_%s" configPath="%s"\n'
-            '          itemGroupConf="%sItemGroups.xml" mechanicsConf="%sMechanics.xml"\n'
-            '          itemRendererConf="%sRenderers.xml" pushDialogWindow="1"'
+            '          itemGroupConf="ItemGroups.xml" mechanicsConf="Mechanics.xml"\n'
+            '          itemRendererConf="Renderers.xml" pushDialogWindow="1"'
             ' dialogMessage="SCENE_DONE_%s"/>\n'
-            % (number, name, base, base, base, base, name))
+            % (number, name, base, name))
 
 
 # The order of the game (GAME.md). Screens are registered as they are built;
@@ -79,14 +80,6 @@ GAME_FLOW = ('<?xml version="1.0" encoding="UTF-8"?>\n<GameFlow>\n'
              '</GameFlow>\n')
 
 
-# The scenes the game knows, by id: each names its folder and the base name
-# of its description files (fileName + language code + ".xml").
-SCENE_INDEX = """<?xml version="1.0" encoding="UTF-8"?>
-<Indexes>
-</Indexes>
-"""
-
-
 def write(relative, text):
     path = os.path.join(ROOT, relative)
     os.makedirs(os.path.dirname(path), exist_ok=True)
@@ -99,7 +92,6 @@ def main():
     write("content/config/config.xml", CONFIG_XML)
     write("content/config/GameParameters.cfg", PARAMETERS)
     write("content/config/GameFlow.xml", GAME_FLOW)
-    write("content/config/scene/sceneIndex.xml", SCENE_INDEX)
     return 0
 
 

@@ -581,3 +581,51 @@ def save(img, path):
         img = img.convert("RGBA")
     img.save(path, "PNG", optimize=True)
     return path
+
+
+class Layer:
+    """A transparent sheet (the screen's size unless given), drawn `k` times larger
+    and scaled down when used, for smooth edges."""
+
+    def __init__(self, w=1024, h=768, k=2):
+        self.w, self.h, self.k = w, h, k
+        self.im = Image.new("RGBA", (w * k, h * k), (0, 0, 0, 0))
+        self.d = ImageDraw.Draw(self.im)
+
+    def _box(self, b):
+        return [v * self.k for v in b]
+
+    def poly(self, pts, c):
+        self.d.polygon([(x * self.k, y * self.k) for x, y in pts], fill=c)
+
+    def rect(self, box, c, r=0):
+        if r:
+            self.d.rounded_rectangle(self._box(box), radius=r * self.k, fill=c)
+        else:
+            self.d.rectangle(self._box(box), fill=c)
+
+    def ell(self, box, c, outline=None, width=1):
+        self.d.ellipse(self._box(box), fill=c, outline=outline, width=int(width * self.k))
+
+    def line(self, pts, c, width=1):
+        self.d.line([(x * self.k, y * self.k) for x, y in pts], fill=c, width=max(1, int(width * self.k)), joint="curve")
+
+    def arc(self, box, a0, a1, c, width=1):
+        self.d.arc(self._box(box), a0, a1, fill=c, width=max(1, int(width * self.k)))
+
+    def pie(self, box, a0, a1, c):
+        self.d.pieslice(self._box(box), a0, a1, fill=c)
+
+    def image(self, blur=0):
+        small = self.im.resize((self.w, self.h), Image.Resampling.LANCZOS)
+        return small.filter(ImageFilter.GaussianBlur(blur)) if blur else small
+
+    def onto(self, canvas, blur=0, shadow=0.0, offset=(4, 6), radius=6):
+        small = self.image(blur)
+        if shadow:
+            canvas.alpha_composite(drop_shadow(small.getchannel("A"), offset, radius, shadow))
+        canvas.alpha_composite(small)
+        return small.getchannel("A")
+
+    def mask(self):
+        return self.image().getchannel("A")

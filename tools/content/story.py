@@ -23,7 +23,7 @@ import os
 import random
 import sys
 
-from PIL import Image, ImageChops, ImageDraw, ImageFilter
+from PIL import Image, ImageChops, ImageDraw
 
 sys.dont_write_bytecode = True  # no __pycache__ beside the generators
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -41,48 +41,7 @@ HAIR = (122, 52, 30)
 
 # ================================================================ helpers
 
-class Layer:
-    """A transparent drawing sheet of the screen's size, drawn K times larger."""
-
-    def __init__(self):
-        self.im = Image.new("RGBA", (W * K, H * K), (0, 0, 0, 0))
-        self.d = ImageDraw.Draw(self.im)
-
-    @staticmethod
-    def _box(b):
-        return [v * K for v in b]
-
-    def poly(self, pts, c):
-        self.d.polygon([(x * K, y * K) for x, y in pts], fill=c)
-
-    def rect(self, box, c, r=0):
-        if r:
-            self.d.rounded_rectangle(self._box(box), radius=r * K, fill=c)
-        else:
-            self.d.rectangle(self._box(box), fill=c)
-
-    def ell(self, box, c, outline=None, width=1):
-        self.d.ellipse(self._box(box), fill=c, outline=outline, width=int(width * K))
-
-    def line(self, pts, c, width=1):
-        self.d.line([(x * K, y * K) for x, y in pts], fill=c, width=max(1, int(width * K)), joint="curve")
-
-    def arc(self, box, a0, a1, c, width=1):
-        self.d.arc(self._box(box), a0, a1, fill=c, width=max(1, int(width * K)))
-
-    def image(self, blur=0):
-        small = self.im.resize((W, H), Image.Resampling.LANCZOS)
-        return small.filter(ImageFilter.GaussianBlur(blur)) if blur else small
-
-    def onto(self, canvas, blur=0, shadow=0.0):
-        small = self.image(blur)
-        if shadow:
-            canvas.alpha_composite(P.drop_shadow(small.getchannel("A"), (4, 6), 6, shadow))
-        canvas.alpha_composite(small)
-        return canvas
-
-    def mask(self):
-        return self.image().getchannel("A")
+Layer = P.Layer
 
 
 def canvas_of(img):
@@ -364,9 +323,7 @@ def intro_letter():
     # the letter: parchment, tilted, with lines of handwriting
     pw, ph = 460, 330
     paper = P.to_rgba(P.parchment(pw, ph, 21, edge=12))
-    hand = Layer.__new__(Layer)
-    hand.im = Image.new("RGBA", (pw * K, ph * K), (0, 0, 0, 0))
-    hand.d = ImageDraw.Draw(hand.im)
+    hand = Layer(pw, ph, K)
     rng = random.Random(23)
     for row in range(9):
         y = 46 + row * 28

@@ -16,6 +16,7 @@ int runFont(const Arguments& args);
 int runAnim(const Arguments& args);
 int runSave(const Arguments& args);
 int runScene(const Arguments& args);
+int runCheck(const Arguments& args);
 
 // Prints the JSON document and returns 0.
 int printJson(const nlohmann::json& document);

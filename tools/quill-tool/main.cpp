@@ -25,6 +25,10 @@ const std::map<std::string, Command>& commands() {
         {"font",
          {runFont, "font FILE TEXT [--box WIDTH]: line height, text width and, with a box "
                    "width, the wrapped lines"}},
+        {"check",
+         {runCheck, "check: every file the content names exists and reads, every picture loads, "
+                    "every label key has a text in each language; problems as file:line: "
+                    "message on standard error, exit 1 when any"}},
         {"save", {runSave, "save FILE: the save file with its settings, profiles and item groups"}},
         {"scene",
          {runScene, "scene ID --rules FILE [--index FILE] [--config FILE] [--language CODE]: the "

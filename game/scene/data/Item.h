@@ -1,6 +1,9 @@
 #pragma once
 
+#include "game/scene/data/ItemRenderer.h"
+
 #include <cstdint>
+#include <memory>
 
 struct ItemDescription;
 
@@ -9,7 +12,7 @@ struct ItemDescription;
 class Item {
 public:
     Item(std::int32_t index, std::int32_t sceneId, std::int32_t slot,
-         const ItemDescription* description = nullptr)
+         ItemDescription* description = nullptr)
         : slot(slot), index(index), sceneId(sceneId), description(description) {}
     virtual ~Item() = default;
 
@@ -18,5 +21,8 @@ public:
     std::int32_t sceneId;
     // Not owned: the registry keeps the descriptions of its scenes alive.
     // Null after a profile was restored until the descriptions are attached.
-    const ItemDescription* description;
+    // The scene moves and re-layers items through it.
+    ItemDescription* description;
+    // The item's renderer while a scene shows it.
+    std::unique_ptr<ItemRenderer> renderer;
 };

@@ -214,7 +214,7 @@ void ItemRegistry::registerSceneItems(const std::string& itemGroupRulePath, int 
     }
     for (std::size_t i = 0; i < descriptions.size(); ++i) {
         const int index = static_cast<int>(i);
-        const ItemDescription* description = descriptions[i].get();
+        ItemDescription* description = descriptions[i].get();
         addItem(rules.groupFor(description),
                 std::make_unique<Item>(index, sceneId, index, description));
     }

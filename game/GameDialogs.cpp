@@ -1,4 +1,4 @@
-#include "game/menus/GameDialogs.h"
+#include "game/GameDialogs.h"
 
 #include "engine/graphics/Font.h"
 #include "engine/ui/DefaultResources.h"

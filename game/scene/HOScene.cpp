@@ -1,0 +1,383 @@
+#include "game/scene/HOScene.h"
+
+#include "engine/app/AppConfig.h"
+#include "engine/app/FadeTransition.h"
+#include "engine/app/GameApp.h"
+#include "engine/core/Log.h"
+#include "engine/graphics/Graphics.h"
+#include "engine/ui/AnimationPlayer.h"
+#include "engine/ui/WidgetManager.h"
+#include "game/GameFlow.h"
+#include "game/scene/ItemGoalRenderer.h"
+#include "game/scene/data/Item.h"
+#include "game/scene/data/ItemDescription.h"
+#include "game/scene/data/ItemRegistry.h"
+#include "game/scene/data/SceneIndex.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kDisplayGroups[] = {GROUP_DISPLAY_6, GROUP_SCENE, GROUP_GOAL, GROUP_BONUS,
+                                  GROUP_DISPLAY_5};
+
+int layerOf(const Item* item) {
+    return item->description ? item->description->layer : 0;
+}
+
+} // namespace
+
+HOScene::HOScene(int sceneId, const std::string& configPath, const std::string& itemRendererConf,
+                 const std::string& mechanicsConf, const std::string& itemGroupConf, int startStep)
+    : ScreenBase("HOScene"), sceneId_(sceneId),
+      itemRendererRulePath_(configPath + itemRendererConf),
+      mechanicsPath_(configPath + mechanicsConf), itemGroupRulePath_(configPath + itemGroupConf),
+      currentStep_(startStep - 1), animationPlayer_(std::make_unique<AnimationPlayer>(this)),
+      factory_(std::make_unique<ItemRendererFactory>()) {}
+
+HOScene::~HOScene() {
+    destroyRenderers();
+}
+
+void HOScene::destroyRenderers() {
+    ItemRegistry& registry = ItemRegistry::instance();
+    for (const int group : registry.groupKeys()) {
+        for (Item* item : registry.itemsOf(group, sceneId_)) {
+            item->renderer.reset();
+        }
+    }
+    displayList_.clear();
+}
+
+bool HOScene::isCollectGroup(const MechanicStep* step) {
+    return step && step->kind == MechanicStep::CollectGroup;
+}
+
+const MechanicStep* HOScene::step() const {
+    return currentStep_ >= 0 && currentStep_ < int(steps_.size())
+               ? &steps_[std::size_t(currentStep_)]
+               : nullptr;
+}
+
+void HOScene::onStart() {
+    registerSceneResources();
+}
+
+void HOScene::createWidgets() {
+    steps_ = loadMechanics(mechanicsPath_);
+    ItemRegistry& registry = ItemRegistry::instance();
+    const bool visited = !registry.itemsOf(GROUP_SCENE, sceneId_).empty() ||
+                         !registry.itemsOf(GROUP_GOAL, sceneId_).empty() ||
+                         !registry.itemsOf(GROUP_REMOVED, sceneId_).empty() ||
+                         !registry.itemsOf(GROUP_DISPLAY_6, sceneId_).empty();
+    if (!visited) {
+        registry.registerSceneItems(itemGroupRulePath_, sceneId_);
+        if (const SceneIndexEntry* entry = SceneIndex::instance().find(sceneId_)) {
+            setOffset(offsetX() + entry->xOffset, offsetY() + entry->yOffset);
+        }
+        onFirstVisit();
+    }
+    afterLoad();
+    factory_->loadRules(itemRendererRulePath_);
+
+    const int next = currentStep_ + 1;
+    const MechanicStep* upcoming =
+        next >= 0 && next < int(steps_.size()) ? &steps_[std::size_t(next)] : nullptr;
+    if (!upcoming || isCollectGroup(upcoming)) {
+        // A find list starts at once (it is announced below); no step at all
+        // finishes the scene.
+        advanceStep(true);
+    } else {
+        buildDisplayList();
+        advancePending_ = true;
+    }
+
+    for (Item* item : displayList_) {
+        const ItemDescription* description = item->description;
+        ItemRendererFactoryInput input;
+        input.groupId = registry.groupOf(item->index, sceneId_);
+        input.typeId = description ? description->typeId : -1;
+        input.type = description ? description->type : -1;
+        std::unique_ptr<ItemRenderer> renderer = factory_->createRenderer(input, this, item);
+        if (renderer) {
+            renderer->load(resources());
+            renderer->setEnabled(false);
+        }
+        item->renderer = std::move(renderer);
+    }
+    onItemsLoaded();
+    const int shown = std::max(currentStep_, 0);
+    if (shown < int(steps_.size()) && isCollectGroup(&steps_[std::size_t(shown)])) {
+        onStepStarted(steps_[std::size_t(shown)]);
+    }
+    setupScreen();
+}
+
+void HOScene::buildDisplayList() {
+    ItemRegistry& registry = ItemRegistry::instance();
+    displayList_.clear();
+    for (const int group : kDisplayGroups) {
+        const std::vector<Item*> items = registry.itemsOf(group, sceneId_);
+        displayList_.insert(displayList_.end(), items.begin(), items.end());
+    }
+    sortDisplayList();
+}
+
+void HOScene::sortDisplayList() {
+    std::stable_sort(displayList_.begin(), displayList_.end(), [](const Item* a, const Item* b) {
+        const int la = layerOf(a);
+        const int lb = layerOf(b);
+        return la != lb ? la < lb : a->index < b->index;
+    });
+}
+
+void HOScene::refreshItems(Item* collected) {
+    buildDisplayList();
+    if (goalRenderer_) {
+        goalRenderer_->rebuildEntries();
+        goalRenderer_->refreshGoals(collected);
+    }
+    onRefresh(collected);
+    if (isCollectGroup(step()) && ItemRegistry::instance().itemsOf(GROUP_GOAL, sceneId_).empty()) {
+        advanceStep(false);
+    }
+}
+
+void HOScene::advanceStep(bool fromLoad) {
+    ++currentStep_;
+    if (currentStep_ >= int(steps_.size())) {
+        currentStep_ = int(steps_.size());
+        if (!allStepsDone_) {
+            allStepsDone_ = true;
+            onAllStepsDone();
+        }
+        return;
+    }
+    const MechanicStep& current = steps_[std::size_t(currentStep_)];
+    if (current.kind == MechanicStep::CollectGroup &&
+        ItemRegistry::instance().itemsOf(GROUP_GOAL, sceneId_).empty()) {
+        pickGoals(current);
+    }
+    if (current.kind == MechanicStep::Screen) {
+        startScreenStep(current);
+        if (!screenStepOpen_ && !pendingScreen_) {
+            // Nothing could be opened: the player is never left in this step.
+            advanceStep(fromLoad);
+            return;
+        }
+    }
+    if (!fromLoad) {
+        onStepStarted(current);
+    }
+    refreshItems(nullptr);
+}
+
+void HOScene::pickGoals(const MechanicStep& step) {
+    ::pickGoals(step, sceneId_);
+}
+
+void HOScene::startScreenStep(const MechanicStep& step) {
+    pendingScreen_ = GameFlow::instance().createScreen(step.name, step.attributes);
+    if (!pendingScreen_) {
+        engineLog() << "Scene " << sceneId_ << ": no screen of type \"" << step.name
+                    << "\" for step " << currentStep_ << "; the scene goes on without it\n";
+        return;
+    }
+    ScreenBase* next = dynamic_cast<ScreenBase*>(pendingScreen_.get());
+    const std::string transition = step.attribute("transition");
+    if (transition == "none") {
+        setInTransition(std::make_unique<EmptyTransition>());
+        setOutTransition(std::make_unique<EmptyTransition>());
+        if (next) {
+            next->setInTransition(std::make_unique<EmptyTransition>());
+            next->setOutTransition(std::make_unique<EmptyTransition>());
+        }
+    } else if (transition == "fade") {
+        const bool afterScreen =
+            currentStep_ < 1 || steps_[std::size_t(currentStep_ - 1)].kind == MechanicStep::Screen;
+        if (afterScreen) {
+            setOutTransition(std::make_unique<EmptyTransition>());
+            coverBlack_ = true;
+        } else {
+            setOutTransition(std::make_unique<FadeOutTransition>(500));
+            coverBlack_ = false;
+        }
+        setInTransition(std::make_unique<FadeInTransition>(500));
+        if (next) {
+            next->setInTransition(std::make_unique<FadeInTransition>(500));
+            next->setOutTransition(std::make_unique<FadeOutTransition>(500));
+        }
+    }
+    screenStepOpen_ = true;
+    close(ScreenStepExit);
+}
+
+void HOScene::onClosed(int exitCode) {
+    if (exitCode == ScreenStepExit) {
+        if (pendingScreen_) {
+            if (GameApp* app = GameApp::instance()) {
+                app->startScreen(std::move(pendingScreen_));
+            }
+        } else {
+            advanceStep(false);
+        }
+        return;
+    }
+    onSceneEvent(exitCode);
+}
+
+void HOScene::onUncovered(GameApp& app) {
+    ScreenBase::onUncovered(app);
+    if (screenStepOpen_) {
+        screenStepOpen_ = false;
+        pendingScreen_.reset();
+        const int next = currentStep_ + 1;
+        const bool screenNext =
+            next < int(steps_.size()) && steps_[std::size_t(next)].kind == MechanicStep::Screen;
+        if (!screenNext) {
+            // Back to play (or to the scene's end): the scene fades in again.
+            coverBlack_ = false;
+            enterAgain();
+        } else {
+            if (steps_[std::size_t(next)].attribute("transition") == "fade") {
+                coverBlack_ = false;
+            }
+            widgetManager().setInputEnabled(true);
+        }
+        // A fresh fade-out before the advance: a Screen step that follows
+        // starts its own out-transition at once.
+        setOutTransition(std::make_unique<FadeOutTransition>(500));
+        advanceStep(false);
+    }
+    onActivate();
+}
+
+void HOScene::onCovered(GameApp& app) {
+    ScreenBase::onCovered(app);
+    onDeactivate();
+}
+
+void HOScene::onShown() {
+    if (advancePending_) {
+        advancePending_ = false;
+        advanceStep(false);
+    }
+    afterDeferredAdvance();
+}
+
+void HOScene::onUpdate(int elapsedMs) {
+    // By index: an update may collect the last goal and rebuild the list.
+    for (std::size_t i = 0; i < displayList_.size(); ++i) {
+        if (ItemRenderer* renderer = displayList_[i]->renderer.get()) {
+            renderer->update(elapsedMs);
+        }
+    }
+    // Items leaving the scene finish their animation although no longer listed.
+    for (Item* item : ItemRegistry::instance().itemsOf(GROUP_REMOVED, sceneId_)) {
+        if (item->renderer) {
+            item->renderer->update(elapsedMs);
+        }
+    }
+    onSceneUpdate(elapsedMs);
+}
+
+void HOScene::drawBackground(Graphics& graphics) {
+    beforeDrawItems(graphics);
+    for (const Item* item : displayList_) {
+        ItemRenderer* renderer = item->renderer.get();
+        if (!renderer || !renderer->isVisible() || !item->description) {
+            continue;
+        }
+        graphics.pushTransform();
+        graphics.translate(item->description->x, item->description->y);
+        renderer->draw(graphics);
+        graphics.popTransform();
+    }
+    afterDrawItems(graphics);
+}
+
+void HOScene::drawForeground(Graphics& graphics) {
+    beforeDrawOverlay(graphics);
+    drawDebug(graphics);
+    if (coverBlack_) {
+        graphics.fillRect(0, 0, 1024, 768, Color(0, 0, 0, 255));
+    }
+}
+
+Item* HOScene::hitAt(int x, int y) const {
+    for (auto it = displayList_.rbegin(); it != displayList_.rend(); ++it) {
+        const ItemRenderer* renderer = (*it)->renderer.get();
+        if (renderer && renderer->isVisible() && renderer->boxContains(x, y) &&
+            renderer->hitTest(x, y)) {
+            return *it;
+        }
+    }
+    return nullptr;
+}
+
+void HOScene::onKeyEvent(const KeyEvent& event) {
+    ScreenBase::onKeyEvent(event);
+    afterKeyEvent(event);
+}
+
+void HOScene::mouseMoved(const MouseEvent& event) {
+    pressedItem_ = nullptr;
+    afterMouseEvent(event);
+}
+
+void HOScene::mousePressed(const MouseEvent& event) {
+    Item* item = pressedItem_ ? pressedItem_ : hitAt(event.x, event.y);
+    if (item && item->renderer && item->renderer->isEnabled()) {
+        item->renderer->setState(ItemRenderer::Clicked);
+    } else {
+        onMiss();
+    }
+    afterMouseEvent(event);
+}
+
+void HOScene::mouseReleased(const MouseEvent& event) {
+    afterMouseEvent(event);
+}
+
+void HOScene::bringToFront(Item& item) {
+    if (!item.description || ItemRegistry::instance().groupOf(item.index, item.sceneId) == -1) {
+        return;
+    }
+    int highest = 0;
+    for (const Item* shown : displayList_) {
+        highest = std::max(highest, layerOf(shown));
+    }
+    item.description->layer = highest + 1;
+    sortDisplayList();
+}
+
+void HOScene::setItemLayer(Item& item, int layer) {
+    if (!item.description || ItemRegistry::instance().groupOf(item.index, item.sceneId) == -1) {
+        return;
+    }
+    item.description->layer = layer;
+    sortDisplayList();
+}
+
+void HOScene::clipToScreen(Graphics& graphics, bool clip) {
+    if (clip) {
+        const AppConfig& config = AppConfig::instance();
+        graphics.setClipRect(offsetX(), offsetY(), config.width() > 0 ? config.width() : 1024,
+                             config.height() > 0 ? config.height() : 768);
+    }
+    graphics.setClipping(clip);
+}
+
+void HOScene::installGoalRenderer(std::unique_ptr<ItemGoalRenderer> renderer) {
+    if (goalRenderer_) {
+        deleteWidget(goalRenderer_);
+        goalRenderer_ = nullptr;
+    }
+    if (!renderer) {
+        return;
+    }
+    renderer->setScene(this);
+    renderer->rebuildEntries();
+    renderer->refreshGoals(nullptr);
+    goalRenderer_ = addWidget(std::move(renderer));
+}

@@ -1,0 +1,153 @@
+#include "game/scene/TexItemRenderer.h"
+
+#include "engine/app/AppConfig.h"
+#include "engine/graphics/GLTexture.h"
+#include "engine/graphics/Graphics.h"
+#include "engine/graphics/ImageFilter.h"
+#include "engine/resources/ResourceManager.h"
+#include "game/scene/ItemActions.h"
+#include "game/scene/data/Item.h"
+#include "game/scene/data/ItemDescription.h"
+#include "game/scene/data/ItemRegistry.h"
+
+#include <algorithm>
+
+namespace {
+
+std::uint8_t channel(int value) {
+    return std::uint8_t(std::clamp(value, 0, 255));
+}
+
+} // namespace
+
+TexItemRenderer::TexItemRenderer(ItemRendererOwner* owner, Item* item)
+    : ItemRenderer(owner, item) {}
+
+TexItemRenderer::~TexItemRenderer() = default;
+
+std::string TexItemRenderer::textureKey(int variant) const {
+    const Item* shown = item();
+    return "ITEM_" + std::to_string(shown->sceneId) + "_" + std::to_string(shown->index) +
+           (variant ? "_" + std::to_string(variant) : std::string());
+}
+
+void TexItemRenderer::load(ResourceManager& resources) {
+    const ItemDescription* description = item()->description;
+    if (!description) {
+        return;
+    }
+    // Only the alpha is kept in memory: enough for the hit test.
+    auto texture = std::make_unique<GLTexture>(description->path + description->image, nullptr,
+                                               GLTexture::KeepAlphaOnly);
+    if (texture->imageWidth() == 0) {
+        return; // the loader has named the missing picture
+    }
+    const int width = texture->imageWidth();
+    const int height = texture->imageHeight();
+    texture_ = resources.addTexture(textureKey(0), std::move(texture));
+    loadVariant(resources, Silhouette);
+    setBounds(int(description->x), int(description->y), width, height);
+}
+
+void TexItemRenderer::loadVariant(ResourceManager& resources, int number) {
+    if (!texture_) {
+        return;
+    }
+    static const SilhouetteImageFilter silhouette;
+    static const BWImageFilter blackAndWhite;
+    const ImageFilter* filter =
+        number == Silhouette ? static_cast<const ImageFilter*>(&silhouette) : &blackAndWhite;
+    const ItemDescription* description = item()->description;
+    auto texture = std::make_unique<GLTexture>(description->path + description->image, filter,
+                                               GLTexture::KeepNothing);
+    variants_[number] = resources.addTexture(textureKey(number), std::move(texture));
+}
+
+const GLTexture* TexItemRenderer::variant(int number) const {
+    const auto found = variants_.find(number);
+    return found == variants_.end() ? nullptr : found->second;
+}
+
+void TexItemRenderer::draw(Graphics& graphics) {
+    const ItemDescription* description = item()->description;
+    if (!texture_ || !description) {
+        return;
+    }
+    graphics.drawTexture(0, 0, texture_,
+                         Color(channel(description->R), channel(description->G),
+                               channel(description->B), channel(description->A)));
+}
+
+bool TexItemRenderer::hitTest(int x, int y) const {
+    return texture_ && boxContains(x, y) && texture_->isOpaqueAt(x - this->x(), y - this->y());
+}
+
+void TexItemRenderer::setState(int state) {
+    if (state == Clicked) {
+        owner()->itemCollected(*item());
+        removeFromScene();
+    }
+}
+
+void TexItemRenderer::removeFromScene() {
+    Item* shown = item();
+    setEnabled(false);
+    if (shown->description) {
+        const AppConfig& config = AppConfig::instance();
+        shown->description->x = float(config.width() > 0 ? config.width() : 1024);
+        shown->description->y = float(config.height() > 0 ? config.height() : 768);
+    }
+    ItemRegistry& registry = ItemRegistry::instance();
+    registry.moveItem(registry.groupOf(shown->index, shown->sceneId), shown->index, shown->sceneId,
+                      GROUP_REMOVED);
+    owner()->refreshItems(shown);
+}
+
+OverlayItemRenderer::OverlayItemRenderer(ItemRendererOwner* owner, Item* item)
+    : TexItemRenderer(owner, item) {}
+
+OverlayItemRenderer::~OverlayItemRenderer() = default;
+
+void OverlayItemRenderer::load(ResourceManager& resources) {
+    TexItemRenderer::load(resources);
+    loadVariant(resources, BlackAndWhite);
+}
+
+void OverlayItemRenderer::update(int elapsedMs) {
+    if (action_ && action_->isRunning()) {
+        action_->update(elapsedMs);
+    }
+}
+
+void OverlayItemRenderer::setState(int state) {
+    using namespace item_actions;
+    switch (state) {
+    case HintTarget:
+        action_ = sequence(set(&overlayAlpha_, 0), by(&overlayAlpha_, 255, 500), wait(5000),
+                           by(&overlayAlpha_, -255, 500));
+        break;
+    case FadeIn:
+        action_ = sequence(set(&overlayAlpha_, 0), by(&overlayAlpha_, 255, 500));
+        break;
+    case FadeOut:
+        action_ = sequence(set(&overlayAlpha_, 255), by(&overlayAlpha_, -255, 500));
+        break;
+    default:
+        return; // scenery is never collected
+    }
+    action_->start(this, 0);
+}
+
+void OverlayItemRenderer::actionFinished(int) {}
+
+void OverlayItemRenderer::draw(Graphics& graphics) {
+    owner()->clipToScreen(graphics, true);
+    TexItemRenderer::draw(graphics);
+    const GLTexture* grey = variant(BlackAndWhite);
+    if (action_ && action_->isRunning() && overlayAlpha_ > 0 && grey) {
+        const int alpha =
+            std::min(item()->description ? item()->description->A : 255, overlayAlpha_);
+        graphics.drawTexture(0, 0, grey, Color(255, 255, 255, channel(alpha)));
+    }
+    owner()->clipToScreen(graphics, false);
+}

@@ -1,0 +1,278 @@
+// A hidden-object scene in the running game, played with real clicks: a small
+// scene of flat-coloured pictures written by the test, whose dashboard, hint,
+// collect animation, dialogs and saved progress are checked through the
+// registry, the profile and the pixels of the drawn frame.
+#include "engine/ui/QuillButton.h"
+#include "game/GameFlow.h"
+#include "game/PlayerProfile.h"
+#include "game/menus/MainMenu.h"
+#include "game/scene/CollectableItemRenderer.h"
+#include "game/scene/GoalRenderers.h"
+#include "game/scene/HintButton.h"
+#include "game/scene/LarkScene.h"
+#include "game/scene/data/Item.h"
+#include "game/scene/data/ItemDescription.h"
+#include "tests/support/PictureFiles.h"
+#include "tests/support/RunningGame.h"
+
+#include "engine/core/Log.h"
+
+#include <sstream>
+
+#include <SDL_image.h>
+
+namespace {
+
+const Color kRoom(40, 60, 80);
+const Color kApple(220, 30, 30);
+const Color kBell(30, 200, 60);
+const Color kSack(120, 80, 40);
+
+class HiddenObjectSceneTest : public RunningGame {
+protected:
+    std::vector<std::string> initialProfiles() const override { return {"Tester"}; }
+
+    void SetUp() override {
+        RunningGame::SetUp();
+        PlayerProfiles::instance().selectProfile(0);
+        writeScene();
+    }
+
+    std::string sceneFolder() const { return userFolder.path() + "/scene/"; }
+
+    void writeScene(const std::string& mechanics = "") {
+        const std::string dir = sceneFolder();
+        std::filesystem::create_directories(dir);
+        writePngPicture(dir + "room.png", 1024, 768, flat(kRoom));
+        writePngPicture(dir + "apple.png", 40, 40, flat(kApple));
+        writePngPicture(dir + "bell.png", 40, 40, flat(kBell));
+        // The sack's left half is transparent: presses there reach what lies below.
+        writePngPicture(dir + "sack.png", 40, 40,
+                        [](int x, int) { return x < 20 ? Color(0, 0, 0, 0) : kSack; });
+        writePngPicture(dir + "coin.png", 20, 20, flat(Color(240, 210, 40)));
+        writePngPicture(dir + "cap.png", 20, 20, flat(Color(40, 80, 240)));
+        auto item = [](const std::string& name, const std::string& image, int layer, int x, int y,
+                       int typeId) {
+            return "<Item name=\"" + name + "\" image=\"" + image + "\" layer=\"" +
+                   std::to_string(layer) + "\" majorGroupID=\"0\" minorGroupID=\"0\" x=\"" +
+                   std::to_string(x) + "\" y=\"" + std::to_string(y) +
+                   "\" angle=\"0\" R=\"255\" G=\"255\" B=\"255\" A=\"255\" type=\"0\" "
+                   "infoTip=\"\" typeId=\"" +
+                   std::to_string(typeId) + "\"/>";
+        };
+        TemporaryDirectory::writeFile(dir + "Test.xml",
+                                      "<Scene><Screen width=\"1024\" height=\"768\"/>" +
+                                          item("Room", "room.png", 0, 0, 0, 600) +
+                                          item("Apple", "apple.png", 5, 100, 100, 1) +
+                                          item("Bell", "bell.png", 5, 300, 100, 2) +
+                                          item("Sack", "sack.png", 6, 320, 100, 300) +
+                                          item("Coin", "coin.png", 5, 500, 100, 201) +
+                                          item("Coin", "coin.png", 5, 550, 100, 201) +
+                                          item("Coin", "coin.png", 5, 600, 100, 201) +
+                                          item("Cap", "cap.png", 5, 100, 300, 202) +
+                                          item("Cap", "cap.png", 5, 150, 300, 202) + "</Scene>");
+        TemporaryDirectory::writeFile(dir + "Groups.xml", R"(<ItemGroupRules>
+  <Rule groupId="6" typeId="600" type="0"/>
+  <Rule groupId="1" typeId="1" type="0"/><Rule groupId="1" typeId="2" type="0"/>
+  <Rule groupId="1" typeId="300" type="0"/><Rule groupId="1" typeId="201" type="0"/>
+  <Rule groupId="1" typeId="202" type="0"/></ItemGroupRules>)");
+        TemporaryDirectory::writeFile(dir + "Renderers.xml",
+                                      R"(<ItemRendererRules><Rule renderer="1" groupId="6"/>
+  <Rule renderer="0"/></ItemRendererRules>)");
+        TemporaryDirectory::writeFile(dir + "Mechanics.xml", mechanics.empty() ? R"(<SceneMechanics>
+  <CollectGroup identifier="STACKED_ITEM_LIST">
+    <Collect name="Apple" typeId="1" pick="first" count="1"/>
+    <Collect name="Bell" typeId="2" pick="first" count="1"/>
+    <Collect name="Coin" typeId="201" pick="all" count="2"/>
+  </CollectGroup>
+  <CollectGroup identifier="FIND_X_ITEMS"><Collect name="Caps left: " typeId="202" pick="all"/></CollectGroup>
+</SceneMechanics>)"
+                                                                               : mechanics);
+        TemporaryDirectory::writeFile(dir + "index.xml",
+                                      "<Indexes><Index id=\"7\" fileName=\"Test\" path=\"" + dir +
+                                          "\"/></Indexes>");
+        ASSERT_TRUE(SceneIndex::instance().load(dir + "index.xml"));
+    }
+
+    // The scene as the flow starts it, in place of the main menu.
+    LarkScene* enterScene() {
+        app->popScreen();
+        app->startScreen(std::make_unique<LarkScene>(7, sceneFolder(), "Renderers.xml",
+                                                     "Mechanics.xml", "Groups.xml", true,
+                                                     "SCENE_DONE_TAPROOM", false));
+        frames(700); // the fade-in
+        return top<LarkScene>();
+    }
+    int groupOf(int index) { return ItemRegistry::instance().groupOf(index, 7); }
+    // The drawn frame's pixel, read back from a screenshot.
+    Color pixel(int x, int y) {
+        const std::string path = userFolder.path() + "/shot.png";
+        app->screenshotTo(path);
+        frame();
+        SDL_Surface* shot = IMG_Load(path.c_str());
+        if (!shot) {
+            return Color(0, 0, 0, 0);
+        }
+        Uint8 r = 0, g = 0, b = 0;
+        const Uint8* row = static_cast<const Uint8*>(shot->pixels) + y * shot->pitch;
+        SDL_GetRGB(*reinterpret_cast<const Uint32*>(row + x * shot->format->BytesPerPixel),
+                   shot->format, &r, &g, &b);
+        SDL_FreeSurface(shot);
+        return Color(r, g, b);
+    }
+    const LarkStackedItemGoalRenderer::Slot* slotNamed(LarkScene* scene, const std::string& name) {
+        auto* list = dynamic_cast<LarkStackedItemGoalRenderer*>(scene->goalRenderer());
+        if (!list) {
+            return nullptr;
+        }
+        for (const auto& slot : list->slots()) {
+            if (slot.used && slot.text == name) {
+                return &slot;
+            }
+        }
+        return nullptr;
+    }
+};
+
+TEST_F(HiddenObjectSceneTest, APlayerFindsEveryGoalAndTheFlowGoesOn) {
+    GameFlow::instance().setPosition(2); // the Taproom's entry; the safe after it is not built
+    LarkScene* scene = enterScene();
+    ASSERT_NE(nullptr, scene);
+    // Three coins, two kept: one thinned into GROUP_REMOVED on the first visit.
+    EXPECT_EQ(2u, ItemRegistry::instance().itemsOf(GROUP_GOAL, 7).size() - 2);
+    const auto* coins = slotNamed(scene, "Coin");
+    ASSERT_NE(nullptr, coins);
+    EXPECT_EQ("2 x Coin", LarkStackedItemGoalRenderer::slotText(*coins));
+    EXPECT_EQ(kApple, pixel(108, 108));
+
+    clickAt(120, 120); // the apple
+    EXPECT_EQ(GROUP_GOAL, groupOf(1)) << "it leaves only when its 1400 ms collect ends";
+    frames(1500);
+    EXPECT_EQ(GROUP_REMOVED, groupOf(1));
+    EXPECT_EQ(kRoom, pixel(108, 108)) << "the room shows where the apple was";
+    ASSERT_NE(nullptr, slotNamed(scene, "Apple"));
+    EXPECT_TRUE(slotNamed(scene, "Apple")->items.empty()) << "struck out in its place";
+
+    clickAt(350, 120); // the sack's opaque half over the bell: a miss
+    frames(1500);
+    EXPECT_EQ(GROUP_GOAL, groupOf(2));
+    clickAt(330, 120); // the sack's transparent half: the bell below
+    frames(1500);
+    EXPECT_EQ(GROUP_REMOVED, groupOf(2));
+
+    for (Item* coin : ItemRegistry::instance().itemsOf(GROUP_GOAL, 7)) {
+        clickAt(int(coin->description->x) + 10, int(coin->description->y) + 10);
+        frames(1500);
+    }
+    // The stacked stage is done: the count list of the caps follows.
+    auto* caps = dynamic_cast<CountItemGoalRenderer*>(scene->goalRenderer());
+    ASSERT_NE(nullptr, caps);
+    EXPECT_EQ("Caps left: 2", caps->text());
+    EXPECT_EQ(1, PlayerProfiles::instance().currentProfile()->resumeStep);
+    clickAt(110, 310); // cap 7
+    frames(800);
+    clickAt(160, 310); // cap 8, while cap 7 is still on its way out
+    frames(800);       // cap 7 has left: the count list refreshes and enables its goals
+    EXPECT_EQ("Caps left: 1", caps->text());
+    const Item* leaving = ItemRegistry::instance().findItem(GROUP_GOAL, 8, 7);
+    ASSERT_NE(nullptr, leaving);
+    EXPECT_FALSE(leaving->renderer->isEnabled()) << "an item mid-collect takes no second click";
+    frames(2500); // the collect, then the completion dialog opens
+    PlayerMove ok;
+    ASSERT_TRUE(scene->dialogMove(ok, 0)) << "the completion dialog is open";
+    ASSERT_EQ(PlayerMove::Click, ok.kind);
+    clickAt(ok.x, ok.y);
+    frames(1200);
+    // Completed: the scene's items are cleared and the flow moved on, to the
+    // safe, which is not built: the main menu.
+    ASSERT_NE(nullptr, top<MainMenu>());
+    EXPECT_EQ(3, GameFlow::instance().position());
+    EXPECT_TRUE(ItemRegistry::instance().itemsOf(GROUP_REMOVED, 7).empty());
+    EXPECT_EQ(0, PlayerProfiles::instance().currentProfile()->completedScenes); // -1 + 1
+}
+
+TEST_F(HiddenObjectSceneTest, AHintPointsOutOneGoalForSevenSecondsAndDimsTheRest) {
+    LarkScene* scene = enterScene();
+    ASSERT_NE(nullptr, scene);
+    HintButton* hint = scene->hintButton();
+    ASSERT_NE(nullptr, hint);
+    click(hint);
+    int hinted = 0;
+    int dimmed = 0;
+    for (Item* item : scene->displayList()) {
+        auto* renderer = dynamic_cast<CollectableItemRenderer*>(item->renderer.get());
+        hinted += renderer && renderer->isHinted();
+        dimmed += renderer && renderer->isDimmed();
+    }
+    EXPECT_EQ(1, hinted);
+    EXPECT_GE(dimmed, 4); // the other goals and the sack
+    EXPECT_EQ(1u, PlayerProfiles::instance().currentProfile()->hintFlags & 1u);
+    EXPECT_FALSE(hint->isReady()) << "recharging";
+    frames(7100); // 1000 in, 5000 held, 1000 out
+    for (Item* item : scene->displayList()) {
+        auto* renderer = dynamic_cast<CollectableItemRenderer*>(item->renderer.get());
+        EXPECT_FALSE(renderer && (renderer->isHinted() || renderer->isDimmed()));
+    }
+}
+
+TEST_F(HiddenObjectSceneTest, LeavingMidwayKeepsWhatWasFoundAndResumesThere) {
+    LarkScene* scene = enterScene();
+    ASSERT_NE(nullptr, scene);
+    clickAt(120, 120);
+    frames(1500);
+    click(scene->menuButton());
+    frames(600);
+    PlayerMove yes;
+    ASSERT_TRUE(scene->dialogMove(yes, 1));
+    clickAt(yes.x, yes.y);
+    frames(600);
+    ASSERT_NE(nullptr, top<MainMenu>());
+    EXPECT_EQ("fromSceneOnESC", top<MainMenu>()->context());
+    // The save on the disk holds the apple as found.
+    endGame();
+    startGame(false, {});
+    writeScene();
+    // A real start reads the scene index before the save; here the index
+    // comes later, so the restored items find their descriptions now.
+    ItemRegistry::instance().attachDescriptions();
+    LarkScene* again = enterScene();
+    ASSERT_NE(nullptr, again);
+    EXPECT_EQ(GROUP_REMOVED, groupOf(1));
+    ASSERT_NE(nullptr, slotNamed(again, "Apple"));
+    EXPECT_TRUE(slotNamed(again, "Apple")->items.empty()) << "struck out in its old place";
+    EXPECT_EQ(kRoom, pixel(108, 108));
+}
+
+TEST_F(HiddenObjectSceneTest, BrokenScenesStayPlayable) {
+    // A Screen step of an unknown type is passed, the stage after it runs.
+    writeScene(R"(<SceneMechanics><Screen type="MG_Nowhere" transition="fade"/>
+  <CollectGroup identifier="FIND_X_ITEMS"><Collect name="Caps: " typeId="202" pick="all"/></CollectGroup>
+</SceneMechanics>)");
+    std::filesystem::remove(sceneFolder() + "bell.png");
+    std::ostringstream out;
+    setEngineLog(&out);
+    LarkScene* scene = enterScene();
+    setEngineLog(nullptr);
+    const std::string log = out.str();
+    ASSERT_NE(nullptr, scene);
+    EXPECT_NE(log.find("no screen of type \"MG_Nowhere\""), std::string::npos) << log;
+    EXPECT_NE(log.find("bell.png"), std::string::npos) << "the missing picture is named";
+    auto* caps = dynamic_cast<CountItemGoalRenderer*>(scene->goalRenderer());
+    ASSERT_NE(nullptr, caps);
+    EXPECT_EQ("Caps: 2", caps->text());
+
+    // No mechanics at all: the scene is complete at once.
+    writeScene("<SceneMechanics>");
+    app->popScreen();
+    frame(); // the scene is gone before its items are
+    ItemRegistry::reset();
+    app->startScreen(std::make_unique<LarkScene>(7, sceneFolder(), "Renderers.xml", "Mechanics.xml",
+                                                 "Groups.xml", true, "SCENE_DONE_TAPROOM", false));
+    frames(1500);
+    auto* empty = top<LarkScene>();
+    ASSERT_NE(nullptr, empty);
+    PlayerMove ok;
+    EXPECT_TRUE(empty->dialogMove(ok, 0)) << "the completion dialog";
+}
+
+} // namespace
