@@ -8,6 +8,7 @@
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <regex>
 #include <sstream>
@@ -125,6 +126,49 @@ TEST(AutoplayTest, PlaysFromAFreshUserFolderToWhereTheGameFlowStopsAndRepeatsWit
     // screen change and its game time, and the frame count are the same.
     TemporaryDirectory again;
     EXPECT_EQ(autoplayLines(run.log), autoplayLines(autoplay(again.path(), {}).log));
+}
+
+TEST(AutoplayTest, ATerminationMidSceneKeepsWhatWasFoundAndTheNextStartFinishesTheScene) {
+    TemporaryDirectory user;
+    {
+        ChildProcess game({QUILL_GAME_PATH, "--autoplay", "--fixed-step", "--draw-every", "10"},
+                          user.path() + "/first.log",
+                          {"APPDATA=" + user.path(), "QUILL_SEED=5", game_programs::noLeakCheck()});
+        // Two goals clicked in the Taproom, then the system ends the game.
+        auto clicksInScene = [&game] {
+            const std::string log = game.output();
+            std::size_t count = 0;
+            for (std::size_t at = log.find("on Scene1"); at != std::string::npos;
+                 at = log.find("on Scene1", at + 1)) {
+                ++count;
+            }
+            return count;
+        };
+        ASSERT_TRUE(waitUntil([&] { return clicksInScene() >= 2; }, 120s)) << game.output();
+        ASSERT_EQ(0, kill(game.pid(), SIGTERM));
+        // Saved and ended cleanly; the automated player says its play was cut short.
+        EXPECT_EQ(5, game.waitForExit(60s)) << game.output();
+    }
+    const nlohmann::json saved =
+        game_programs::decodeSave(user.path() + "/LanternInn/profiles.sav");
+    ASSERT_FALSE(saved.is_discarded());
+    int found = 0; // collected goals and thinned coins alike are in group 3
+    for (const nlohmann::json& block : saved["profiles"][0]["itemGroups"]) {
+        found += block["group"] == 3 ? block["count"].get<int>() : 0;
+    }
+    EXPECT_GE(found, 1) << saved.dump();
+
+    ChildProcess again({QUILL_GAME_PATH, "--autoplay", "--fixed-step", "--draw-every", "10"},
+                       user.path() + "/second.log",
+                       {"APPDATA=" + user.path(), "QUILL_SEED=6", game_programs::noLeakCheck()});
+    EXPECT_EQ(4, again.waitForExit(180s)) << again.output();
+    const std::vector<std::string> screens = screensMet(again.output());
+    // No profile to make this time: the main menu continues the scene.
+    ASSERT_GE(screens.size(), 3u) << again.output();
+    EXPECT_EQ("MainMenu", screens[1]);
+    EXPECT_EQ("Scene1", screens[2]);
+    const nlohmann::json done = game_programs::decodeSave(user.path() + "/LanternInn/profiles.sav");
+    EXPECT_EQ(3, done["profiles"][0]["flowPosition"]) << "the Taproom is finished";
 }
 
 TEST(AutoplayTest, CommandLineMistakesGetOneLineAndExitCode2) {
