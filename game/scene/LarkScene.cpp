@@ -19,9 +19,11 @@
 #include "game/PlayerProfile.h"
 #include "game/PlayerProfiles.h"
 #include "game/ResourceTables.h"
+#include "game/scene/AnimPlayerItemRenderer.h"
 #include "game/scene/CollectableItemRenderer.h"
 #include "game/scene/GoalRenderers.h"
 #include "game/scene/HintButton.h"
+#include "game/scene/RainRenderer.h"
 #include "game/scene/TexItemRenderer.h"
 #include "game/scene/data/Item.h"
 #include "game/scene/data/ItemDescription.h"
@@ -78,6 +80,16 @@ LarkScene::LarkScene(int sceneId, const std::string& configPath,
         return std::unique_ptr<ItemRenderer>(std::make_unique<OverlayItemRenderer>(owner, item));
     });
     factory.registerCreator(2, collectable);
+    factory.registerCreator(3, [](ItemRendererOwner* owner, Item* item) {
+        return std::unique_ptr<ItemRenderer>(std::make_unique<RainRenderer>(owner, item));
+    });
+    // Animated scenery needs a scene's animation player; other owners get none.
+    factory.registerCreator(4, [](ItemRendererOwner* owner, Item* item) {
+        auto* scene = dynamic_cast<HOScene*>(owner);
+        return scene ? std::unique_ptr<ItemRenderer>(
+                           std::make_unique<AnimPlayerItemRenderer>(scene, item))
+                     : nullptr;
+    });
 }
 
 LarkScene::~LarkScene() = default;

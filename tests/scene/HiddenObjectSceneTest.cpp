@@ -6,22 +6,31 @@
 #include "game/GameFlow.h"
 #include "game/PlayerProfile.h"
 #include "game/menus/MainMenu.h"
+#include "game/scene/AnimPlayerItemRenderer.h"
 #include "game/scene/CollectableItemRenderer.h"
 #include "game/scene/GoalRenderers.h"
 #include "game/scene/HintButton.h"
 #include "game/scene/LarkScene.h"
+#include "game/scene/RainRenderer.h"
 #include "game/scene/data/Item.h"
 #include "game/scene/data/ItemDescription.h"
+#include "tests/support/AnimationFiles.h"
 #include "tests/support/PictureFiles.h"
 #include "tests/support/RunningGame.h"
 
 #include "engine/core/Log.h"
 
+#include <fstream>
 #include <sstream>
 
 #include <SDL_image.h>
 
 namespace {
+
+std::string fileText(const std::string& path) {
+    std::ifstream in(path);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 const Color kRoom(40, 60, 80);
 const Color kApple(220, 30, 30);
@@ -273,6 +282,48 @@ TEST_F(HiddenObjectSceneTest, BrokenScenesStayPlayable) {
     ASSERT_NE(nullptr, empty);
     PlayerMove ok;
     EXPECT_TRUE(empty->dialogMove(ok, 0)) << "the completion dialog";
+}
+
+TEST_F(HiddenObjectSceneTest, RainFallsAndAnimatedSceneryPlaysWhereItStandsAndNeitherIsHit) {
+    const std::string dir = sceneFolder();
+    writePngPicture(dir + "drop.png", 2, 12, flat(Color(220, 220, 255)));
+    writePngPicture(dir + "flame.png", 30, 30, flat(Color(250, 0, 250)));
+    // A still frame: the flame's picture at the animation's origin for 1 s, looping.
+    TemporaryDirectory::writeFile(dir + "flame.xml",
+                                  animationXml(1000, true, {{"flame.png", {{0}, {1000}}}}));
+    std::string scene = fileText(dir + "Test.xml");
+    const std::string extra =
+        "<Item name=\"Rain\" image=\"drop.png\" layer=\"60\" majorGroupID=\"100\" "
+        "minorGroupID=\"0\" x=\"0\" y=\"0\" angle=\"-8\" R=\"255\" G=\"255\" B=\"255\" "
+        "A=\"200\" type=\"0\" infoTip=\"\" typeId=\"700\"/>"
+        "<Item name=\"Flame\" image=\"flame.png\" layer=\"7\" majorGroupID=\"0\" "
+        "minorGroupID=\"0\" x=\"700\" y=\"400\" angle=\"0\" R=\"255\" G=\"255\" B=\"255\" "
+        "A=\"255\" type=\"0\" infoTip=\"flame.xml\" typeId=\"701\"/>";
+    scene.insert(scene.rfind("</Scene>"), extra);
+    TemporaryDirectory::writeFile(dir + "Test.xml", scene);
+    TemporaryDirectory::writeFile(
+        dir + "Groups.xml", fileText(dir + "Groups.xml")
+                                .insert(fileText(dir + "Groups.xml").rfind("</ItemGroupRules>"),
+                                        "<Rule groupId=\"5\" typeId=\"700\" type=\"0\"/>"
+                                        "<Rule groupId=\"6\" typeId=\"701\" type=\"0\"/>"));
+    TemporaryDirectory::writeFile(dir + "Renderers.xml", R"(<ItemRendererRules>
+  <Rule renderer="3" typeId="700"/><Rule renderer="4" typeId="701"/>
+  <Rule renderer="1" groupId="6"/><Rule renderer="0"/></ItemRendererRules>)");
+    LarkScene* room = enterScene();
+    ASSERT_NE(nullptr, room);
+    auto* rain =
+        dynamic_cast<RainRenderer*>(ItemRegistry::instance().findItem(5, 9, 7)->renderer.get());
+    auto* flame = dynamic_cast<AnimPlayerItemRenderer*>(
+        ItemRegistry::instance().findItem(6, 10, 7)->renderer.get());
+    ASSERT_NE(nullptr, rain);
+    ASSERT_NE(nullptr, flame);
+    EXPECT_NEAR(0.1f, rain->emissionCost(), 0.001f); // density 100
+    EXPECT_FALSE(rain->drops().empty());
+    EXPECT_TRUE(flame->isPlaying());
+    EXPECT_EQ(Color(250, 0, 250), pixel(710, 410)) << "the flame at the item's place";
+    const Item* under = room->hitAt(710, 410);
+    ASSERT_NE(nullptr, under);
+    EXPECT_EQ(0, under->index) << "a press on the flame reaches the room below it";
 }
 
 } // namespace

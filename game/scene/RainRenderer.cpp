@@ -1,0 +1,105 @@
+#include "game/scene/RainRenderer.h"
+
+#include "engine/app/AppConfig.h"
+#include "engine/graphics/GLTexture.h"
+#include "engine/graphics/Graphics.h"
+#include "engine/resources/ResourceManager.h"
+#include "game/scene/data/Item.h"
+#include "game/scene/data/ItemDescription.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+int screenWidth() {
+    const int width = AppConfig::instance().width();
+    return width > 0 ? width : 1024;
+}
+
+int screenHeight() {
+    const int height = AppConfig::instance().height();
+    return height > 0 ? height : 768;
+}
+
+} // namespace
+
+RainRenderer::RainRenderer(ItemRendererOwner* owner, Item* item) : ItemRenderer(owner, item) {
+    // A square wider than the screen, so slanted rain reaches every corner.
+    side_ = float(screenWidth() + 256);
+    left_ = -128;
+    top_ = float(screenHeight() - screenWidth()) / 2 - 128;
+}
+
+void RainRenderer::load(ResourceManager& resources) {
+    const ItemDescription* description = item()->description;
+    if (!description) {
+        return;
+    }
+    const std::string key =
+        "ITEM_" + std::to_string(item()->sceneId) + "_" + std::to_string(item()->index);
+    auto texture = std::make_unique<GLTexture>(description->path + description->image, nullptr,
+                                               GLTexture::KeepNothing);
+    if (texture->imageWidth() > 0) {
+        texture_ = resources.addTexture(key, std::move(texture));
+    }
+    auto channel = [](int value) { return std::uint8_t(std::clamp(value, 0, 255)); };
+    tint_ = Color(channel(description->R), channel(description->G), channel(description->B),
+                  channel(description->A));
+    const int alpha = std::clamp(description->A, 0, 255);
+    minAlpha_ = alpha / 10;
+    alphaSpan_ = float(alpha - alpha / 10) / 1.3f;
+    slant_ = description->angle;
+    const int density = std::clamp(description->majorGroupID, 0, 100);
+    emissionCost_ = 3.0f - float(density) / 100.0f * 2.9f;
+}
+
+void RainRenderer::update(int elapsedMs) {
+    const float step = 0.7f * float(std::min(elapsedMs, 100));
+    budget_ += step;
+    while (budget_ > 0) {
+        Drop drop;
+        drop.x = left_ + float(std::rand() % int(side_));
+        drop.y = top_;
+        drop.speed = float(std::rand() % 100) / 100.0f * 1.3f + 0.2f;
+        drop.layer = std::rand() % 3;
+        drops_.push_back(drop);
+        budget_ -= emissionCost_;
+    }
+    const float bottom = top_ + side_;
+    for (Drop& drop : drops_) {
+        drop.y += ((drop.speed - 0.2f) * 0.8846154f + 0.6f) * step;
+    }
+    drops_.erase(std::remove_if(drops_.begin(), drops_.end(),
+                                [bottom](const Drop& drop) { return drop.y > bottom; }),
+                 drops_.end());
+}
+
+void RainRenderer::draw(Graphics& graphics) {
+    if (!texture_) {
+        return;
+    }
+    const float slants[3] = {slant_, slant_ + 3, slant_ - 3};
+    const float centreX = float(screenWidth()) / 2;
+    const float centreY = float(screenHeight()) / 2;
+    for (int layer = 0; layer < 3; ++layer) {
+        graphics.pushTransform();
+        graphics.translate(centreX, centreY);
+        graphics.rotate(slants[layer], 0, 0, 1);
+        graphics.translate(-centreX, -centreY);
+        for (const Drop& drop : drops_) {
+            if (drop.layer != layer) {
+                continue;
+            }
+            Color color = tint_;
+            color.a = std::uint8_t(
+                std::clamp(int(float(minAlpha_) + (drop.speed - 0.2f) * alphaSpan_), 0, 255));
+            graphics.pushTransform();
+            graphics.translate(drop.x, drop.y);
+            graphics.scale(1.0f, drop.speed);
+            graphics.drawTexture(0, 0, texture_, color);
+            graphics.popTransform();
+        }
+        graphics.popTransform();
+    }
+}
