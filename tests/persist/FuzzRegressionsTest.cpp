@@ -54,6 +54,6 @@ INSTANTIATE_TEST_SUITE_P(Targets, FuzzRegressionsTest,
                          testing::Values("save_file", "scene_file", "config", "parameters",
                                          "labels", "font", "animation", "scene_index", "rules",
                                          "game_flow", "sound_effects", "music_list", "slides",
-                                         "mechanics"));
+                                         "mechanics", "renderer_rules"));
 
 } // namespace

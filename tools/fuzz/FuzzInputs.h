@@ -18,6 +18,7 @@
 #include "game/GameSave.h"
 #include "game/PlayerProfiles.h"
 #include "game/menus/Slides.h"
+#include "game/scene/ItemRendererFactory.h"
 #include "game/scene/data/ItemGroupRules.h"
 #include "game/scene/data/ItemRegistry.h"
 #include "game/scene/data/SceneFile.h"
@@ -216,6 +217,16 @@ inline bool readMechanics(const std::uint8_t* data, std::size_t size) {
     return true;
 }
 
+// A scene's renderer rules, read once and each rule looked up again.
+inline bool readRendererRules(const std::uint8_t* data, std::size_t size) {
+    ItemRendererFactory factory;
+    factory.loadRules(asFile(data, size, "Renderers.xml"));
+    for (const ItemRendererFactory::Rule& rule : factory.rules()) {
+        factory.rendererFor(rule.pattern);
+    }
+    return true;
+}
+
 using Reader = bool (*)(const std::uint8_t*, std::size_t);
 
 // The reader of each fuzz target by its name; none for an unknown name.
@@ -233,7 +244,8 @@ inline Reader readerFor(const std::string& target) {
                                                           {"sound_effects", readSoundEffects},
                                                           {"music_list", readMusicList},
                                                           {"slides", readSlideShow},
-                                                          {"mechanics", readMechanics}};
+                                                          {"mechanics", readMechanics},
+                                                          {"renderer_rules", readRendererRules}};
     const auto found = readers.find(target);
     return found == readers.end() ? nullptr : found->second;
 }
