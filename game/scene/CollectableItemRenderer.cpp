@@ -30,8 +30,7 @@ bool CollectableItemRenderer::running(const std::unique_ptr<lux::Action>& action
 }
 
 void CollectableItemRenderer::load(ResourceManager& resources) {
-    TexItemRenderer::load(resources);
-    loadVariant(resources, BlackAndWhite);
+    loadPicture(resources, {Silhouette, BlackAndWhite});
     particle_ = resources.getTexture(ParticleTexture);
     itemAlpha_ = item()->description ? std::clamp(item()->description->A, 0, 255) : 255;
 }

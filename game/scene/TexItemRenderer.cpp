@@ -4,11 +4,14 @@
 #include "engine/graphics/GLTexture.h"
 #include "engine/graphics/Graphics.h"
 #include "engine/graphics/ImageFilter.h"
+#include "engine/graphics/SDLSurfaceImage.h"
 #include "engine/resources/ResourceManager.h"
 #include "game/scene/ItemActions.h"
 #include "game/scene/data/Item.h"
 #include "game/scene/data/ItemDescription.h"
 #include "game/scene/data/ItemRegistry.h"
+
+#include <SDL.h>
 
 #include <algorithm>
 
@@ -32,35 +35,32 @@ std::string TexItemRenderer::textureKey(int variant) const {
 }
 
 void TexItemRenderer::load(ResourceManager& resources) {
+    loadPicture(resources, {Silhouette});
+}
+
+void TexItemRenderer::loadPicture(ResourceManager& resources, std::initializer_list<int> variants) {
     const ItemDescription* description = item()->description;
     if (!description) {
         return;
     }
-    // Only the alpha is kept in memory: enough for the hit test.
-    auto texture = std::make_unique<GLTexture>(description->path + description->image, nullptr,
-                                               GLTexture::KeepAlphaOnly);
-    if (texture->imageWidth() == 0) {
+    // Decoded once; the texture and its filtered copies are made from it.
+    const SDLSurfaceImage picture(description->path + description->image);
+    SDL_Surface* surface = picture.surface();
+    if (!surface || surface->w <= 0 || surface->h <= 0) {
         return; // the loader has named the missing picture
     }
-    const int width = texture->imageWidth();
-    const int height = texture->imageHeight();
-    texture_ = resources.addTexture(textureKey(0), std::move(texture));
-    loadVariant(resources, Silhouette);
-    setBounds(int(description->x), int(description->y), width, height);
-}
-
-void TexItemRenderer::loadVariant(ResourceManager& resources, int number) {
-    if (!texture_) {
-        return;
-    }
+    texture_ = resources.addTexture(textureKey(0),
+                                    std::make_unique<GLTexture>(surface, surface->w, surface->h));
     static const SilhouetteImageFilter silhouette;
     static const BWImageFilter blackAndWhite;
-    const ImageFilter* filter =
-        number == Silhouette ? static_cast<const ImageFilter*>(&silhouette) : &blackAndWhite;
-    const ItemDescription* description = item()->description;
-    auto texture = std::make_unique<GLTexture>(description->path + description->image, filter,
-                                               GLTexture::KeepNothing);
-    variants_[number] = resources.addTexture(textureKey(number), std::move(texture));
+    for (const int number : variants) {
+        const ImageFilter* filter =
+            number == Silhouette ? static_cast<const ImageFilter*>(&silhouette) : &blackAndWhite;
+        variants_[number] = resources.addTexture(
+            textureKey(number),
+            std::make_unique<GLTexture>(surface, surface->w, surface->h, filter));
+    }
+    setBounds(int(description->x), int(description->y), surface->w, surface->h);
 }
 
 const GLTexture* TexItemRenderer::variant(int number) const {
@@ -109,8 +109,8 @@ OverlayItemRenderer::OverlayItemRenderer(ItemRendererOwner* owner, Item* item)
 OverlayItemRenderer::~OverlayItemRenderer() = default;
 
 void OverlayItemRenderer::load(ResourceManager& resources) {
-    TexItemRenderer::load(resources);
-    loadVariant(resources, BlackAndWhite);
+    // Scenery is never collected: no silhouette.
+    loadPicture(resources, {BlackAndWhite});
 }
 
 void OverlayItemRenderer::update(int elapsedMs) {

@@ -3,6 +3,7 @@
 #include "engine/anim/ActionListener.h"
 #include "game/scene/data/ItemRenderer.h"
 
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -35,8 +36,9 @@ public:
     const GLTexture* variant(int number) const;
 
 protected:
-    // Adds a filtered copy of the picture (after `load` found the picture).
-    void loadVariant(ResourceManager& resources, int number);
+    // The picture and the filtered copies listed, into the scene's resources;
+    // the box at the item's position with the picture's size.
+    void loadPicture(ResourceManager& resources, std::initializer_list<int> variants);
     // The item leaves the scene: off screen, into GROUP_REMOVED, and the
     // scene refreshes with it.
     void removeFromScene();
