@@ -177,6 +177,9 @@ TEST(AutoplayTest, CommandLineMistakesGetOneLineAndExitCode2) {
     EXPECT_EQ("quill-game: unknown option \"--autoplya\" (try --help)\n", unknown.err);
     const CommandResult noFolder = runCommand({QUILL_GAME_PATH, "--autoplay-shots"});
     EXPECT_EQ(2, noFolder.exitCode);
+    const CommandResult noCount = runCommand({QUILL_GAME_PATH, "--draw-every", "0"});
+    EXPECT_EQ(2, noCount.exitCode);
+    EXPECT_NE(noCount.err.find("--draw-every needs a number from 1 to 1000"), std::string::npos);
     const CommandResult help = runCommand({QUILL_GAME_PATH, "--help"});
     EXPECT_EQ(0, help.exitCode);
     EXPECT_NE(help.out.find("--fixed-step"), std::string::npos);
