@@ -66,6 +66,12 @@ void HOScene::onStart() {
 void HOScene::createWidgets() {
     steps_ = loadMechanics(mechanicsPath_);
     ItemRegistry& registry = ItemRegistry::instance();
+    // Saved items the scene file no longer has could never be found: they go,
+    // and a scene left with none starts afresh.
+    if (const int stale = registry.removeItemsWithoutDescription(sceneId_)) {
+        engineLog() << "Scene " << sceneId_ << ": " << stale
+                    << " saved items are not in the scene file any more and are dropped\n";
+    }
     const bool visited = !registry.itemsOf(GROUP_SCENE, sceneId_).empty() ||
                          !registry.itemsOf(GROUP_GOAL, sceneId_).empty() ||
                          !registry.itemsOf(GROUP_REMOVED, sceneId_).empty() ||

@@ -270,6 +270,25 @@ TEST_F(HiddenObjectSceneTest, BrokenScenesStayPlayable) {
     ASSERT_NE(nullptr, caps);
     EXPECT_EQ("Caps: 2", caps->text());
 
+    // A save naming items the scene file no longer has (index 90, in the find
+    // list): they are dropped with a line, and the scene starts afresh.
+    app->popScreen();
+    frame();
+    ItemRegistry::reset();
+    ItemRegistry::instance().addItem(GROUP_GOAL, std::make_unique<Item>(90, 7, 3));
+    writeScene();
+    std::ostringstream stale;
+    setEngineLog(&stale);
+    LarkScene* fresh = enterScene();
+    setEngineLog(nullptr);
+    ASSERT_NE(nullptr, fresh);
+    EXPECT_NE(stale.str().find("1 saved items are not in the scene file any more"),
+              std::string::npos)
+        << stale.str();
+    EXPECT_EQ(-1, ItemRegistry::instance().groupOf(90, 7));
+    // Registered afresh; the profile's stage (the caps, step 1 above) is played.
+    EXPECT_EQ(2u, ItemRegistry::instance().itemsOf(GROUP_GOAL, 7).size());
+
     // No mechanics at all: the scene is complete at once.
     writeScene("<SceneMechanics>");
     app->popScreen();

@@ -98,6 +98,18 @@ void ItemRegistry::removeSceneItems(int group, int sceneId) {
                 items.end());
 }
 
+int ItemRegistry::removeItemsWithoutDescription(int sceneId) {
+    int removed = 0;
+    for (auto& [group, items] : groups_) {
+        const auto stale = [&](const auto& item) {
+            return item->sceneId == sceneId && !item->description;
+        };
+        removed += int(std::count_if(items.begin(), items.end(), stale));
+        items.erase(std::remove_if(items.begin(), items.end(), stale), items.end());
+    }
+    return removed;
+}
+
 void ItemRegistry::clearGroup(int group) {
     const auto found = groups_.find(group);
     if (found != groups_.end()) {

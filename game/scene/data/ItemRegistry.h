@@ -61,6 +61,9 @@ public:
     // Nothing happens for the same group or an item not in `fromGroup`.
     void moveItem(int fromGroup, int index, int sceneId, int toGroup);
     void removeSceneItems(int group, int sceneId);
+    // Destroys the scene's items that have no description (a saved item the
+    // scene file no longer has); returns how many.
+    int removeItemsWithoutDescription(int sceneId);
     // Destroys every item of the group; the group itself stays, empty.
     void clearGroup(int group);
     // Destroys every item and group.
