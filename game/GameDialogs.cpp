@@ -46,7 +46,9 @@ MessageDialogDesc parchmentDialogDesc(const std::string& title, const std::strin
     desc.titleY = 24;
     desc.buttonTexture = applicationTexture("GTEX_BTN_BASE");
     desc.buttonOverTexture = desc.buttonTexture;
-    desc.firstButtonX = desc.dialogX + 40;
+    // A lone answer stands in the middle; two stand at the sides.
+    desc.firstButtonX = secondLabel.empty() ? desc.dialogX + (kWindowWidth - kButtonWidth) / 2
+                                            : desc.dialogX + 40;
     desc.firstButtonY = desc.dialogY + 178;
     desc.secondButtonX = desc.dialogX + kWindowWidth - 40 - kButtonWidth;
     desc.secondButtonY = desc.firstButtonY;

@@ -92,6 +92,9 @@ TEST_F(QuitDialogTest, LongLabelsTakeTheSmallerSerifToStayOnTheButtonPlate) {
     EXPECT_EQ(smaller, both.buttonFont) << "one serif for both answers";
     const MessageDialogDesc shortOnes = parchmentDialogDesc("t", "m", "Ja", "Nein", 0, 0);
     EXPECT_EQ(usual, shortOnes.buttonFont);
+    // A lone OK in the middle: the window at (1024 - 359) / 2 = 332, plus (359 - 128) / 2.
+    EXPECT_EQ(332 + 115, parchmentDialogDesc("t", "m", "OK", "", 0, 0).firstButtonX);
+    EXPECT_EQ(332 + 40, shortOnes.firstButtonX) << "two answers stand at the sides";
 
     auto ok = makeParchmentButton(nullptr, 1, nullptr, "OK");
     auto cancel = makeParchmentButton(nullptr, 2, nullptr, "Abbrechen");
