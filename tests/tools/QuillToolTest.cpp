@@ -101,6 +101,27 @@ TEST(QuillToolTest, AnimShowsTheTimelineAndTheStateAtATime) {
     EXPECT_EQ(last["color"], done["at"]["elements"][0]["color"]);
 }
 
+TEST(QuillToolTest, SceneShowsTheTaproomAsTheGameLoadsIt) {
+    const CommandResult run = tool({"scene", "1", "--seed", "3"});
+    ASSERT_EQ(0, run.exitCode) << run.err;
+    const nlohmann::json scene = parsed(run);
+    ASSERT_EQ(2u, scene["steps"].size());
+    EXPECT_EQ("STACKED_ITEM_LIST", scene["steps"][0]["name"]);
+    EXPECT_EQ("FIND_X_ITEMS", scene["steps"][1]["name"]);
+    const nlohmann::json& room = scene["items"][0];
+    EXPECT_EQ(6, room["group"]);
+    EXPECT_EQ(1, room["renderer"]) << "scenery that cannot be collected";
+    EXPECT_EQ(nlohmann::json::parse("[0,0,1024,768]"), room["box"]);
+    // Seven objects and five of the eight coins; the other three coins thinned.
+    const nlohmann::json& goals = scene["goals"];
+    EXPECT_EQ(12u, goals["firstStage"].size());
+    ASSERT_EQ(3u, goals["thinned"].size());
+    for (const nlohmann::json& index : goals["thinned"]) {
+        EXPECT_EQ(201, scene["items"][index.get<std::size_t>()]["typeId"]);
+    }
+    EXPECT_EQ(goals, parsed(tool({"scene", "1", "--seed", "3"}))["goals"]) << "the seed decides";
+}
+
 TEST(QuillToolTest, BadInputGivesOneLineAndANonZeroExit) {
     const std::vector<std::vector<std::string>> cases = {
         {"font", "content/fonts/absent.fnt", "abc"},

@@ -31,8 +31,11 @@ const std::map<std::string, Command>& commands() {
                     "message on standard error, exit 1 when any"}},
         {"save", {runSave, "save FILE: the save file with its settings, profiles and item groups"}},
         {"scene",
-         {runScene, "scene ID --rules FILE [--index FILE] [--config FILE] [--language CODE]: the "
-                    "scene's index entry and its items with their groups"}},
+         {runScene,
+          "scene ID [--seed N] [--language CODE] [--flow FILE] [--rules FILE] "
+          "[--index FILE] [--config FILE]: the scene as the game loads it: its steps, its "
+          "items with group, typeId, layer, box and renderer number, and the goals a "
+          "first visit picks with the seed"}},
     };
     return all;
 }
