@@ -1809,7 +1809,7 @@ def taproom_items(sc):
     obj(4, tobacco_pipe(), 12, (352, TAP_MANTEL + 2), tint=DIM)
     obj(5, dice_pair(), 20, (270, 494))
     obj(6, key_ring(), 15, (702, 462), "top", tint=DIM)
-    obj(7, spyglass(), 7, (748, TAP_SHELVES[0] + 3))
+    obj(7, spyglass(), 10, (748, TAP_SHELVES[0] + 3))  # in front of the bottles
     obj(8, candle(), 12, (398, TAP_MANTEL + 2))
     obj(9, playing_card(), 27, (338, 650), tint=DIM)
     obj(10, ship_in_bottle(), 10, (142, TAP_SILL + 2))
@@ -1828,7 +1828,7 @@ def taproom_items(sc):
     coin_at("CoinFlat2.png", flat_b, 21, (206, 496))
     coin_at("Coin.png", face, 8, (880, TAP_SHELVES[0] + 1))
     coin_at("CoinFlat.png", flat_a, 29, (470, 614), DIM)
-    coin_at("Coin.png", face, 6, (870, 405))
+    coin_at("Coin.png", face, 17, (870, TAP_COUNTER + 2))  # on the bar, before the cup
 
     # -- bottle caps
     cap_at("CapRed.png", bottle_cap("red", 0.7, 15), 28, (246, 604))
