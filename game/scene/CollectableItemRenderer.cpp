@@ -14,10 +14,6 @@ namespace {
 
 constexpr float kPi = 3.14159265f;
 
-std::uint8_t channel(int value) {
-    return std::uint8_t(std::clamp(value, 0, 255));
-}
-
 } // namespace
 
 CollectableItemRenderer::CollectableItemRenderer(ItemRendererOwner* owner, Item* item)
@@ -145,7 +141,7 @@ void CollectableItemRenderer::draw(Graphics& graphics) {
                        (scaleY_ - 1) * float(height()) * -0.5f);
     graphics.scale(scaleX_, scaleY_);
     const GLTexture* silhouette = variant(Silhouette);
-    const Color tint(channel(description->R), channel(description->G), channel(description->B));
+    const Color tint = itemColor();
     if (collecting) {
         if (silhouette) {
             graphics.drawTexture(0, 0, silhouette, Color(255, 255, 255, channel(silhouetteAlpha_)));

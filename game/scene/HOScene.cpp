@@ -1,6 +1,5 @@
 #include "game/scene/HOScene.h"
 
-#include "engine/app/AppConfig.h"
 #include "engine/app/FadeTransition.h"
 #include "engine/app/GameApp.h"
 #include "engine/core/Log.h"
@@ -278,12 +277,6 @@ void HOScene::onUpdate(int elapsedMs) {
             renderer->update(elapsedMs);
         }
     }
-    // Items leaving the scene finish their animation although no longer listed.
-    for (Item* item : ItemRegistry::instance().itemsOf(GROUP_REMOVED, sceneId_)) {
-        if (item->renderer) {
-            item->renderer->update(elapsedMs);
-        }
-    }
     onSceneUpdate(elapsedMs);
 }
 
@@ -367,9 +360,8 @@ void HOScene::setItemLayer(Item& item, int layer) {
 
 void HOScene::clipToScreen(Graphics& graphics, bool clip) {
     if (clip) {
-        const AppConfig& config = AppConfig::instance();
-        graphics.setClipRect(offsetX(), offsetY(), config.width() > 0 ? config.width() : 1024,
-                             config.height() > 0 ? config.height() : 768);
+        graphics.setClipRect(offsetX(), offsetY(), ItemRenderer::screenWidth(),
+                             ItemRenderer::screenHeight());
     }
     graphics.setClipping(clip);
 }

@@ -1,6 +1,5 @@
 #include "game/scene/RainRenderer.h"
 
-#include "engine/app/AppConfig.h"
 #include "engine/graphics/GLTexture.h"
 #include "engine/graphics/Graphics.h"
 #include "engine/resources/ResourceManager.h"
@@ -9,20 +8,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-
-namespace {
-
-int screenWidth() {
-    const int width = AppConfig::instance().width();
-    return width > 0 ? width : 1024;
-}
-
-int screenHeight() {
-    const int height = AppConfig::instance().height();
-    return height > 0 ? height : 768;
-}
-
-} // namespace
 
 RainRenderer::RainRenderer(ItemRendererOwner* owner, Item* item) : ItemRenderer(owner, item) {
     // A square wider than the screen, so slanted rain reaches every corner.
@@ -36,16 +21,12 @@ void RainRenderer::load(ResourceManager& resources) {
     if (!description) {
         return;
     }
-    const std::string key =
-        "ITEM_" + std::to_string(item()->sceneId) + "_" + std::to_string(item()->index);
     auto texture = std::make_unique<GLTexture>(description->path + description->image, nullptr,
                                                GLTexture::KeepNothing);
     if (texture->imageWidth() > 0) {
-        texture_ = resources.addTexture(key, std::move(texture));
+        texture_ = resources.addTexture(textureKey(), std::move(texture));
     }
-    auto channel = [](int value) { return std::uint8_t(std::clamp(value, 0, 255)); };
-    tint_ = Color(channel(description->R), channel(description->G), channel(description->B),
-                  channel(description->A));
+    tint_ = itemColor();
     const int alpha = std::clamp(description->A, 0, 255);
     minAlpha_ = alpha / 10;
     alphaSpan_ = float(alpha - alpha / 10) / 1.3f;

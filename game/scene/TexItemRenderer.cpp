@@ -1,6 +1,5 @@
 #include "game/scene/TexItemRenderer.h"
 
-#include "engine/app/AppConfig.h"
 #include "engine/graphics/GLTexture.h"
 #include "engine/graphics/Graphics.h"
 #include "engine/graphics/ImageFilter.h"
@@ -15,24 +14,10 @@
 
 #include <algorithm>
 
-namespace {
-
-std::uint8_t channel(int value) {
-    return std::uint8_t(std::clamp(value, 0, 255));
-}
-
-} // namespace
-
 TexItemRenderer::TexItemRenderer(ItemRendererOwner* owner, Item* item)
     : ItemRenderer(owner, item) {}
 
 TexItemRenderer::~TexItemRenderer() = default;
-
-std::string TexItemRenderer::textureKey(int variant) const {
-    const Item* shown = item();
-    return "ITEM_" + std::to_string(shown->sceneId) + "_" + std::to_string(shown->index) +
-           (variant ? "_" + std::to_string(variant) : std::string());
-}
 
 void TexItemRenderer::load(ResourceManager& resources) {
     loadPicture(resources, {Silhouette});
@@ -73,9 +58,7 @@ void TexItemRenderer::draw(Graphics& graphics) {
     if (!texture_ || !description) {
         return;
     }
-    graphics.drawTexture(0, 0, texture_,
-                         Color(channel(description->R), channel(description->G),
-                               channel(description->B), channel(description->A)));
+    graphics.drawTexture(0, 0, texture_, itemColor());
 }
 
 bool TexItemRenderer::hitTest(int x, int y) const {
@@ -93,9 +76,8 @@ void TexItemRenderer::removeFromScene() {
     Item* shown = item();
     setEnabled(false);
     if (shown->description) {
-        const AppConfig& config = AppConfig::instance();
-        shown->description->x = float(config.width() > 0 ? config.width() : 1024);
-        shown->description->y = float(config.height() > 0 ? config.height() : 768);
+        shown->description->x = float(screenWidth());
+        shown->description->y = float(screenHeight());
     }
     ItemRegistry& registry = ItemRegistry::instance();
     registry.moveItem(registry.groupOf(shown->index, shown->sceneId), shown->index, shown->sceneId,

@@ -42,7 +42,6 @@ protected:
     // The item leaves the scene: off screen, into GROUP_REMOVED, and the
     // scene refreshes with it.
     void removeFromScene();
-    std::string textureKey(int variant) const;
 
     const GLTexture* texture_ = nullptr;
     std::map<int, const GLTexture*> variants_;

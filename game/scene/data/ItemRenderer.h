@@ -1,5 +1,10 @@
 #pragma once
 
+#include "engine/graphics/Types.h"
+
+#include <cstdint>
+#include <string>
+
 class Graphics;
 class Item;
 class ResourceManager;
@@ -61,8 +66,18 @@ public:
     Item* item() const { return item_; }
     ItemRendererOwner* owner() const { return owner_; }
 
+    // A colour channel from a number of the scene file, kept within 0..255.
+    static std::uint8_t channel(int value);
+    // The game's screen size from the configuration (1024 x 768 without one).
+    static int screenWidth();
+    static int screenHeight();
+
 protected:
     virtual bool acceptsClicks() const { return true; }
+    // The item's colour from its description (opaque white without one).
+    Color itemColor() const;
+    // The resource key of the item's picture, or of a filtered copy of it.
+    std::string textureKey(int variant = 0) const;
     void setBounds(int x, int y, int width, int height) {
         x_ = x;
         y_ = y;
