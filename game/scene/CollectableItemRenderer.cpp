@@ -140,7 +140,8 @@ void CollectableItemRenderer::draw(Graphics& graphics) {
     graphics.translate((scaleX_ - 1) * float(width()) * -0.5f,
                        (scaleY_ - 1) * float(height()) * -0.5f);
     graphics.scale(scaleX_, scaleY_);
-    const GLTexture* silhouette = variant(Silhouette);
+    const GLTexture* silhouette =
+        collecting || running(hint_) ? variant(Silhouette) : nullptr;
     const Color tint = itemColor();
     if (collecting) {
         if (silhouette) {
@@ -156,8 +157,8 @@ void CollectableItemRenderer::draw(Graphics& graphics) {
         graphics.drawTexture(0, 0, texture_, Color(tint.r, tint.g, tint.b, channel(itemAlpha_)));
     }
     graphics.popTransform();
-    const GLTexture* grey = variant(BlackAndWhite);
-    if (running(dim_) && grey) {
+    const GLTexture* grey = running(dim_) ? variant(BlackAndWhite) : nullptr;
+    if (grey) {
         graphics.drawTexture(0, 0, grey,
                              Color(255, 255, 255, channel(std::min(greyAlpha_, itemAlpha_))));
     }

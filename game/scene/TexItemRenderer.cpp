@@ -36,21 +36,32 @@ void TexItemRenderer::loadPicture(ResourceManager& resources, std::initializer_l
     }
     texture_ = resources.addTexture(textureKey(0),
                                     std::make_unique<GLTexture>(surface, surface->w, surface->h));
-    static const SilhouetteImageFilter silhouette;
-    static const BWImageFilter blackAndWhite;
+    resources_ = &resources;
     for (const int number : variants) {
-        const ImageFilter* filter =
-            number == Silhouette ? static_cast<const ImageFilter*>(&silhouette) : &blackAndWhite;
-        variants_[number] = resources.addTexture(
-            textureKey(number),
-            std::make_unique<GLTexture>(surface, surface->w, surface->h, filter));
+        variants_[number] = nullptr;
     }
     setBounds(int(description->x), int(description->y), surface->w, surface->h);
 }
 
-const GLTexture* TexItemRenderer::variant(int number) const {
+const GLTexture* TexItemRenderer::variant(int number) {
     const auto found = variants_.find(number);
-    return found == variants_.end() ? nullptr : found->second;
+    if (found == variants_.end()) {
+        return nullptr;
+    }
+    if (!found->second && texture_ && resources_) {
+        const auto* kept = dynamic_cast<const SDLSurfaceImage*>(texture_->keptImage());
+        if (!kept || !kept->surface()) {
+            return nullptr;
+        }
+        static const SilhouetteImageFilter silhouette;
+        static const BWImageFilter blackAndWhite;
+        const ImageFilter* filter =
+            number == Silhouette ? static_cast<const ImageFilter*>(&silhouette) : &blackAndWhite;
+        found->second = resources_->addTexture(
+            textureKey(number), std::make_unique<GLTexture>(kept->surface(), texture_->imageWidth(),
+                                                            texture_->imageHeight(), filter));
+    }
+    return found->second;
 }
 
 void TexItemRenderer::draw(Graphics& graphics) {
@@ -125,8 +136,9 @@ void OverlayItemRenderer::actionFinished(int) {}
 void OverlayItemRenderer::draw(Graphics& graphics) {
     owner()->clipToScreen(graphics, true);
     TexItemRenderer::draw(graphics);
-    const GLTexture* grey = variant(BlackAndWhite);
-    if (action_ && action_->isRunning() && overlayAlpha_ > 0 && grey) {
+    const bool greyShown = action_ && action_->isRunning() && overlayAlpha_ > 0;
+    const GLTexture* grey = greyShown ? variant(BlackAndWhite) : nullptr;
+    if (grey) {
         const int alpha =
             std::min(item()->description ? item()->description->A : 255, overlayAlpha_);
         graphics.drawTexture(0, 0, grey, Color(255, 255, 255, channel(alpha)));

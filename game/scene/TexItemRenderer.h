@@ -33,7 +33,9 @@ public:
     void setState(int state) override;
 
     const GLTexture* texture() const { return texture_; }
-    const GLTexture* variant(int number) const;
+    // A filtered copy named at load, made from the picture's kept pixels the
+    // first time it is asked for: most items of a scene never need theirs.
+    const GLTexture* variant(int number);
 
 protected:
     // The picture and the filtered copies listed, into the scene's resources;
@@ -44,7 +46,9 @@ protected:
     void removeFromScene();
 
     const GLTexture* texture_ = nullptr;
+    // Every variant named at load; none until first asked for.
     std::map<int, const GLTexture*> variants_;
+    ResourceManager* resources_ = nullptr;
 };
 
 // Scenery that cannot be collected: on a hint it shows its black-and-white

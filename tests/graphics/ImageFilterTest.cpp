@@ -2,6 +2,7 @@
 #include "engine/graphics/SDLSurfaceImage.h"
 #include "tests/support/PixelImage.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -56,6 +57,48 @@ TEST(ImageFilterTest, FiltersReachEveryPixelOfASurfaceImage) {
         for (int x = 0; x < 5; ++x) {
             const auto grey = std::uint8_t((x * 40 + y * 50) / 3);
             EXPECT_EQ(Color(grey, grey, grey, 200), image.getPixel(x, y)) << x << ", " << y;
+        }
+    }
+}
+
+// Surfaces are filtered straight over their pixel words: whatever the channel
+// order, the result must be what the per-pixel path gives.
+TEST(ImageFilterTest, SurfacesOfAnyChannelOrderFilterLikeThePerPixelPath) {
+    const std::vector<Color> colours = {Color(10, 20, 40, 128), Color(255, 255, 254, 255),
+                                        Color(10, 20, 40, 0), Color(200, 3, 90, 255),
+                                        Color(128, 128, 128, 1)};
+    struct Format {
+        const char* name;
+        Uint32 r, g, b, a;
+    };
+    const Format formats[] = {{"RGBA", 0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000},
+                              {"BGRA", 0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000},
+                              {"XRGB (no alpha)", 0x00FF0000, 0x0000FF00, 0x000000FF, 0}};
+    const BWImageFilter bw;
+    const SilhouetteImageFilter silhouette;
+    const IntensityAsAlphaImageFilter intensity;
+    const ImageFilter* filters[] = {&bw, &silhouette, &intensity};
+    for (const Format& format : formats) {
+        for (const ImageFilter* filter : filters) {
+            SDL_Surface* surface =
+                SDL_CreateRGBSurface(SDL_SWSURFACE, int(colours.size()), 1, 32, format.r,
+                                     format.g, format.b, format.a);
+            ASSERT_NE(nullptr, surface);
+            SDLSurfaceImage image(surface); // takes the surface
+            std::vector<Color> stored; // what the surface holds: no alpha reads back as 255
+            for (std::size_t i = 0; i < colours.size(); ++i) {
+                image.setPixel(int(i), 0, colours[i]);
+                stored.push_back(image.getPixel(int(i), 0));
+            }
+            filter->apply(image);
+            const std::vector<Color> expected = filtered(*filter, stored);
+            for (std::size_t i = 0; i < colours.size(); ++i) {
+                Color want = expected[i];
+                if (!format.a) {
+                    want.a = 255; // the surface cannot keep another alpha
+                }
+                EXPECT_EQ(want, image.getPixel(int(i), 0)) << format.name << " pixel " << i;
+            }
         }
     }
 }

@@ -2,6 +2,7 @@
 // scene of flat-coloured pictures written by the test, whose dashboard, hint,
 // collect animation, dialogs and saved progress are checked through the
 // registry, the profile and the pixels of the drawn frame.
+#include "engine/resources/ResourceManager.h"
 #include "engine/ui/QuillButton.h"
 #include "game/GameFlow.h"
 #include "game/PlayerProfile.h"
@@ -48,6 +49,7 @@ protected:
     }
 
     std::string sceneFolder() const { return userFolder.path() + "/scene/"; }
+    std::string bellName = "Bell";
 
     void writeScene(const std::string& mechanics = "") {
         const std::string dir = sceneFolder();
@@ -73,7 +75,7 @@ protected:
                                       "<Scene><Screen width=\"1024\" height=\"768\"/>" +
                                           item("Room", "room.png", 0, 0, 0, 600) +
                                           item("Apple", "apple.png", 5, 100, 100, 1) +
-                                          item("Bell", "bell.png", 5, 300, 100, 2) +
+                                          item(bellName, "bell.png", 5, 300, 100, 2) +
                                           item("Sack", "sack.png", 6, 320, 100, 300) +
                                           item("Coin", "coin.png", 5, 500, 100, 201) +
                                           item("Coin", "coin.png", 5, 550, 100, 201) +
@@ -205,23 +207,79 @@ TEST_F(HiddenObjectSceneTest, AHintPointsOutOneGoalForSevenSecondsAndDimsTheRest
     ASSERT_NE(nullptr, scene);
     HintButton* hint = scene->hintButton();
     ASSERT_NE(nullptr, hint);
+    // Filtered copies are made only when an effect first needs them.
+    const int texturesBefore = scene->resources().textureCount();
     click(hint);
     int hinted = 0;
     int dimmed = 0;
+    const Item* glowing = nullptr;
+    const Item* grey = nullptr;
     for (Item* item : scene->displayList()) {
         auto* renderer = dynamic_cast<CollectableItemRenderer*>(item->renderer.get());
         hinted += renderer && renderer->isHinted();
         dimmed += renderer && renderer->isDimmed();
+        if (renderer && renderer->isHinted()) {
+            glowing = item;
+        } else if (renderer && renderer->isDimmed() && item->description->typeId != 300) {
+            grey = item; // a flat-coloured goal, not the half-transparent sack
+        }
     }
     EXPECT_EQ(1, hinted);
     EXPECT_GE(dimmed, 4); // the other goals and the sack
+    ASSERT_TRUE(glowing && grey);
+    frames(1100); // the glow and the grey copies have faded in fully
+    const int gx = int(glowing->description->x) + 8;
+    const int gy = int(glowing->description->y) + 8;
+    EXPECT_EQ(Color(255, 255, 0), pixel(gx, gy)) << "the hinted goal glows yellow";
+    const Color dull = pixel(int(grey->description->x) + 8, int(grey->description->y) + 8);
+    EXPECT_TRUE(std::abs(dull.r - dull.g) <= 2 && std::abs(dull.g - dull.b) <= 2)
+        << "the others are grey: " << int(dull.r) << "," << int(dull.g) << "," << int(dull.b);
+    // One silhouette for the glow, one grey copy per dimmed item.
+    EXPECT_EQ(texturesBefore + 1 + dimmed, scene->resources().textureCount());
     EXPECT_EQ(1u, PlayerProfiles::instance().currentProfile()->hintFlags & 1u);
     EXPECT_FALSE(hint->isReady()) << "recharging";
-    frames(7100); // 1000 in, 5000 held, 1000 out
+    frames(6000); // 1000 in, 5000 held, 1000 out
     for (Item* item : scene->displayList()) {
         auto* renderer = dynamic_cast<CollectableItemRenderer*>(item->renderer.get());
         EXPECT_FALSE(renderer && (renderer->isHinted() || renderer->isDimmed()));
     }
+}
+
+TEST_F(HiddenObjectSceneTest, ALongGoalNameStaysWithinItsPlaceOnTheList) {
+    bellName = "Brass bell with a long handle";
+    writeScene();
+    LarkScene* scene = enterScene();
+    ASSERT_NE(nullptr, scene);
+    const auto* bell = slotNamed(scene, bellName);
+    ASSERT_NE(nullptr, bell);
+    const int left = scene->goalRenderer()->x() + bell->x;
+    const int top = scene->goalRenderer()->y() + bell->y;
+    // The white text's extent across the place's band; the neighbours' names
+    // ("Apple", green "2 x Coin") are short or not white.
+    const std::string path = userFolder.path() + "/list.png";
+    app->screenshotTo(path);
+    frame();
+    SDL_Surface* shot = IMG_Load(path.c_str());
+    ASSERT_NE(nullptr, shot);
+    int first = 1 << 20;
+    int last = -1;
+    for (int y = top; y < top + LarkStackedItemGoalRenderer::RowHeight + 4; ++y) {
+        for (int x = left - 20; x < left + LarkStackedItemGoalRenderer::ColumnStep + 20; ++x) {
+            Uint8 r = 0, g = 0, b = 0;
+            const Uint8* row = static_cast<const Uint8*>(shot->pixels) + y * shot->pitch;
+            SDL_GetRGB(*reinterpret_cast<const Uint32*>(row + x * shot->format->BytesPerPixel),
+                       shot->format, &r, &g, &b);
+            if (r > 200 && g > 200 && b > 200) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    SDL_FreeSurface(shot);
+    ASSERT_GE(last, 0) << "the name is drawn";
+    EXPECT_GE(first, left);
+    EXPECT_LT(last, left + LarkStackedItemGoalRenderer::ColumnStep);
+    EXPECT_GT(last - first, LarkStackedItemGoalRenderer::ColumnStep / 2) << "still readable";
 }
 
 TEST_F(HiddenObjectSceneTest, LeavingMidwayKeepsWhatWasFoundAndResumesThere) {

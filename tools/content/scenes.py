@@ -7,7 +7,7 @@ Writes (relative to the repository root)
     content/config/scene/sceneIndex.xml            the scenes the game knows
     content/scenes/Taproom/Taproom.xml, TaproomDE.xml
                                                    the items: English and German names
-    content/scenes/Taproom/*.png                   the room and every item's picture
+    content/scenes/Taproom/*.png, *.jpg            every item's picture, the room's as a JPEG
     content/config/scene/Taproom/ItemGroups.xml    typeId -> item group
     content/config/scene/Taproom/Renderers.xml     item group -> renderer
     content/config/scene/Taproom/Mechanics.xml     the find-list stages
@@ -330,8 +330,11 @@ def taproom_fireplace(c):
     logs = Layer()
     logs.rect((cx - 58, TAP_FLOOR - 22, cx + 50, TAP_FLOOR - 8), (70, 42, 24, 255), 7)
     logs.rect((cx - 40, TAP_FLOOR - 32, cx + 62, TAP_FLOOR - 18), (86, 52, 28, 255), 7)
-    logs.ell((cx + 44, TAP_FLOOR - 24, cx + 58, TAP_FLOOR - 8), (170, 120, 70, 255))
-    logs.ell((cx + 54, TAP_FLOOR - 34, cx + 68, TAP_FLOOR - 18), (176, 126, 74, 255))
+    # sawn ends: bark round pale wood with a charred ring, so they read as logs
+    for ex, ey in ((cx + 44, TAP_FLOOR - 24), (cx + 54, TAP_FLOOR - 34)):
+        logs.ell((ex, ey, ex + 14, ey + 16), (52, 30, 16, 255))
+        logs.ell((ex + 2, ey + 2, ex + 12, ey + 14), (150, 104, 60, 255))
+        logs.ell((ex + 5, ey + 5, ex + 9, ey + 11), (96, 60, 32, 255))
     lm = logs.onto(c)
     P.bevel(c, lm, 2, 0.3, 0.5)
     light(c, cx, TAP_FLOOR - 40, 90, (255, 150, 50), 0.8, 70)
@@ -499,28 +502,34 @@ def taproom_bar(c):
     P.fill(c, P.metal(W, H, seed=65), rm)
     P.bevel(c, rm, 2, 0.6, 0.45)
     P.fill(c, (0, 0, 0, 130), P.blur(box_mask((bx - 16, TAP_COUNTER_BASE - 2, W, TAP_COUNTER_BASE + 10)), 5))
-    # the beer tap on the counter
-    tx = 722
+    # the beer tap on the counter: a brass tower on its foot, a rounded head
+    # with the spout bent down over the drip tray, the tall lever on top
+    tx = 714
+    ct = TAP_COUNTER
+    tray = Layer()
+    tray.rect((tx + 8, ct - 4, tx + 52, ct + 4), (60, 60, 64, 255), 2)
+    tray.rect((tx + 12, ct - 6, tx + 48, ct - 3), (90, 90, 96, 255), 1)
+    tray.onto(c, shadow=0.4, offset=(2, 2), radius=2)
     tap = Layer()
-    tap.rect((tx - 30, TAP_COUNTER - 8, tx + 30, TAP_COUNTER + 2), (255, 255, 255, 255), 3)
-    tap.rect((tx - 8, TAP_COUNTER - 66, tx + 8, TAP_COUNTER - 6), (255, 255, 255, 255), 3)
-    tap.rect((tx - 20, TAP_COUNTER - 66, tx + 20, TAP_COUNTER - 56), (255, 255, 255, 255), 4)
-    tap.poly([(tx + 8, TAP_COUNTER - 50), (tx + 24, TAP_COUNTER - 50), (tx + 24, TAP_COUNTER - 34),
-              (tx + 18, TAP_COUNTER - 34), (tx + 18, TAP_COUNTER - 42), (tx + 8, TAP_COUNTER - 42)],
-             (255, 255, 255, 255))
+    tap.ell((tx - 20, ct - 9, tx + 20, ct + 1), (255, 255, 255, 255))
+    tap.rect((tx - 7, ct - 62, tx + 7, ct - 4), (255, 255, 255, 255), 3)
+    tap.rect((tx - 12, ct - 72, tx + 40, ct - 56), (255, 255, 255, 255), 8)
+    tap.rect((tx + 26, ct - 62, tx + 38, ct - 36), (255, 255, 255, 255), 4)
+    tap.rect((tx + 28, ct - 38, tx + 36, ct - 30), (255, 255, 255, 255), 2)
     tm = tap.mask()
     P.fill(c, P.drop_shadow(tm, (4, 4), 3, 0.5), Image.new("L", (W, H), 255))
     P.fill(c, P.metal(W, H, seed=67), tm)
     P.bevel(c, tm, 2, 0.6, 0.45)
     handle = Layer()
-    handle.rect((tx - 6, TAP_COUNTER - 122, tx + 6, TAP_COUNTER - 66), (30, 22, 20, 255), 5)
-    handle.rect((tx - 7, TAP_COUNTER - 84, tx + 7, TAP_COUNTER - 76), P.CREAM + (255,), 2)
+    handle.rect((tx + 6, ct - 128, tx + 20, ct - 70), (30, 22, 20, 255), 6)
+    handle.rect((tx + 5, ct - 104, tx + 21, ct - 94), P.CREAM + (255,), 2)
+    handle.ell((tx + 5, ct - 134, tx + 21, ct - 118), (30, 22, 20, 255))
     hm = handle.onto(c, shadow=0.5, offset=(3, 3), radius=3)
     P.bevel(c, hm, 2, 0.5, 0.5)
-    # drip tray
-    tray = Layer()
-    tray.rect((tx - 26, TAP_COUNTER - 4, tx + 44, TAP_COUNTER + 4), (60, 60, 64, 255), 2)
-    tray.onto(c)
+    # a drop of beer hanging from the spout
+    drop = Layer()
+    drop.ell((tx + 30, ct - 30, tx + 34, ct - 25), (220, 160, 40, 230))
+    drop.onto(c)
 
 
 def taproom_table(c):
@@ -1716,7 +1725,7 @@ def write_scene_files(scene, config_folder, stages):
     folder = os.path.join(ROOT, scene.folder)
     os.makedirs(folder, exist_ok=True)
     for stale in os.listdir(folder):
-        if stale.endswith(".png") and stale not in scene.images:
+        if stale.endswith((".png", ".jpg")) and stale not in scene.images:
             os.remove(os.path.join(folder, stale))
     for name, picture in sorted(scene.images.items()):
         P.save(picture, os.path.join(folder, name))
@@ -1905,7 +1914,7 @@ def taproom_items(sc):
 def taproom():
     """Paints and writes the Taproom, scene 1."""
     sc = Scene("Taproom", "content/scenes/Taproom/")
-    sc.add("Taproom", "Gaststube", "Taproom.png", taproom_room(), ROOM_TYPE, 0, (W / 2, 0), "top")
+    sc.add("Taproom", "Gaststube", "Taproom.jpg", taproom_room(), ROOM_TYPE, 0, (W / 2, 0), "top")
     taproom_items(sc)
     check_scene(sc)
     first = [(("name", en), ("typeId", i + 1), ("pick", "first"), ("count", 1))
