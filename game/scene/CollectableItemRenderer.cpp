@@ -140,8 +140,7 @@ void CollectableItemRenderer::draw(Graphics& graphics) {
     graphics.translate((scaleX_ - 1) * float(width()) * -0.5f,
                        (scaleY_ - 1) * float(height()) * -0.5f);
     graphics.scale(scaleX_, scaleY_);
-    const GLTexture* silhouette =
-        collecting || running(hint_) ? variant(Silhouette) : nullptr;
+    const GLTexture* silhouette = collecting || running(hint_) ? variant(Silhouette) : nullptr;
     const Color tint = itemColor();
     if (collecting) {
         if (silhouette) {

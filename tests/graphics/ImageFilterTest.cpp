@@ -80,12 +80,11 @@ TEST(ImageFilterTest, SurfacesOfAnyChannelOrderFilterLikeThePerPixelPath) {
     const ImageFilter* filters[] = {&bw, &silhouette, &intensity};
     for (const Format& format : formats) {
         for (const ImageFilter* filter : filters) {
-            SDL_Surface* surface =
-                SDL_CreateRGBSurface(SDL_SWSURFACE, int(colours.size()), 1, 32, format.r,
-                                     format.g, format.b, format.a);
+            SDL_Surface* surface = SDL_CreateRGBSurface(SDL_SWSURFACE, int(colours.size()), 1, 32,
+                                                        format.r, format.g, format.b, format.a);
             ASSERT_NE(nullptr, surface);
             SDLSurfaceImage image(surface); // takes the surface
-            std::vector<Color> stored; // what the surface holds: no alpha reads back as 255
+            std::vector<Color> stored;      // what the surface holds: no alpha reads back as 255
             for (std::size_t i = 0; i < colours.size(); ++i) {
                 image.setPixel(int(i), 0, colours[i]);
                 stored.push_back(image.getPixel(int(i), 0));

@@ -233,7 +233,8 @@ int main(int argc, char** argv) {
                 for (Item* item : ItemRegistry::instance().itemsOf(GROUP_GOAL, sceneId)) {
                     int x = 0;
                     int y = 0;
-                    if (item->renderer && item->renderer->isEnabled() && scene->pointOn(*item, x, y)) {
+                    if (item->renderer && item->renderer->isEnabled() &&
+                        scene->pointOn(*item, x, y)) {
                         sdl_input::pushClick(x, y);
                         break;
                     }
