@@ -54,25 +54,34 @@ def scene(number, name, folder):
             % (number, name, base, name))
 
 
-# The order of the game (GAME.md). Screens are registered as they are built;
-# the flow stops at the first entry whose type has no screen yet.
+# Mini-games join the flow as they are built; until then the flow goes from
+# scene to scene without them.
+BUILT_MINIGAMES = set()
+
+
+def minigame(screen_type, scene_id, config_file=None):
+    if screen_type not in BUILT_MINIGAMES:
+        return ""
+    extra = ' configFile="content/config/minigames/%s"' % config_file if config_file else ""
+    return '  <Screen type="%s" sceneId="%d"%s/>\n' % (screen_type, scene_id, extra)
+
+
+# The order of the game (GAME.md).
 GAME_FLOW = ('<?xml version="1.0" encoding="UTF-8"?>\n<GameFlow>\n'
              '  <Screen type="story" sceneId="100" pathStory="content/story/intro/"/>\n'
              '  <Screen type="TransitionScreen" caption="CHAPTER_1_TAPROOM" fadeInDuration="800"'
              ' fadeOutDuration="800" screenDuration="2500"/>\n'
-             + scene(1, "TAPROOM", "Taproom") +
-             '  <Screen type="MG_Screen5" sceneId="1"/>\n'
+             + scene(1, "TAPROOM", "Taproom")
+             + minigame("MG_Screen5", 1) +
              '  <Screen type="story" sceneId="1" pathStory="content/story/safe/"/>\n'
-             + scene(2, "LIBRARY", "Library") +
-             '  <Screen type="MG_Screen32" sceneId="2"'
-             ' configFile="content/config/minigames/screen32.xml"/>\n'
+             + scene(2, "LIBRARY", "Library")
+             + minigame("MG_Screen32", 2, "screen32.xml") +
              '  <Screen type="TransitionScreen" caption="CHAPTER_2_UPSTAIRS" fadeInDuration="800"'
              ' fadeOutDuration="800" screenDuration="2500"/>\n'
-             + scene(3, "MUSIC_ROOM", "MusicRoom") +
-             '  <Screen type="MG_Screen22" sceneId="3"'
-             ' configFile="content/config/minigames/screen22.xml"/>\n'
-             + scene(4, "KITCHEN", "Kitchen") +
-             '  <Screen type="MG_Screen15" sceneId="4"/>\n'
+             + scene(3, "MUSIC_ROOM", "MusicRoom")
+             + minigame("MG_Screen22", 3, "screen22.xml")
+             + scene(4, "KITCHEN", "Kitchen")
+             + minigame("MG_Screen15", 4) +
              '  <Screen type="story" sceneId="100" pathStory="content/story/ending/"/>\n'
              '  <Screen type="OpeningCredits" path="content/config/credits/"'
              ' fileName="slides.xml"/>\n'

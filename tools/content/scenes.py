@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Paints the hidden-object scenes and writes their data files.
 
-Usage: tools/content/scenes.py [--sheet PNG]
+Usage: tools/content/scenes.py [--only NAME] [--sheet PNG]
 
 Writes (relative to the repository root)
     content/config/scene/sceneIndex.xml            the scenes the game knows
@@ -12,15 +12,19 @@ Writes (relative to the repository root)
     content/config/scene/Taproom/Renderers.xml     item group -> renderer
     content/config/scene/Taproom/Mechanics.xml     the find-list stages
 
-One function per scene (taproom() for now) paints the room, paints each item
-on its own sheet, cropped to the object, and lists where it goes. The two
+One function per scene paints the room, paints each item on its own sheet,
+cropped to the object, and lists where it goes: taproom() here, the others in
+scene_library.py, scene_musicroom.py and scene_kitchen.py, which share this
+file's helpers. --only NAME paints one scene (the index still lists all). The two
 scene files differ only in the items' names. An item's index is the position
 of its Item element, so new items are appended, never inserted, once a scene
 has been played (saved games name items by index).
 
-Items by typeId: 1-99 ordinary objects (one each), 201 coins, 202 bottle
-caps, 300-399 decoys (never asked for), 500-599 foreground props, 600 the
-room. Everything findable stays above y 660 (the dashboard covers the bottom
+Items by typeId: 1-99 ordinary objects (one each), 100 locket pieces, 201-205
+stacked collectables (coins, bottle caps, keys, feathers, shells), 300-399
+decoys (never asked for), 400 bonus stars, 500-599 foreground props, 600 the
+room, 601-699 more of the room drawn below it (the view out of a window),
+700 rain, 701-799 animated scenery. Everything findable stays above y 660 (the dashboard covers the bottom
 100 pixels) and 8 pixels inside the left and right edges. With --sheet the
 script also writes a contact sheet of the item pictures (outside content/).
 Deterministic: every random choice comes from a seeded random.Random.
@@ -50,9 +54,15 @@ FIND_AREA = (8, 0, 1016, 660)
 
 # typeId ranges (GAME.md, "Items and rules")
 ROOM_TYPE = 600
+LOCKET_TYPE = 100
 COIN_TYPE = 201
 CAP_TYPE = 202
-GROUP_ROOM, GROUP_PROP, GROUP_FIND = 6, 5, 1
+KEY_TYPE = 203
+FEATHER_TYPE = 204
+SHELL_TYPE = 205
+STAR_TYPE = 400
+RAIN_TYPE = 700
+GROUP_ROOM, GROUP_PROP, GROUP_BONUS, GROUP_FIND = 6, 5, 4, 1
 
 
 # ================================================================ room helpers
@@ -1594,9 +1604,13 @@ class Scene:
         self.items = []
         self.images = {}
 
-    def add(self, en, de, image, picture, type_id, layer, at, anchor="bottom", tint=(255, 255, 255, 255)):
+    def add(self, en, de, image, picture, type_id, layer, at, anchor="bottom", tint=(255, 255, 255, 255),
+            major=0, angle=0, info=""):
         """Append an item. at = (centre x, y) where y is the picture's bottom edge
-        (anchor "bottom"), its top edge ("top") or its middle ("middle")."""
+        (anchor "bottom"), its top edge ("top") or its middle ("middle"). Rain
+        reads its density (0..100) from `major` and its slant in degrees from
+        `angle`; animated scenery names its animation file, beside the scene's
+        pictures, in `info`."""
         w, h = picture.size
         cx, y = at
         top = {"bottom": y - h, "top": y, "middle": y - h / 2}[anchor]
@@ -1605,7 +1619,8 @@ class Scene:
             raise ValueError("%s: two different pictures under one name" % image)
         self.images[image] = picture
         self.items.append({"en": en, "de": de, "image": image, "typeId": type_id, "layer": layer,
-                           "x": int(round(cx - w / 2)), "y": int(round(top)), "rgba": tuple(tint)})
+                           "x": int(round(cx - w / 2)), "y": int(round(top)), "rgba": tuple(tint),
+                           "major": int(major), "angle": angle, "info": info})
         return len(self.items) - 1
 
     def xml(self, column):
@@ -1613,10 +1628,10 @@ class Scene:
                 '  <Screen width="%d" height="%d" xOffset="0" yOffset="0"/>' % (W, H)]
         for it in self.items:
             r, g, b, a = it["rgba"]
-            rows.append('  <Item name="%s" image="%s" layer="%d" majorGroupID="0" minorGroupID="0" x="%d" y="%d"'
-                        ' angle="0" R="%d" G="%d" B="%d" A="%d" type="0" infoTip="" typeId="%d"/>'
-                        % (xml_escape(it[column]), xml_escape(it["image"]), it["layer"], it["x"], it["y"], r, g, b, a,
-                           it["typeId"]))
+            rows.append('  <Item name="%s" image="%s" layer="%d" majorGroupID="%d" minorGroupID="0" x="%d" y="%d"'
+                        ' angle="%g" R="%d" G="%d" B="%d" A="%d" type="0" infoTip="%s" typeId="%d"/>'
+                        % (xml_escape(it[column]), xml_escape(it["image"]), it["layer"], it["major"], it["x"],
+                           it["y"], it["angle"], r, g, b, a, xml_escape(it["info"]), it["typeId"]))
         rows.append("</Scene>")
         return "\n".join(rows) + "\n"
 
@@ -1652,14 +1667,21 @@ def modulate(picture, rgba):
 
 
 def is_goal(type_id):
-    return 1 <= type_id <= 99 or 201 <= type_id <= 205
+    return 1 <= type_id <= LOCKET_TYPE or 201 <= type_id <= 205
+
+
+def is_scenery(type_id):
+    """The room, what is drawn below it, rain and animated scenery: never found."""
+    return 600 <= type_id <= 799
 
 
 def group_of(type_id):
-    if type_id == ROOM_TYPE:
+    if is_scenery(type_id):
         return GROUP_ROOM
     if 500 <= type_id <= 599:
         return GROUP_PROP
+    if type_id == STAR_TYPE:
+        return GROUP_BONUS
     return GROUP_FIND
 
 
@@ -1691,18 +1713,24 @@ def check_scene(scene, min_visible=0.5):
     need(len(items) <= 128, "%d items: indices must stay within 0..127" % len(items))
     rooms = [i for i, it in enumerate(items) if it["typeId"] == ROOM_TYPE]
     need(rooms == [0], "the room must be the first and only item of typeId %d" % ROOM_TYPE)
+    room_layer = items[0]["layer"] if items else 0
     ordinary = [it["typeId"] for it in items if 1 <= it["typeId"] <= 99]
     need(len(ordinary) == len(set(ordinary)), "an ordinary object appears twice")
     for i, it in enumerate(items):
         w, h = scene.images[it["image"]].size
         need(it["en"] and it["de"], "item %d has no name" % i)
         if it["typeId"] == ROOM_TYPE:
-            need((it["x"], it["y"], w, h, it["layer"]) == (0, 0, W, H, 0), "the room must fill the screen")
+            need((it["x"], it["y"], w, h) == (0, 0, W, H) and 0 <= it["layer"] <= 5,
+                 "the room must fill the screen, on layer 0..5")
+        elif 601 <= it["typeId"] <= 699:
+            need(it["layer"] < room_layer, "item %d (%s) must lie below the room" % (i, it["en"]))
+        elif is_scenery(it["typeId"]):
+            pass  # rain and animated scenery go where the scene needs them
         elif 500 <= it["typeId"] <= 599:
             need(it["layer"] >= 50, "prop %d (%s) must lie above the objects" % (i, it["en"]))
         else:
-            need(1 <= it["layer"] <= 40, "item %d (%s): layer %d" % (i, it["en"], it["layer"]))
-        if is_goal(it["typeId"]):
+            need(room_layer < it["layer"] <= 40, "item %d (%s): layer %d" % (i, it["en"], it["layer"]))
+        if is_goal(it["typeId"]) or it["typeId"] == STAR_TYPE:
             x0, y0, x1, y1 = FIND_AREA
             need(x0 <= it["x"] and it["x"] + w <= x1 and y0 <= it["y"] and it["y"] + h <= y1,
                  "goal %d (%s) at %d,%d %dx%d leaves the find area" % (i, it["en"], it["x"], it["y"], w, h))
@@ -1720,15 +1748,25 @@ def write_text(relative, text):
     return path
 
 
-def write_scene_files(scene, config_folder, stages):
-    """The scene's two item files, its pictures and its three rule files."""
+def write_scene_files(scene, config_folder, stages, renderer_rules=(), files=None):
+    """The scene's two item files, its pictures and its three rule files.
+    renderer_rules: (renderer, typeId) pairs matched before the usual rules
+    (3 rain, 4 animated scenery). files: more files for the scene folder, name
+    -> picture or text (an animation and its frames, say)."""
+    files = files or {}
     folder = os.path.join(ROOT, scene.folder)
     os.makedirs(folder, exist_ok=True)
     for stale in os.listdir(folder):
-        if stale.endswith((".png", ".jpg")) and stale not in scene.images:
+        if stale.endswith((".png", ".jpg", ".xml")) and stale not in scene.images and stale not in files and \
+                stale not in (scene.name + ".xml", scene.name + "DE.xml"):
             os.remove(os.path.join(folder, stale))
     for name, picture in sorted(scene.images.items()):
         P.save(picture, os.path.join(folder, name))
+    for name, thing in sorted(files.items()):
+        if isinstance(thing, str):
+            write_text(scene.folder + name, thing)
+        else:
+            P.save(thing, os.path.join(folder, name))
     write_text(scene.folder + scene.name + ".xml", scene.xml("en"))
     write_text(scene.folder + scene.name + "DE.xml", scene.xml("de"))
     types = sorted({it["typeId"] for it in scene.items}, key=lambda t: (-group_of(t), t))
@@ -1738,7 +1776,7 @@ def write_scene_files(scene, config_folder, stages):
     write_text(config_folder + "ItemGroups.xml", "\n".join(groups) + "\n")
     write_text(config_folder + "Renderers.xml", "\n".join([
         '<?xml version="1.0" encoding="UTF-8"?>',
-        "<ItemRendererRules>",
+        "<ItemRendererRules>"] + ['  <Rule renderer="%d" typeId="%d"/>' % rule for rule in renderer_rules] + [
         '  <Rule renderer="1" groupId="%d"/>' % GROUP_ROOM,
         '  <Rule renderer="1" groupId="%d"/>' % GROUP_PROP,
         '  <Rule renderer="0"/>',
@@ -1925,7 +1963,18 @@ def taproom():
     return sc
 
 
-SCENES = [(1, "Taproom", taproom)]
+def scene_in(module, function):
+    """A scene painted by a module of its own, imported when it is painted."""
+    def paint():
+        import importlib
+        return getattr(importlib.import_module(module), function)()
+    paint.module = module
+    return paint
+
+
+SCENES = [(1, "Taproom", taproom), (2, "Library", scene_in("scene_library", "library")),
+          (3, "MusicRoom", scene_in("scene_musicroom", "music_room")),
+          (4, "Kitchen", scene_in("scene_kitchen", "kitchen"))]
 
 
 def contact_sheet(scene, path):
@@ -1946,19 +1995,31 @@ def contact_sheet(scene, path):
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("--sheet", help="also write a contact sheet of the item pictures to this PNG (outside content/)")
+    ap.add_argument("--only", metavar="NAME", help="paint only this scene (Taproom, Library, MusicRoom, Kitchen)")
     args = ap.parse_args()
+    if args.only and args.only not in [name for _id, name, _fn in SCENES]:
+        sys.exit("no scene %s" % args.only)
     if args.sheet and os.path.abspath(args.sheet).startswith(os.path.join(ROOT, "content")):
         sys.exit("the contact sheet does not belong in content/")
     start = time.time()
     index = []
     for scene_id, name, fn in SCENES:
+        module = getattr(fn, "module", None)
+        if module and not os.path.exists(os.path.join(os.path.dirname(os.path.abspath(__file__)), module + ".py")):
+            print("%s: not painted yet (%s.py is missing)" % (name, module))
+            continue
+        index.append((scene_id, name, "content/scenes/%s/" % name))
+        if args.only and args.only != name:
+            continue
         sc = fn()
-        index.append((scene_id, name, sc.folder))
         counts = {}
         for it in sc.items:
             t = it["typeId"]
-            kind = ("room" if t == ROOM_TYPE else "props" if 500 <= t <= 599 else "decoys" if 300 <= t <= 399
-                    else "coins" if t == COIN_TYPE else "caps" if t == CAP_TYPE else "objects")
+            kind = ("room" if t == ROOM_TYPE else "scenery" if is_scenery(t) else "props" if 500 <= t <= 599
+                    else "decoys" if 300 <= t <= 399 else "stars" if t == STAR_TYPE
+                    else "locket pieces" if t == LOCKET_TYPE else "objects" if t < 100
+                    else {COIN_TYPE: "coins", CAP_TYPE: "caps", KEY_TYPE: "keys", FEATHER_TYPE: "feathers",
+                          SHELL_TYPE: "shells"}[t])
             counts[kind] = counts.get(kind, 0) + 1
         size = sum(os.path.getsize(os.path.join(ROOT, sc.folder, n)) for n in sc.images)
         print("%s: %d items (%s), %d pictures, %d bytes" % (name, len(sc.items), ", ".join(
