@@ -68,7 +68,10 @@ void GLGraphics::resetTransform() {
 }
 
 void GLGraphics::clear() {
-    GL_CHECK(glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT));
+    // 2D drawing never tests depth, and on a software renderer clearing a
+    // buffer nobody reads costs a pass over the whole window every frame.
+    GL_CHECK(
+        glClear(depthInUse_ ? GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT : GL_COLOR_BUFFER_BIT));
 }
 
 void GLGraphics::begin2D(int width, int height, int depth) {
@@ -81,6 +84,7 @@ void GLGraphics::begin2D(int width, int height, int depth) {
 }
 
 void GLGraphics::begin3D(int width, int height, int) {
+    depthInUse_ = true;
     GL_CHECK(glEnable(GL_TEXTURE_2D));
     GL_CHECK(glHint(GL_POLYGON_SMOOTH_HINT, GL_NICEST));
     GL_CHECK(glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST));

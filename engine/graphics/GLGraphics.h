@@ -60,4 +60,6 @@ private:
     std::array<float, 16> modelViewMatrix_{};
     int windowWidth_ = 0;
     int windowHeight_ = 0;
+    // Set once anything has drawn in 3D: only then does a clear reset depth.
+    bool depthInUse_ = false;
 };

@@ -298,6 +298,26 @@ TEST_F(GLGraphicsTest, Begin3DSwitchesToPerspectiveWithDepthTesting) {
     EXPECT_FLOAT_EQ(1.0f, range[1]);
 }
 
+TEST_F(GLGraphicsTest, AClearAfter3DDrawingResetsDepthSoTheNextFrameDrawsAgain) {
+    graphics.begin3D(kWidth, kHeight, 0);
+    glDepthFunc(GL_LESS);
+    glDisable(GL_TEXTURE_2D);
+    auto square = [](float z) { // a square in front of the camera at depth z
+        glBegin(GL_QUADS);
+        glVertex3f(-1, -1, z);
+        glVertex3f(1, -1, z);
+        glVertex3f(1, 1, z);
+        glVertex3f(-1, 1, z);
+        glEnd();
+    };
+    glColor4ub(255, 0, 0, 255);
+    square(-3);
+    graphics.clear();
+    glColor4ub(0, 255, 0, 255);
+    square(-3); // as near as the last frame's: hidden if the depth had stayed
+    EXPECT_EQ(Color(0, 255, 0), pixelAt(kWidth / 2, kHeight / 2));
+}
+
 TEST_F(GLGraphicsTest, Begin2DRestoresTheOrthographicStateAfter3D) {
     graphics.begin3D(kWidth, kHeight, 0);
     graphics.translate(5, 5);

@@ -7,6 +7,7 @@
 #include "game/GameFlow.h"
 #include "game/PlayerProfile.h"
 #include "game/menus/MainMenu.h"
+#include "game/menus/StoryScreen.h"
 #include "game/scene/AnimPlayerItemRenderer.h"
 #include "game/scene/CollectableItemRenderer.h"
 #include "game/scene/GoalRenderers.h"
@@ -146,7 +147,7 @@ protected:
 };
 
 TEST_F(HiddenObjectSceneTest, APlayerFindsEveryGoalAndTheFlowGoesOn) {
-    GameFlow::instance().setPosition(2); // the Taproom's entry; the safe after it is not built
+    GameFlow::instance().setPosition(2); // the Taproom's entry; the story of the safe follows
     LarkScene* scene = enterScene();
     ASSERT_NE(nullptr, scene);
     // Three coins, two kept: one thinned into GROUP_REMOVED on the first visit.
@@ -195,8 +196,8 @@ TEST_F(HiddenObjectSceneTest, APlayerFindsEveryGoalAndTheFlowGoesOn) {
     clickAt(ok.x, ok.y);
     frames(1200);
     // Completed: the scene's items are cleared and the flow moved on, to the
-    // safe, which is not built: the main menu.
-    ASSERT_NE(nullptr, top<MainMenu>());
+    // story of the safe.
+    ASSERT_NE(nullptr, top<StoryScreen>());
     EXPECT_EQ(3, GameFlow::instance().position());
     EXPECT_TRUE(ItemRegistry::instance().itemsOf(GROUP_REMOVED, 7).empty());
     EXPECT_EQ(0, PlayerProfiles::instance().currentProfile()->completedScenes); // -1 + 1
