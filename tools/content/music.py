@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""Composes and synthesises the game's three music loops into content/music/*.ogg
-and writes the scene-to-music table content/config/scene/music.xml.
+"""Composes and synthesises the game's music loops into content/music/*.ogg (a menu
+theme, a story theme for the intro and the ending, and one theme per hidden-object
+scene) and writes the scene-to-music table content/config/scene/music.xml.
 
 Each loop is a whole number of bars. Notes are mixed into a circular buffer:
 whatever rings past the last bar (note tails, pad releases, the reverb) wraps
@@ -16,7 +17,8 @@ quietest instants there: each candidate is encoded, decoded again (oggdec), and
 the one whose end runs most smoothly into its start is kept.
 
 Instruments are additive or FM voices with their own envelopes: harp, music
-box, vibraphone, electric piano, piano, a soft pad, strings and a round bass.
+box, vibraphone, electric piano, piano, nylon guitar, a soft pad, strings, a
+round bass and a pizzicato bass.
 """
 
 import math
@@ -172,6 +174,34 @@ def bass(freq, held, strength, rng):
     return strength * tone * env
 
 
+def guitar(freq, held, strength, rng):
+    """A nylon-string guitar plucked a fifth of the way along the string: bright
+    at the pluck, mellowing quickly; the hand damps it soon after its length."""
+    t = timeline(min(2.6, held + 0.9))
+    out = np.zeros_like(t)
+    scale = (196.0 / freq) ** 0.3
+    for n in range(1, 13):
+        f = freq * n * (1 + 0.00008 * n * n)
+        if f > 8000:
+            break
+        amp = max(abs(math.sin(math.pi * n * 0.2)), 0.08) / n ** 1.1
+        tau = 1.1 * scale / (1 + 0.7 * (n - 1))
+        out += amp * np.sin(2 * math.pi * f * t + rng.uniform(0, 6.28)) * pluck_env(t, tau, 0.002)
+    damp = np.clip(1.0 - (t - held - 0.08) / 0.18, 0.0, 1.0)
+    return strength * out * damp
+
+
+def pizzicato(freq, held, strength, rng):
+    """A plucked double bass: a round, short thump that dies within a second
+    whatever its written length."""
+    t = timeline(1.1)
+    out = np.zeros_like(t)
+    for n in range(1, 7):
+        tau = 0.42 / (1 + 0.6 * (n - 1))
+        out += np.sin(2 * math.pi * freq * n * t + rng.uniform(0, 6.28)) / n ** 1.5 * pluck_env(t, tau, 0.006)
+    return strength * out
+
+
 # ---------------------------------------------------------------- arranging
 
 class Loop:
@@ -247,11 +277,18 @@ def reverb(x, seed, seconds=2.4, decay=0.32, wet=0.22):
     return x + wet * wet_signal
 
 
-def master(x):
-    """Gentle tone shaping (a little less sub-bass and top), then a fixed peak."""
+def master(x, rms_db=None):
+    """Gentle tone shaping (a little less sub-bass and top), then a fixed peak.
+    With `rms_db` the loop is turned down further where its average level
+    (RMS, dBFS) would be higher, so that denser arrangements do not sound
+    louder than the sparse ones."""
     shaped = circular_filter(x, lambda f: (1 / (1 + (f / 9000.0) ** 4))
                              * ((f / 35.0) ** 2 / (1 + (f / 35.0) ** 2)))
-    return shaped * (10 ** (PEAK_DB / 20) / np.max(np.abs(shaped)))
+    shaped = shaped * (10 ** (PEAK_DB / 20) / np.max(np.abs(shaped)))
+    if rms_db is not None:
+        rms = math.sqrt(float(np.mean(shaped ** 2)))
+        shaped = shaped * min(1.0, 10 ** (rms_db / 20) / rms)
+    return shaped
 
 
 def quiet_starts(x, before=0.2, count=6, apart=0.005):
@@ -462,14 +499,198 @@ def story_theme():
     return loop
 
 
-# (file, composer, Ogg serial number)
+def library_theme():
+    """Calm, bookish and a little mysterious, for the library: D minor in 4/4 at
+    64 bpm. Rolling harp quavers over soft strings and a low bass; a music box
+    tune that lingers on the leading note C#."""
+    loop = Loop(64, 4, 16, seed=9004)
+    chords = [  # bass, string voicing, harp quavers
+        ("D2", ["D3", "F3", "A3"], ["D3", "A3", "D4", "F4", "A4", "F4", "D4", "A3"]),
+        ("Bb1", ["D3", "F3", "A3"], ["Bb2", "F3", "A3", "D4", "F4", "D4", "A3", "F3"]),
+        ("G2", ["D3", "F3", "Bb3"], ["G2", "D3", "F3", "Bb3", "D4", "Bb3", "F3", "D3"]),
+        ("A1", ["C#3", "E3", "A3"], ["A2", "E3", "A3", "C#4", "E4", "C#4", "A3", "E3"]),
+        ("D2", ["D3", "F3", "A3"], ["D3", "A3", "D4", "F4", "A4", "F4", "D4", "A3"]),
+        ("C2", ["C3", "F3", "A3"], ["C3", "F3", "A3", "C4", "F4", "C4", "A3", "F3"]),
+        ("Bb1", ["D3", "F3", "Bb3"], ["Bb2", "F3", "Bb3", "D4", "F4", "D4", "Bb3", "F3"]),
+        ("A1", ["C#3", "E3", "G3"], ["A2", "E3", "G3", "C#4", "E4", "C#4", "G3", "E3"]),
+    ]
+    tune_a = [
+        [(0, "A5", 1.5), (1.5, "G5", 0.5), (2, "F5", 1), (3, "E5", 1)],
+        [(0, "D5", 2), (2, "F5", 1), (3, "A5", 1)],
+        [(0, "Bb5", 1.5), (1.5, "A5", 0.5), (2, "G5", 1), (3, "D5", 1)],
+        [(0, "C#5", 3), (3, "E5", 1)],
+        [(0, "A5", 1.5), (1.5, "G5", 0.5), (2, "F5", 1), (3, "A5", 1)],
+        [(0, "C6", 2), (2, "A5", 1), (3, "F5", 1)],
+        [(0, "D6", 1), (1, "C6", 1), (2, "Bb5", 1), (3, "F5", 1)],
+        [(0, "E5", 2), (2, "C#5", 1), (3, "E5", 1)],
+    ]
+    tune_b = [
+        [(0, "D6", 2), (2, "C6", 1), (3, "A5", 1)],
+        [(0, "Bb5", 1.5), (1.5, "A5", 0.5), (2, "F5", 2)],
+        [(0, "G5", 1), (1, "Bb5", 1), (2, "D6", 2)],
+        [(0, "C#6", 2), (2, "A5", 1), (3, "E5", 1)],
+        [(0, "F5", 1), (1, "E5", 1), (2, "D5", 1), (3, "A5", 1)],
+        [(0, "A5", 2), (2, "G5", 1), (3, "F5", 1)],
+        [(0, "F5", 1.5), (1.5, "E5", 0.5), (2, "D5", 2)],
+        [(0, "E5", 3)],
+    ]
+    intensity = [0.85, 0.95, 1.0, 0.75]
+    for bar in range(loop.bars):
+        root, voicing, quavers = chords[bar % 8]
+        level = intensity[bar // 4]
+        beat = bar * 4
+        loop.play(bass, beat, root, 3.4, 0.36 * level)
+        for name in voicing:
+            loop.add(beat, strings(hz(name), loop.seconds(4.0), 0.06 * level, loop.rng), 0.0)
+        for i, name in enumerate(quavers):
+            loop.play(harp, beat + 0.5 * i, name, 0.5, (0.3 if i % 4 else 0.36) * level, -0.4 + 0.08 * i)
+    # The second time round, a high string line answers the tune.
+    for bar, name in enumerate(["A4", "A4", "Bb4", "A4", "F4", "F4", "D4", "C#4"]):
+        loop.add((8 + bar) * 4, strings(hz(name), loop.seconds(4.0), 0.035, loop.rng), -0.3)
+    melody(loop, music_box, 0, tune_a, 0.4, 0.25)
+    melody(loop, music_box, 8, tune_b, 0.42, 0.25)
+    return loop
+
+
+def music_room_theme():
+    """A gentle piano waltz on a rainy evening, for the music room: E flat major
+    in 3/4 at 96 bpm. Bass on the downbeat and soft chords on two and three,
+    a tune that turns wistful over A flat minor, and high notes dripping now
+    and then like rain on the window; strings join quietly on the second pass."""
+    loop = Loop(96, 3, 32, seed=9005)
+    chords = [  # bass, chord on beats two and three
+        ("Eb2", ["G3", "Bb3", "Eb4"]), ("C3", ["G3", "C4", "Eb4"]),
+        ("Ab2", ["Ab3", "C4", "Eb4"]), ("Bb2", ["Ab3", "D4", "F4"]),
+        ("Eb2", ["G3", "Bb3", "Eb4"]), ("G2", ["G3", "Bb3", "D4"]),
+        ("Ab2", ["Ab3", "C4", "Eb4"]), ("Bb2", ["F3", "Bb3", "D4"]),
+        ("C3", ["G3", "C4", "Eb4"]), ("Ab2", ["Ab3", "C4", "Eb4"]),
+        ("F2", ["F3", "Ab3", "C4"]), ("Bb2", ["Ab3", "D4", "F4"]),
+        ("G2", ["G3", "Bb3", "Eb4"]), ("Ab2", ["Ab3", "Cb4", "Eb4"]),
+        ("Bb2", ["Ab3", "D4", "F4"]), ("Eb2", ["G3", "Bb3", "Eb4"]),
+    ]
+    tune = [
+        [(0, "Bb4", 1), (1, "Eb5", 1), (2, "G5", 1)],
+        [(0, "G5", 2), (2, "F5", 1)],
+        [(0, "Eb5", 2), (2, "C5", 1)],
+        [(0, "D5", 1.5), (1.5, "Eb5", 0.5), (2, "F5", 1)],
+        [(0, "G5", 2), (2, "Bb5", 1)],
+        [(0, "Bb5", 1.5), (1.5, "G5", 0.5), (2, "D5", 1)],
+        [(0, "C6", 1), (1, "Bb5", 1), (2, "Ab5", 1)],
+        [(0, "F5", 3)],
+        [(0, "Eb5", 1), (1, "G5", 1), (2, "C6", 1)],
+        [(0, "C6", 1.5), (1.5, "Bb5", 0.5), (2, "Ab5", 1)],
+        [(0, "Ab5", 2), (2, "F5", 1)],
+        [(0, "D5", 2), (2, "F5", 1)],
+        [(0, "Eb5", 1.5), (1.5, "F5", 0.5), (2, "G5", 1)],
+        [(0, "Eb5", 2), (2, "Cb5", 1)],
+        [(0, "D5", 1), (1, "F5", 1), (2, "Ab5", 1)],
+        [(0, "G5", 3)],
+    ]
+    eb_major = ["Bb4", "C5", "D5", "Eb5", "F5", "G5", "Ab5", "Bb5", "C6"]
+    tune2 = ornament(loop.rng, tune, eb_major, 0.35)
+    drops = ["Bb5", "C6", "Eb6", "F6", "G6", "Bb6"]
+    for bar in range(loop.bars):
+        root, chord = chords[bar % 16]
+        level = 0.85 if bar < 16 else 1.0
+        beat = bar * 3
+        loop.play(piano, beat, root, 2.6, 0.28 * level, -0.2)
+        for at in (1, 2):
+            for i, name in enumerate(chord):
+                loop.play(piano, beat + at + 0.01 * i, name, 0.8, 0.14 * level, -0.1 + 0.08 * i, swing=0.004)
+        if bar >= 16:
+            for name in chord:
+                loop.add(beat, strings(hz(name), loop.seconds(3.0), 0.035, loop.rng), 0.0)
+        # Rain on the window: now and then a soft high note, anywhere in the bar.
+        for quaver in range(6):
+            if loop.rng.random() < 0.14:
+                name = drops[int(loop.rng.integers(len(drops)))]
+                loop.play(piano, beat + 0.5 * quaver, name, 0.5, 0.07, float(loop.rng.uniform(-0.7, 0.7)))
+    melody(loop, piano, 0, tune, 0.36, 0.1)
+    melody(loop, piano, 16, tune2, 0.38, 0.1)
+    return loop
+
+
+def kitchen_theme():
+    """Bright and cosy, a morning in the kitchen: D major in 4/4 at 120 bpm. A
+    strummed nylon guitar and a bouncing pizzicato bass; a harp sings the tune,
+    a music box takes it over on the repeat, and the last bars rest on long
+    notes before it all starts again."""
+    loop = Loop(120, 4, 32, seed=9006)
+    chords = [  # bass (beat 1, beat 3), guitar voicing
+        (("D2", "A2"), ["D3", "A3", "D4", "F#4"]), (("G2", "D2"), ["G3", "B3", "D4", "G4"]),
+        (("E2", "B2"), ["E3", "B3", "D4", "G4"]), (("A2", "E2"), ["E3", "A3", "C#4", "G4"]),
+        (("D2", "A2"), ["D3", "A3", "D4", "F#4"]), (("B2", "F#2"), ["F#3", "B3", "D4", "F#4"]),
+        (("G2", "D2"), ["G3", "B3", "D4", "G4"]), (("A2", "E2"), ["E3", "A3", "C#4", "E4"]),
+        (("G2", "D2"), ["G3", "B3", "D4", "G4"]), (("A2", "E2"), ["E3", "A3", "C#4", "E4"]),
+        (("F#2", "C#3"), ["F#3", "A3", "C#4", "F#4"]), (("B2", "F#2"), ["F#3", "B3", "D4", "F#4"]),
+        (("G2", "D2"), ["G3", "B3", "D4", "G4"]), (("F#2", "A2"), ["F#3", "A3", "D4", "F#4"]),
+        (("E2", "B2"), ["E3", "B3", "D4", "G4"]), (("A2", "C#3"), ["E3", "A3", "C#4", "G4"]),
+    ]
+    tune_a = [
+        [(0, "F#5", 0.5), (0.5, "A5", 0.5), (1, "D6", 1), (2, "A5", 1), (3, "F#5", 1)],
+        [(0, "G5", 1.5), (1.5, "B5", 0.5), (2, "D6", 1), (3, "B5", 1)],
+        [(0, "G5", 1), (1, "E5", 0.5), (1.5, "F#5", 0.5), (2, "G5", 1), (3, "B5", 1)],
+        [(0, "A5", 1.5), (1.5, "G5", 0.5), (2, "E5", 2)],
+        [(0, "F#5", 0.5), (0.5, "A5", 0.5), (1, "D6", 1), (2, "C#6", 0.5), (2.5, "D6", 0.5), (3, "A5", 1)],
+        [(0, "B5", 1.5), (1.5, "A5", 0.5), (2, "F#5", 1), (3, "D5", 1)],
+        [(0, "E5", 0.5), (0.5, "F#5", 0.5), (1, "G5", 1), (2, "B5", 1), (3, "G5", 1)],
+        [(0, "A5", 3), (3.5, "E5", 0.5)],
+    ]
+    tune_b = [
+        [(0, "B5", 1), (1, "D6", 1), (2, "B5", 0.5), (2.5, "A5", 0.5), (3, "G5", 1)],
+        [(0, "A5", 1), (1, "C#6", 1), (2, "E6", 1.5), (3.5, "C#6", 0.5)],
+        [(0, "C#6", 1.5), (1.5, "A5", 0.5), (2, "F#5", 2)],
+        [(0, "D6", 1), (1, "C#6", 0.5), (1.5, "B5", 0.5), (2, "F#5", 2)],
+        [(0, "G5", 0.5), (0.5, "A5", 0.5), (1, "B5", 1), (2, "D6", 1), (3, "B5", 1)],
+        [(0, "A5", 1.5), (1.5, "F#5", 0.5), (2, "D5", 1), (3, "F#5", 1)],
+        [(0, "E5", 1), (1, "G5", 1), (2, "B5", 1), (3, "D6", 1)],
+        [(0, "C#6", 1.5), (1.5, "B5", 0.5), (2, "A5", 1.5), (3.5, "E5", 0.5)],
+    ]
+    # The resting pass: long notes that lead back to the tune at the top.
+    tune_rest = [
+        [(0, "D6", 4)], [(0, "B5", 4)], [(0, "C#6", 2), (2, "A5", 2)], [(0, "B5", 4)],
+        [(0, "B5", 2), (2, "D6", 2)], [(0, "A5", 4)], [(0, "G5", 2), (2, "B5", 2)], [(0, "A5", 3)],
+    ]
+    d_major = ["D5", "E5", "F#5", "G5", "A5", "B5", "C#6", "D6", "E6"]
+    tune_a2 = ornament(loop.rng, tune_a, d_major, 0.3)
+    # Strokes of the strum: beat, down (True) or up, strength.
+    strum = [(0, True, 0.6), (1, True, 1.0), (1.5, False, 0.55), (2.5, False, 0.6), (3, True, 0.95),
+             (3.5, False, 0.55)]
+    for bar in range(loop.bars):
+        (root, other), voicing = chords[bar % 16]
+        level = 0.75 if bar >= 24 else 1.0
+        beat = bar * 4
+        loop.play(pizzicato, beat, root, 1.0, 0.42 * level, 0.0)
+        loop.play(pizzicato, beat + 2, other, 1.0, 0.36 * level, 0.0)
+        if bar % 2 == 1 and bar < 24:
+            loop.play(pizzicato, beat + 3.5, other, 0.5, 0.22, 0.0)
+        for k, (at, down, accent) in enumerate(strum):
+            length = strum[k + 1][0] - at if k + 1 < len(strum) else 4 - at
+            order = voicing if down else voicing[::-1]
+            for i, name in enumerate(order):
+                loop.play(guitar, beat + at + 0.025 * i, name, length, 0.15 * accent * level,
+                          -0.35 + 0.05 * i, swing=0.003)
+    melody(loop, harp, 0, tune_a, 0.38, 0.3)
+    melody(loop, harp, 8, tune_b, 0.4, 0.3)
+    melody(loop, music_box, 16, tune_a2, 0.24, 0.3)
+    melody(loop, harp, 24, tune_rest, 0.3, 0.3)
+    return loop
+
+
+# (file, composer, Ogg serial number, highest RMS in dBFS or None)
 THEMES = [
-    ("MenuTheme.ogg", menu_theme, 7101),
-    ("InnTheme.ogg", inn_theme, 7102),
-    ("StoryTheme.ogg", story_theme, 7103),
+    ("MenuTheme.ogg", menu_theme, 7101, None),
+    ("InnTheme.ogg", inn_theme, 7102, None),
+    ("StoryTheme.ogg", story_theme, 7103, None),
+    ("LibraryTheme.ogg", library_theme, 7104, -18.6),
+    ("MusicRoomTheme.ogg", music_room_theme, 7105, -19.0),
+    ("KitchenTheme.ogg", kitchen_theme, 7106, -20.3),
 ]
 
-SCENE_MUSIC = [("9999", "MenuTheme.ogg"), ("1,2,3,4", "InnTheme.ogg"), ("100", "StoryTheme.ogg")]
+# Scene ids: 9999 the menus, 1-4 the hidden-object scenes (with their story
+# slides and mini-games), 100 the intro and the ending.
+SCENE_MUSIC = [("9999", "MenuTheme.ogg"), ("1", "InnTheme.ogg"), ("2", "LibraryTheme.ogg"),
+               ("3", "MusicRoomTheme.ogg"), ("4", "KitchenTheme.ogg"), ("100", "StoryTheme.ogg")]
 
 
 def encode(path, signal, serial, work):
@@ -524,9 +745,9 @@ def table():
 
 
 def main():
-    for file, composer, serial in THEMES:
+    for file, composer, serial, rms_db in THEMES:
         loop = composer()
-        mixed = master(reverb(loop.out, serial))
+        mixed = master(reverb(loop.out, serial), rms_db)
         jump, shift = write_loop(MUSIC_DIR + file, mixed, serial)
         rms = 20 * math.log10(math.sqrt(float(np.mean(mixed ** 2))))
         print("wrote %s%s  %d bars, %.2f s, rms %.1f dBFS, starts %.1f ms before the "
