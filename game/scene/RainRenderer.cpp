@@ -63,11 +63,17 @@ void RainRenderer::draw(Graphics& graphics) {
     const float slants[3] = {slant_, slant_ + 3, slant_ - 3};
     const float centreX = float(screenWidth()) / 2;
     const float centreY = float(screenHeight()) / 2;
+    const float width = float(texture_->imageWidth());
+    const float height = float(texture_->imageHeight());
+    const Rect source(0, 0, width, height);
     for (int layer = 0; layer < 3; ++layer) {
         graphics.pushTransform();
         graphics.translate(centreX, centreY);
         graphics.rotate(slants[layer], 0, 0, 1);
         graphics.translate(-centreX, -centreY);
+        // Each drop's corners are worked out here rather than with a matrix
+        // of its own: a transform per quad makes the driver flush every drop,
+        // and a window can hold a thousand of them.
         for (const Drop& drop : drops_) {
             if (drop.layer != layer) {
                 continue;
@@ -75,11 +81,10 @@ void RainRenderer::draw(Graphics& graphics) {
             Color color = tint_;
             color.a = std::uint8_t(
                 std::clamp(int(float(minAlpha_) + (drop.speed - 0.2f) * alphaSpan_), 0, 255));
-            graphics.pushTransform();
-            graphics.translate(drop.x, drop.y);
-            graphics.scale(1.0f, drop.speed);
-            graphics.drawTexture(0, 0, texture_, color);
-            graphics.popTransform();
+            const float bottom = drop.y + height * drop.speed;
+            graphics.drawTextureQuad(texture_, Point(drop.x, drop.y), Point(drop.x + width, drop.y),
+                                     Point(drop.x + width, bottom), Point(drop.x, bottom), source,
+                                     color);
         }
         graphics.popTransform();
     }

@@ -101,8 +101,10 @@ TEST(AutoplayTest, PlaysTheWholeGameFromAFreshUserFolderAndRepeatsWithItsSeed) {
     ASSERT_EQ(1u, save["profiles"].size());
     const nlohmann::json& profile = save["profiles"][0];
     EXPECT_EQ("Autoplayer", profile["name"]);
-    EXPECT_EQ(true, profile["started"]);
+    // At the end the profile is finished, and Play starts the game anew.
     EXPECT_EQ(true, profile["finished"]);
+    EXPECT_EQ(false, profile["started"]);
+    EXPECT_EQ(0, profile["flowPosition"]);
     EXPECT_EQ(0, profile["resumeStep"]);
     EXPECT_EQ(3, profile["completedScenes"]); // -1 before the first scene, +1 each
     EXPECT_EQ(1, profile["hintFlags"]);       // a hint was taken

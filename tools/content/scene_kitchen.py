@@ -31,7 +31,7 @@ What stands where (screen pixels, 1024 x 768; the find list covers y 660 and bel
 import math
 import random
 
-from PIL import Image, ImageChops, ImageDraw
+from PIL import Image, ImageChops, ImageDraw, ImageFilter
 
 import paint as P
 import scenes as S
@@ -228,7 +228,7 @@ def kitchen_counter(c):
     basin = Layer()
     basin.rect((132, top - 2, 246, top + 12), (90, 86, 80, 255), 3)
     basin.onto(c)
-    # the tap: a brass swan neck out of the tiles
+    # the tap: a brass swan neck out of the tiles, each part lit like a small cylinder
     tap = Layer()
     tap.ell((178, top - 92, 196, top - 74), (255, 255, 255, 255))
     tap.rect((186, top - 88, 214, top - 78), (255, 255, 255, 255), 4)
@@ -236,13 +236,53 @@ def kitchen_counter(c):
     tap.rect((198, top - 102, 203, top - 86), (255, 255, 255, 255), 1)
     tap.rect((190, top - 106, 211, top - 100), (255, 255, 255, 255), 3)
     tm = tap.mask()
-    P.fill(c, P.drop_shadow(tm, (4, 4), 3, 0.5), Image.new("L", (W, H), 255))
-    P.fill(c, P.metal(W, H, seed=417), tm)
-    P.bevel(c, tm, 2, 0.6, 0.45)
+    P.fill(c, P.drop_shadow(tm, (4, 4), 3, 0.55), Image.new("L", (W, H), 255))
+    brass = (196, 148, 60)
+    kitchen_tap_part(c, tm, (186, top - 88, 214, top - 78), brass, False)    # the arm
+    kitchen_tap_part(c, tm, (206, top - 84, 216, top - 60), brass, True)     # the spout
+    kitchen_tap_part(c, tm, (198, top - 102, 203, top - 86), brass, True)    # the stem
+    kitchen_tap_part(c, tm, (190, top - 106, 211, top - 100), brass, False)  # the handle
+    rose = P.ellipse_mask((W, H), (178, top - 92, 196, top - 74))
+    P.fill(c, P.gradient_map(P.radial_field(W, H, 183, top - 88, 13), [(0.0, (255, 240, 180)), (0.35, (226, 180, 84)),
+                                                                       (1.0, (110, 70, 24))]), rose)
+    P.bevel(c, tm, 2, 0.6, 0.55)
+    P.fill(c, (60, 36, 12, 200), ImageChops.subtract(tm, tm.filter(ImageFilter.MinFilter(3))))
+    glints = Layer()
+    glints.ell((181, top - 90, 186, top - 85), (255, 250, 220, 230))
+    glints.rect((190, top - 87, 205, top - 85), (255, 248, 210, 190), 1)
+    glints.rect((208, top - 80, 210, top - 64), (255, 248, 210, 170), 1)
+    glints.rect((193, top - 105, 207, top - 104), (255, 248, 210, 170))
+    glints.onto(c, blur=0.5)
     drop = Layer()
     drop.ell((209, top - 56, 213, top - 50), (200, 230, 240, 200))
     drop.onto(c)
     P.fill(c, (0, 0, 0, 120), P.blur(box_mask((-4, KIT_FLOOR - 2, x1, KIT_FLOOR + 8)), 4))
+
+
+def kitchen_across(c, mask, a0, a1, stops, vertical=False):
+    """Fill mask on the canvas with the colour ramp stops laid exactly across x a0..a1 (or y, if vertical)."""
+    n = max(2, int(round(a1 - a0)))
+    cols = P.ramp(stops, n)
+    strip = Image.new("RGB", (n, 1) if not vertical else (1, n))
+    strip.putdata([tuple(int(v) for v in col[:3]) for col in cols])
+    full = Image.new("RGB", (W, H), tuple(int(v) for v in cols[0][:3]))
+    if vertical:
+        full.paste(strip.resize((W, n)), (0, int(round(a0))))
+        full.paste(Image.new("RGB", (W, H), tuple(int(v) for v in cols[-1][:3])), (0, int(round(a0)) + n))
+    else:
+        full.paste(strip.resize((n, H)), (int(round(a0)), 0))
+        full.paste(Image.new("RGB", (W, H), tuple(int(v) for v in cols[-1][:3])), (int(round(a0)) + n, 0))
+    P.fill(c, full, mask)
+
+
+def kitchen_tap_part(c, tap_mask, box, colour, upright):
+    """Shade one straight part of the brass tap inside box like a lit cylinder (across x if upright, else y)."""
+    x0, y0, x1, y1 = box
+    part = ImageChops.multiply(tap_mask, box_mask((x0 - 1, y0 - 1, x1 + 1, y1 + 1)))
+    if upright:
+        kitchen_across(c, part, x0, x1 + 1, S.cyl(colour, 1.45, 0.45))
+    else:
+        kitchen_across(c, part, y0, y1 + 1, S.cyl(colour, 1.45, 0.45), vertical=True)
 
 
 def kitchen_spice_shelf(c):
@@ -317,14 +357,35 @@ def kitchen_chimney(c):
                             [(0.0, (90, 58, 40)), (0.5, (50, 32, 24)), (1.0, (22, 16, 14))])
     P.fill(c, inside, hm)
     P.inner_shadow(c, hm, 8, (4, 8), 0.8)
-    # the stove pipe up into the chimney
-    pipe = Layer()
-    pipe.rect((536, oy0 + 20, 562, KIT_STOVE_TOP), (255, 255, 255, 255))
-    pm = pipe.mask()
-    P.fill(c, P.metal(W, H, [(0.0, (20, 20, 22)), (0.5, (70, 68, 70)), (1.0, (16, 16, 18))], seed=437).transpose(
-        Image.Transpose.ROTATE_90).resize((W, H)), pm)
-    P.fill(c, P.hgradient(W, H, [(0.0, (20, 20, 22)), (536 / W, (20, 20, 22)), (544 / W, (90, 88, 90)),
-                                 (562 / W, (14, 14, 16)), (1.0, (14, 14, 16))]), pm)
+    # the stove pipe: a round iron flue rising out of the range into the dark of the chimney throat
+    px0, px1, ptop = 536, 562, oy0 + 6
+    pipe = box_mask((px0, ptop, px1, KIT_STOVE_TOP))
+    P.fill(c, P.drop_shadow(pipe, (6, 0), 5, 0.5), Image.new("L", (W, H), 255))
+    iron = [(0.0, (14, 14, 16)), (0.18, (60, 58, 60)), (0.3, (128, 124, 122)), (0.4, (64, 62, 64)),
+            (0.8, (26, 26, 28)), (0.93, (70, 50, 38)), (1.0, (20, 18, 18))]
+    kitchen_across(c, pipe, px0, px1, iron)
+    collars = Layer()
+    for cy0, cy1 in ((KIT_STOVE_TOP - 12, KIT_STOVE_TOP), (366, 372)):
+        collars.rect((px0 - 3, cy0, px1 + 3, cy1), (255, 255, 255, 255), 1)
+    cm = collars.mask()
+    kitchen_across(c, cm, px0 - 3, px1 + 3, [(t, P.shade(col, 1.2)) for t, col in iron])
+    P.bevel(c, cm, 1, 0.5, 0.5)
+    rivets = Layer()
+    for rx in (px0 + 2, px0 + 13, px1 - 4):
+        rivets.ell((rx - 1, KIT_STOVE_TOP - 7, rx + 1, KIT_STOVE_TOP - 5), (150, 146, 140, 255))
+    rivets.onto(c)
+    # the damper's handle across the pipe
+    damper = Layer()
+    damper.rect((px0 - 8, 386, px1 + 4, 389), (255, 255, 255, 255), 1)
+    damper.ell((px0 - 12, 384, px0 - 5, 391), (255, 255, 255, 255))
+    dm = damper.mask()
+    P.fill(c, P.drop_shadow(dm, (2, 2), 1, 0.6), Image.new("L", (W, H), 255))
+    kitchen_across(c, dm, 384, 392, [(0.0, (40, 40, 42)), (0.3, (140, 136, 130)), (1.0, (20, 20, 22))], True)
+    # the top fades into the soot of the flue; the fire's glow warms its right side
+    fade = Image.new("RGBA", (W, H), (0, 0, 0, 255))
+    kitchen_across(fade, Image.new("L", (W, H), 255), ptop, ptop + 24, [(0.0, (255,) * 3), (1.0, (0,) * 3)], True)
+    P.fill(c, (22, 16, 14, 255), ImageChops.multiply(pipe, fade.convert("L")))
+    light(c, px1 - 2, 396, 14, (255, 150, 80), 0.25)
     kitchen_range(c)
     # the mantel shelf
     mantel = Layer()
@@ -736,38 +797,66 @@ def scallop(colour=(236, 150, 130), w=30):
 
 
 def whelk():
-    """A whelk: a tall spiral shell with its opening at the lower right."""
-    s = Sheet(26, 38)
-    body = s.poly([(13, 0), (20, 12), (26, 24), (22, 36), (12, 38), (4, 32), (2, 22), (7, 12)])
-    s.rgrad(body, 9, 14, 30, [(0.0, (250, 236, 210)), (0.5, (214, 176, 130)), (1.0, (140, 100, 66))])
-    whorls = s.lines([s.curve_pts((7, y), (14, y + 5), (22, y - 2 + (y - 10) * 0.2), 8) for y in (8, 14, 21)], 1.4)
-    P.fill(s.img, (120, 80, 50, 220), ImageChops.multiply(whorls, body))
-    bands = s.lines([s.curve_pts((4, y), (14, y + 4), (24, y), 8) for y in (27, 31)], 1.2)
-    P.fill(s.img, (160, 90, 60, 150), ImageChops.multiply(bands, body))
-    mouth = s.ell((12, 20, 24, 36))
-    s.rgrad(mouth, 18, 26, 9, [(0.0, (255, 214, 190)), (1.0, (220, 140, 110))])
-    s.paint(s.ell((15, 24, 21, 33)), (190, 110, 90))
-    return s.done(rot=-20, outline=(70, 44, 30))
+    """A banded whelk lying on its side: stepped whorls up to a sharp spire, the flared orange mouth below."""
+    s = Sheet(28, 42)
+    # whorls from the apex down: (centre y, half width); the body whorl is the last and largest
+    whorls = [(3, 2.2), (7.5, 4.2), (12.5, 6.6), (18.5, 9.4), (27, 13.5)]
+    shape = s.poly([(14, 0), (11, 5), (17, 5)])
+    for i, (cy, hw) in enumerate(whorls):
+        hh = hw * (0.75 if i < 4 else 0.9)
+        shape = ImageChops.lighter(shape, s.ell((14 - hw, cy - hh, 14 + hw, cy + hh)))
+    canal = s.poly([(8, 32), (20, 32), (13, 42), (10, 41)])
+    shape = ImageChops.lighter(shape, canal)
+    s.rgrad(shape, 10, 12, 34, [(0.0, (252, 240, 218)), (0.45, (226, 192, 146)), (1.0, (150, 100, 62))])
+    spiral = [s.curve_pts((14 - hw, cy - hw * 0.1), (14, cy + hw * 0.35), (14 + hw, cy - hw * 0.1), 10)
+              for cy, hw in whorls[2:]]
+    bands = s.lines(spiral + [s.curve_pts((1.5, 25), (14, 29), (26.5, 25), 12),
+                              s.curve_pts((3, 31), (14, 35), (25, 31), 12)], 1.5)
+    P.fill(s.img, (150, 84, 48, 190), ImageChops.multiply(bands, shape))
+    sutures = s.lines([s.curve_pts((14 - hw, cy + hw * 0.6), (14, cy + hw * 1.05), (14 + hw, cy + hw * 0.6), 10)
+                       for cy, hw in whorls[:4]], 1.0)
+    P.fill(s.img, (90, 54, 30, 230), ImageChops.multiply(sutures, shape))
+    s.shade_by(shape, 9, 14, 30, 0.5)
+    # the opening: a flared orange lip round a deep glossy throat
+    lip = s.poly(s.curve_pts((15, 18), (30, 22), (20, 38), 12) + [(14, 36), (13, 26)])
+    s.rgrad(lip, 20, 27, 11, [(0.0, (255, 214, 170)), (0.6, (236, 150, 96)), (1.0, (196, 104, 66))])
+    throat = s.poly(s.curve_pts((16, 21), (25, 24), (19, 34), 10) + [(15, 30)])
+    s.rgrad(throat, 17, 27, 8, [(0.0, (120, 56, 40)), (1.0, (196, 110, 80))])
+    s.gloss(s.ell((8, 14, 12, 24)), 130)
+    s.gloss(s.ell((20, 22, 22, 26)), 150)
+    return s.done(rot=68, outline=(70, 42, 26))
 
 
 def cowrie():
-    """A glossy cowrie turned over: the toothed slit along its cream belly, the spotted back showing at the rim."""
-    s = Sheet(34, 22)
-    body = s.ell((0, 0, 34, 22))
-    s.rgrad(body, 12, 4, 30, [(0.0, (220, 170, 110)), (0.6, (170, 110, 60)), (1.0, (100, 60, 30))])
+    """A glossy tiger cowrie tipped towards the viewer: the high, dark-spotted pale back above, the cream base
+    below with the long slit across it, combed by white teeth, both ends drawn out into short lips."""
+    s = Sheet(38, 26)
+    body = s.mask(lambda d, sc: (d.ellipse(s._b((1, 0, 37, 26), sc), fill=255),
+                                 d.polygon(s._p([(0, 17), (5, 11), (6, 22)], sc), fill=255),
+                                 d.polygon(s._p([(38, 17), (33, 11), (32, 22)], sc), fill=255)))
+    s.rgrad(body, 14, 4, 32, [(0.0, (255, 248, 232)), (0.35, (226, 198, 160)), (0.75, (170, 124, 80)),
+                              (1.0, (106, 68, 38))])
+    back = ImageChops.multiply(body, s.ell((-1, -9, 39, 17)))
     rng = random.Random(511)
-    spots = s.ells([(x - 1.2, y - 1, x + 1.2, y + 1) for x, y in
-                    ((rng.uniform(4, 30), rng.uniform(1, 5)) for _ in range(10))])
-    P.fill(s.img, (250, 236, 210, 200), ImageChops.multiply(spots, body))
-    belly = s.ell((3, 4, 31, 21))
-    s.rgrad(belly, 12, 8, 22, [(0.0, (255, 252, 240)), (0.6, (240, 226, 200)), (1.0, (200, 176, 140))])
-    slit = s.line(s.curve_pts((5, 13), (17, 11), (29, 13.5), 12), 2)
-    s.paint(slit, (70, 40, 24))
-    teeth = s.lines([[(x, 9.4 + abs(x - 17) * 0.08), (x, 15.6 - abs(x - 17) * 0.05)] for x in range(7, 29, 2)], 0.7)
-    P.fill(s.img, (150, 104, 70, 200), ImageChops.multiply(teeth, belly))
-    s.paint(slit, (70, 40, 24))
-    s.gloss(s.ell((8, 5, 18, 8)), 200)
-    return s.done(rot=18, outline=(60, 36, 22))
+    spots = []
+    while len(spots) < 36:
+        x, y, r = rng.uniform(4, 34), rng.uniform(2, 14), rng.uniform(0.8, 1.9)
+        if ((x - 19) / 17) ** 2 + ((y - 8) / 8) ** 2 < 1.0:
+            spots.append((x - r, y - r * 0.85, x + r, y + r * 0.85))
+    s.rgrad(ImageChops.multiply(s.ells(spots), back), 14, 4, 30, [(0.0, (130, 80, 44)), (1.0, (60, 32, 16))])
+    s.shade_by(body, 15, 4, 32, 0.35)
+    # the base, tipped towards the viewer: a dark slit combed by teeth
+    base = ImageChops.subtract(body, back)
+    s.rgrad(base, 19, 15, 22, [(0.0, (255, 248, 236)), (1.0, (214, 190, 160))])
+    slit = s.line(s.curve_pts((2, 19.5), (19, 21.5), (36, 19.5), 14), 2.2)
+    s.paint(slit, (70, 38, 22))
+    teeth = s.lines([[(x, 17.8 + (abs(x - 19) / 17) ** 2 * -0.6), (x, 23.2 - (abs(x - 19) / 17) ** 2 * 1.5)]
+                     for x in [4.5 + i * 1.8 for i in range(17)]], 0.8)
+    P.fill(s.img, (250, 240, 222, 240), ImageChops.multiply(teeth, base))
+    s.gloss(s.ell((8, 1.5, 24, 7)), 200)
+    s.gloss(s.ell((11, 2.5, 17, 5)), 250)
+    s.gloss(s.ell((28, 6, 32, 9)), 130)
+    return s.done(rot=8, outline=(60, 36, 22))
 
 
 def cockle():
@@ -786,21 +875,29 @@ def cockle():
 
 
 def sea_snail():
-    """A small round sea snail shell: a flat spiral seen from the side."""
-    s = Sheet(26, 24)
-    body = s.ell((0, 2, 24, 24))
-    s.rgrad(body, 8, 8, 24, [(0.0, (210, 230, 226)), (0.5, (90, 150, 150)), (1.0, (30, 70, 76))])
-    spiral = []
-    for i in range(60):
-        a = i * 0.22
-        r = 10.5 * (1 - i / 66)
-        spiral.append((12 + math.cos(a) * r, 13 + math.sin(a) * r))
-    s.paint(ImageChops.multiply(s.line(spiral, 1.4), body), (24, 56, 60))
-    mouth = s.ell((14, 12, 26, 24))
-    s.rgrad(mouth, 20, 18, 7, [(0.0, (255, 236, 220)), (1.0, (200, 160, 140))])
-    s.paint(s.ell((17, 15, 23, 21)), (120, 80, 70))
-    s.gloss(s.ell((5, 5, 11, 9)), 150)
-    return s.done(outline=(30, 40, 40))
+    """A small sea snail shell seen from the side: cream and sand with pale pink-brown bands, a clear pointed spire
+    over the round body whorl, the pearly opening at the lower right."""
+    s = Sheet(24, 28)
+    whorls = [(2.5, 1.8), (6, 3.6), (10, 6.0), (19, 12.0)]   # (centre y, half width), apex first
+    shape = s.poly([(12, 0), (10.2, 3), (13.8, 3)])
+    for i, (cy, hw) in enumerate(whorls):
+        hh = hw * (0.72 if i < 3 else 0.75)
+        shape = ImageChops.lighter(shape, s.ell((12 - hw, cy - hh, 12 + hw, cy + hh)))
+    s.rgrad(shape, 8, 8, 26, [(0.0, (255, 248, 232)), (0.45, (236, 212, 176)), (1.0, (176, 132, 100))])
+    bands = s.lines([s.curve_pts((12 - hw, cy), (12, cy + hw * 0.4), (12 + hw, cy), 10) for cy, hw in whorls[1:3]] +
+                    [s.curve_pts((1, 17), (12, 21), (23, 17), 12), s.curve_pts((2.5, 22.5), (12, 26.5), (21.5, 22.5),
+                                                                            12)], 1.6)
+    P.fill(s.img, (206, 132, 118, 170), ImageChops.multiply(bands, shape))
+    sutures = s.lines([s.curve_pts((12 - hw, cy + hw * 0.55), (12, cy + hw * 1.0), (12 + hw, cy + hw * 0.55), 10)
+                       for cy, hw in whorls[:3]], 0.9)
+    P.fill(s.img, (110, 70, 50, 230), ImageChops.multiply(sutures, shape))
+    s.shade_by(shape, 8, 8, 26, 0.4)
+    mouth = s.ell((12, 15, 23.5, 27))
+    s.rgrad(mouth, 17, 20, 8, [(0.0, (255, 238, 230)), (0.6, (244, 200, 190)), (1.0, (210, 150, 140))])
+    s.rgrad(s.ell((14.5, 18, 21, 25)), 18, 22, 5, [(0.0, (120, 70, 60)), (1.0, (180, 120, 110))])
+    s.gloss(s.ell((5, 13, 9, 17)), 170)
+    s.gloss(s.ell((10.5, 4, 12.5, 6)), 140)
+    return s.done(rot=-12, outline=(70, 44, 30))
 
 
 def bonus_star(size=24, rot=0):
@@ -1131,9 +1228,6 @@ def prop_flour_sack():
     s.grad(neck, [(0.0, (230, 214, 180)), (1.0, (170, 150, 110))], vertical=True)
     s.paint(s.ell((30, 0, 160, 22)), (250, 250, 246))
     s.paint(s.rect((20, 44, 170, 52), 2), (150, 40, 40))
-    # the miller's stamp: a ring round a flower of wheat, no words, so it reads in every language
-    s.paint(ImageChops.subtract(s.ell((45, 110, 145, 210)), s.ell((53, 118, 137, 202))), (120, 40, 40, 180))
-    s.paint(s.glyph("\u2698", P.SANS, 60, 95, 160), (120, 40, 40, 180))
     return s.done(shadow=0.45)
 
 

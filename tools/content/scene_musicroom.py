@@ -1091,31 +1091,97 @@ def maracas():
 
 
 FEATHER_COLOURS = {
-    "Peacock": ((40, 130, 120), (20, 70, 90)), "Red": ((210, 50, 50), (130, 20, 30)),
-    "White": ((248, 244, 236), (190, 184, 176)), "Yellow": ((246, 200, 60), (190, 130, 20)),
-    "Blue": ((70, 120, 210), (30, 54, 130)), "Brown": ((170, 120, 70), (96, 60, 30)),
+    "Peacock": ((96, 150, 70), (40, 86, 60)), "Red": ((226, 58, 46), (140, 24, 30)),
+    "White": ((252, 250, 244), (186, 180, 172)), "Yellow": ((250, 208, 64), (196, 128, 20)),
+    "Blue": ((80, 140, 226), (30, 54, 140)), "Brown": ((184, 134, 80), (100, 62, 30)),
 }
+FEATHER_SEEDS = {"Peacock": 11, "Red": 12, "White": 13, "Yellow": 14, "Blue": 15, "Brown": 16}
 
 
 def feather(kind, rot=0):
-    """A feather: a curved vane around its shaft; the peacock's has an eye, the brown one bars."""
+    """A feather standing on its quill: a pale shaft running from the bare quill to the tip, a vane of
+    fine barbs with a few splits in its edge, soft fluffy barbs at the base; the peacock's carries its
+    eye near the tip, the brown one darker bars."""
     light_c, dark_c = FEATHER_COLOURS[kind]
-    s = Sheet(24, 64)
-    vane = s.poly(s.curve_pts((12, 64), (-4, 34), (14, 0), 20) + s.curve_pts((14, 0), (28, 30), (13, 48), 16))
-    s.grad(vane, [(0.0, dark_c), (0.45, light_c), (1.0, P.shade(dark_c, 0.9))])
-    barbs = s.lines([[(13 - (y - 30) * 0.04, y), (3 + (y - 30) * 0.06, y + 6)] for y in range(10, 52, 5)] +
-                    [[(14, y), (22 - (y - 20) * 0.1, y + 5)] for y in range(8, 42, 5)], 0.8)
-    P.fill(s.img, P.shade(dark_c, 0.8) + (150,), ImageChops.multiply(barbs, vane))
-    if kind == "Peacock":
-        s.paint(s.ell((6, 6, 20, 22)), (200, 160, 50))
-        s.paint(s.ell((8, 9, 18, 20)), (40, 150, 110))
-        s.paint(s.ell((10, 11, 16, 18)), (24, 40, 110))
+    rng = random.Random(FEATHER_SEEDS[kind])
+    fw, fh = 30, 80
+    top, base, quill_end = 2.0, 58.0, 80.0          # the vane's tip and base, the quill's end
+    s = Sheet(fw, fh)
+    shaft_pts = s.curve_pts((15, quill_end), (12, 38), (17, top), 40)
+
+    def shaft_x(y):
+        """x of the shaft at height y (the curve is sampled densely; nearest sample)."""
+        return min(shaft_pts, key=lambda p: abs(p[1] - y))[0]
+
+    def half_width(y, side):
+        """Half-width of the vane at height y on one side (-1 left, +1 right): round tip, fuller left."""
+        t = (y - top) / (base - top)
+        full = 12.0 if side < 0 else 10.0
+        if t < 0.18:
+            return full * math.sqrt(max(0.0, t) / 0.18)
+        if t < 0.72:
+            return full
+        return full * (1.0 - 0.6 * (t - 0.72) / 0.28)
+
+    ys = [top + (base - top) * i / 40 for i in range(41)]
+    left = [(shaft_x(y) - half_width(y, -1), y) for y in ys]
+    right = [(shaft_x(y) + half_width(y, 1), y) for y in ys]
+    vane = s.poly(left + right[::-1])
+    # splits: a few barbs part from their neighbours, cut in from the edge slanting towards the base
+    cuts = []
+    for side, n in ((-1, 3), (1, 2)):
+        for y in rng.sample(range(int(top) + 10, int(base) - 6, 5), n):
+            hw = half_width(y, side)
+            x_edge = shaft_x(y) + side * (hw + 1)
+            depth = hw * rng.uniform(0.45, 0.7)
+            cuts.append([(x_edge, y - 2.5), (x_edge - side * depth, y + depth * 0.55)])
+    vane = ImageChops.subtract(vane, s.lines(cuts, 1.1))
+    # colour: darker towards the edges, light along the shaft
+    s.grad(vane, [(0.0, P.shade(dark_c, 0.9)), (0.3, light_c), (0.5, P.shade(light_c, 1.08)), (0.72, light_c),
+                  (1.0, dark_c)])
     if kind == "Brown":
-        bars = s.lines([[(0, y), (26, y - 3)] for y in range(12, 56, 8)], 2)
-        P.fill(s.img, (70, 40, 20, 170), ImageChops.multiply(bars, vane))
-    shaft = s.line(s.curve_pts((12, 64), (9, 30), (14, 1), 20), 1.4)
-    s.paint(shaft, P.shade(light_c, 1.2) if kind != "White" else (220, 210, 190))
-    return s.done(rot=rot)
+        bars = s.lines([[(0, y), (fw, y - 6)] for y in range(10, 58, 7)], 2.2)
+        P.fill(s.img, (86, 50, 22, 190), ImageChops.multiply(bars, vane))
+    if kind == "Peacock":
+        ex, ey = shaft_x(16) + 0.5, 16
+        s.paint(ImageChops.multiply(s.ell((ex - 10, ey - 12, ex + 10, ey + 12)), vane), (196, 150, 50))
+        s.paint(s.ell((ex - 7.5, ey - 9, ex + 7.5, ey + 9)), (40, 160, 120))
+        s.paint(s.ell((ex - 5, ey - 6, ex + 5, ey + 6.5)), (30, 70, 170))
+        s.paint(s.ell((ex - 3, ey - 3.5, ex + 2.5, ey + 3)), (16, 24, 70))
+        s.gloss(s.ell((ex - 3, ey - 5, ex - 0.5, ey - 2.5)), 90)
+    # fine barbs, slanting out and up towards the tip, alternately light and dark
+    dark_barbs, light_barbs = [], []
+    for i, y in enumerate(range(int(top) + 3, int(base) + 2)):
+        for side in (-1, 1):
+            hw = half_width(y, side) + 2
+            x0 = shaft_x(y)
+            (dark_barbs if (i + (side > 0)) % 2 else light_barbs).append(
+                [(x0, y), (x0 + side * hw * 0.55, y - hw * 0.3), (x0 + side * hw, y - hw * 0.5)])
+    P.fill(s.img, P.shade(dark_c, 0.75) + (120,), ImageChops.multiply(s.lines(dark_barbs, 0.55), vane))
+    P.fill(s.img, P.shade(light_c, 1.2) + (110,), ImageChops.multiply(s.lines(light_barbs, 0.45), vane))
+    # the fluff at the base: loose curling barbs spreading from the shaft below the vane
+    fluff_c = P.shade(light_c, 1.15) if kind != "White" else (255, 255, 252)
+    fluff = []
+    for k in range(26):
+        y = base - 10 + k * 0.7
+        side = -1 if k % 2 else 1
+        x0 = shaft_x(y)
+        reach = rng.uniform(7, 12) * (1.0 - k / 40)
+        fluff.append([(x0, y), (x0 + side * reach * 0.4, y + rng.uniform(-2, 1)),
+                      (x0 + side * reach * 0.8, y + rng.uniform(0, 3)), (x0 + side * reach, y + rng.uniform(2, 6))])
+    P.fill(s.img, fluff_c + (170,), s.lines(fluff, 1.4).filter(ImageFilter.GaussianBlur(0.9)))
+    P.fill(s.img, fluff_c + (230,), s.lines(fluff[1::2], 0.6))
+    P.fill(s.img, P.shade(dark_c, 1.05) + (170,), s.lines(fluff[::3], 0.5))
+    # the shaft: a pale quill, bare below the fluff, thinning to the tip
+    quill = s.line([p for p in shaft_pts if p[1] >= base - 6], 2.0)
+    rachis = s.line([p for p in shaft_pts if p[1] <= base], 1.3)
+    tip = s.line([p for p in shaft_pts if p[1] <= top + 16], 0.8)
+    pale = (236, 226, 200) if kind != "White" else (214, 204, 182)
+    s.paint(ImageChops.subtract(rachis, s.rect((0, top - 4, fw, top + 14))), pale)
+    s.paint(tip, pale)
+    s.paint(quill, (244, 236, 214) if kind != "White" else (222, 212, 190))
+    s.gloss(s.line([(p[0] - 0.4, p[1]) for p in shaft_pts if p[1] >= base], 0.6), 130)
+    return s.done(rot=rot, shadow=0.3)
 
 
 # ================================================================ music-room decoys
@@ -1420,12 +1486,12 @@ def music_room_items(sc):
     obj(14, maracas(), 22, (92, 632), tint=DIM)
 
     # -- feathers: six colours, any four are asked for
-    feather_at("Peacock", 62, 9, (826, shelf))
-    feather_at("Red", -64, 25, (598, 636), DIM)
-    feather_at("White", 72, 9, (172, sill), COOL)
-    feather_at("Yellow", -20, 23, (372, 600), DIM)
+    feather_at("Peacock", 84, 12, (578, MR_DESK + 1))
+    feather_at("Red", -62, 26, (866, 616), DIM)
+    feather_at("White", 18, 9, (180, sill), COOL)
+    feather_at("Yellow", -72, 23, (164, 646), DIM)
     feather_at("Blue", -48, 13, (806, ctop + 4))
-    feather_at("Brown", -76, 12, (62, seat + 4))
+    feather_at("Brown", -82, 12, (90, seat + 5))
 
     # -- decoys: the piano's lid and its candles
     decoy("vase", "Vase.png", S.vase_with_flowers(), 9, (424, lid))
