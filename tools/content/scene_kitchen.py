@@ -529,16 +529,7 @@ def kitchen_floor(c):
             col = tuple(int(min(255, v * t)) for v in (176, 92, 56))
             d.rectangle((x + 3, y + 3, x + ts - 3, y + ts - 3), fill=col + (255,))
     P.soft_light(tex, P.fbm(tw, th, 463, ((30, 0.5), (8, 0.3), (2, 0.2))).point(lambda i: 90 + i // 3))
-    vx, vy = W / 2, 260.0
-    k = (H - vy) / (KIT_FLOOR - vy)
-    back_l, back_r = -140, W + 140
-    front_l, front_r = vx + (back_l - vx) * k, vx + (back_r - vx) * k
-    coeffs = S.homography([(0, 0), (tw, 0), (tw, th), (0, th)],
-                          [(back_l, KIT_FLOOR), (back_r, KIT_FLOOR), (front_r, H), (front_l, H)])
-    floor = tex.transform((W, H), Image.Transform.PERSPECTIVE, coeffs, Image.Resampling.BICUBIC)
-    depth = P.vgradient(W, H, [(0.0, (150, 130, 120)), (KIT_FLOOR / H, (150, 130, 120)), (1.0, (255, 255, 255))])
-    P.multiply(floor, depth)
-    P.fill(c, floor, box_mask((0, KIT_FLOOR, W, H)))
+    S.lay_floor(c, tex, KIT_FLOOR, 260.0, (150, 130, 120), spread=140)
     P.fill(c, (0, 0, 0, 110), P.blur(box_mask((0, KIT_FLOOR, W, KIT_FLOOR + 6)), 3))
 
 

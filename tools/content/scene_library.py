@@ -569,29 +569,9 @@ def oil_lamp(c, x, base):
 
 def lib_floor(c):
     """A plank floor in perspective and a patterned rug before the desk."""
-    tw, th = 1280, 640
-    tex = P.to_rgba(P.wood(tw, th, 271, [(0.0, (54, 30, 16)), (0.5, (92, 56, 30)), (1.0, (124, 80, 44))],
-                           vertical=True, lines=tw / 14))
-    rng = random.Random(273)
-    d = ImageDraw.Draw(tex)
-    pw = 64
-    for x in range(0, tw, pw):
-        tone = rng.uniform(0.82, 1.12)
-        P.multiply(tex, tuple(int(min(255, 255 * tone)) for _ in range(3)), box_mask((x, 0, x + pw, th), (tw, th)))
-        d.rectangle((x, 0, x + 2, th), fill=(24, 12, 6, 255))
-        y = rng.uniform(0, th)
-        while y < th:
-            d.rectangle((x, y, x + pw, y + 2), fill=(28, 14, 8, 255))
-            y += rng.uniform(220, 380)
-    vx, vy = W / 2, 230.0
-    k = (H - vy) / (FLOOR - vy)
-    back_l, back_r = -128, W + 128
-    coeffs = S.homography([(0, 0), (tw, 0), (tw, th), (0, th)],
-                          [(back_l, FLOOR), (back_r, FLOOR), (vx + (back_r - vx) * k, H), (vx + (back_l - vx) * k, H)])
-    floor = tex.transform((W, H), Image.Transform.PERSPECTIVE, coeffs, Image.Resampling.BICUBIC)
-    P.multiply(floor, P.vgradient(W, H, [(0.0, (120, 110, 100)), (FLOOR / H, (120, 110, 100)),
-                                         (1.0, (255, 255, 255))]))
-    P.fill(c, floor, box_mask((0, FLOOR, W, H)))
+    tex = S.plank_texture(271, [(0.0, (54, 30, 16)), (0.5, (92, 56, 30)), (1.0, (124, 80, 44))], 273, 64)
+    vx, vy = W / 2, 230.0   # where the floor's lines meet; the rug follows them
+    S.lay_floor(c, tex, FLOOR, vy, (120, 110, 100))
     P.fill(c, (0, 0, 0, 120), P.blur(box_mask((0, FLOOR, W, FLOOR + 8)), 4))
     # the rug: drawn flat, then laid into the floor's perspective
     rw, rh = 900, 420

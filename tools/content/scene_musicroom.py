@@ -213,31 +213,9 @@ def mr_wainscot(c):
 
 def mr_floor(c):
     """Floor boards in perspective and a burgundy rug with a teal border."""
-    tw, th = 1280, 640
-    planks = P.wood(tw, th, 331, [(0.0, (54, 30, 16)), (0.5, (92, 56, 30)), (1.0, (124, 80, 44))],
-                    vertical=True, lines=tw / 14)
-    tex = P.to_rgba(planks)
-    rng = random.Random(333)
-    d = ImageDraw.Draw(tex)
-    pw = 72
-    for x in range(0, tw, pw):
-        tone = rng.uniform(0.84, 1.1)
-        P.multiply(tex, tuple(int(min(255, 255 * tone)) for _ in range(3)), box_mask((x, 0, x + pw, th), (tw, th)))
-        d.rectangle((x, 0, x + 2, th), fill=(24, 12, 6, 255))
-        y = rng.uniform(0, th)
-        while y < th:
-            d.rectangle((x, y, x + pw, y + 2), fill=(28, 14, 8, 255))
-            y += rng.uniform(220, 380)
-    vx, vy = W / 2, 200.0
-    k = (H - vy) / (MR_FLOOR - vy)
-    back_l, back_r = -128, W + 128
-    front_l, front_r = vx + (back_l - vx) * k, vx + (back_r - vx) * k
-    coeffs = S.homography([(0, 0), (tw, 0), (tw, th), (0, th)],
-                          [(back_l, MR_FLOOR), (back_r, MR_FLOOR), (front_r, H), (front_l, H)])
-    floor = tex.transform((W, H), Image.Transform.PERSPECTIVE, coeffs, Image.Resampling.BICUBIC)
-    P.multiply(floor, P.vgradient(W, H, [(0.0, (120, 110, 104)), (MR_FLOOR / H, (120, 110, 104)),
-                                         (1.0, (255, 255, 255))]))
-    P.fill(c, floor, box_mask((0, MR_FLOOR, W, H)))
+    tex = S.plank_texture(331, [(0.0, (54, 30, 16)), (0.5, (92, 56, 30)), (1.0, (124, 80, 44))], 333, 72,
+                          tones=(0.84, 1.1))
+    S.lay_floor(c, tex, MR_FLOOR, 200.0, (120, 110, 104))
     P.fill(c, (0, 0, 0, 110), P.blur(box_mask((0, MR_FLOOR, W, MR_FLOOR + 8)), 4))
     # the rug: a flat texture mapped onto the floor
     rw, rh = 720, 300

@@ -378,37 +378,51 @@ def taproom_fireplace(c):
     P.bevel(c, mm, 2, 0.45, 0.5)
 
 
-def taproom_floor(c):
-    tw, th = 1280, 640
-    planks = P.wood(tw, th, 31, [(0.0, (58, 34, 18)), (0.5, (96, 60, 32)), (1.0, (128, 84, 46))],
-                    vertical=True, lines=tw / 14)
-    tex = P.to_rgba(planks)
-    rng = random.Random(33)
+def plank_texture(wood_seed, stops, plank_seed, plank_w, tones=(0.82, 1.12), seam=(24, 12, 6), joint=(28, 14, 8),
+                  gaps=(220, 380), nails=None, size=(1280, 640)):
+    """Floor boards seen from above: wood grain, each board its own tone, dark
+    seams between boards and across them at random gaps (with two nails each
+    when `nails` gives their colour). Lay it into a room with lay_floor()."""
+    tw, th = size
+    tex = P.to_rgba(P.wood(tw, th, wood_seed, stops, vertical=True, lines=tw / 14))
+    rng = random.Random(plank_seed)
     d = ImageDraw.Draw(tex)
-    pw = 80
-    for i, x in enumerate(range(0, tw, pw)):
-        tone = rng.uniform(0.82, 1.12)
-        P.multiply(tex, tuple(int(min(255, 255 * tone)) for _ in range(3)), box_mask((x, 0, x + pw, th), (tw, th)))
-        d.rectangle((x, 0, x + 2, th), fill=(26, 14, 8, 255))
+    for x in range(0, tw, plank_w):
+        tone = rng.uniform(*tones)
+        P.multiply(tex, tuple(int(min(255, 255 * tone)) for _ in range(3)),
+                   box_mask((x, 0, x + plank_w, th), (tw, th)))
+        d.rectangle((x, 0, x + 2, th), fill=seam + (255,))
         y = rng.uniform(0, th)
         while y < th:
-            d.rectangle((x, y, x + pw, y + 2), fill=(30, 16, 8, 255))
-            for nx in (x + 12, x + pw - 12):
-                d.ellipse((nx - 2, y + 6, nx + 2, y + 10), fill=(40, 30, 24, 255))
-            y += rng.uniform(200, 360)
-    vx, vy = W / 2, 220.0
-    k = (H - vy) / (TAP_FLOOR - vy)
-    back_l, back_r = -128, W + 128
-    front_l = vx + (back_l - vx) * k
-    front_r = vx + (back_r - vx) * k
+            d.rectangle((x, y, x + plank_w, y + 2), fill=joint + (255,))
+            if nails:
+                for nx in (x + 12, x + plank_w - 12):
+                    d.ellipse((nx - 2, y + 6, nx + 2, y + 10), fill=nails + (255,))
+            y += rng.uniform(*gaps)
+    return tex
+
+
+def lay_floor(c, tex, floor_y, vanish_y, shade, spread=128):
+    """A flat floor texture laid in perspective from the wall's foot (floor_y) to
+    the screen's bottom, vanishing towards (W / 2, vanish_y), its far part in
+    the room's shade (a colour multiplied in at the wall, none at the front)."""
+    tw, th = tex.size
+    vx = W / 2
+    k = (H - vanish_y) / (floor_y - vanish_y)
+    back_l, back_r = -spread, W + spread
+    front_l, front_r = vx + (back_l - vx) * k, vx + (back_r - vx) * k
     coeffs = homography([(0, 0), (tw, 0), (tw, th), (0, th)],
-                        [(back_l, TAP_FLOOR), (back_r, TAP_FLOOR), (front_r, H), (front_l, H)])
+                        [(back_l, floor_y), (back_r, floor_y), (front_r, H), (front_l, H)])
     floor = tex.transform((W, H), Image.Transform.PERSPECTIVE, coeffs, Image.Resampling.BICUBIC)
-    area = box_mask((0, TAP_FLOOR, W, H))
+    P.multiply(floor, P.vgradient(W, H, [(0.0, shade), (floor_y / H, shade), (1.0, (255, 255, 255))]))
+    P.fill(c, floor, box_mask((0, floor_y, W, H)))
+
+
+def taproom_floor(c):
+    tex = plank_texture(31, [(0.0, (58, 34, 18)), (0.5, (96, 60, 32)), (1.0, (128, 84, 46))], 33, 80,
+                        seam=(26, 14, 8), joint=(30, 16, 8), gaps=(200, 360), nails=(40, 30, 24))
     # the far floor lies in the shade of the room
-    depth = P.vgradient(W, H, [(0.0, (130, 120, 110)), (TAP_FLOOR / H, (130, 120, 110)), (1.0, (255, 255, 255))])
-    P.multiply(floor, depth)
-    P.fill(c, floor, area)
+    lay_floor(c, tex, TAP_FLOOR, 220.0, (130, 120, 110))
     # skirting board
     sk = box_mask((0, TAP_FLOOR - 12, TAP_BAR_X, TAP_FLOOR))
     P.fill(c, (40, 24, 14), sk)
