@@ -136,10 +136,15 @@ void CollectableItemRenderer::draw(Graphics& graphics) {
         drawParticles(graphics);
     }
     owner()->clipToScreen(graphics, true);
-    graphics.pushTransform();
-    graphics.translate((scaleX_ - 1) * float(width()) * -0.5f,
-                       (scaleY_ - 1) * float(height()) * -0.5f);
-    graphics.scale(scaleX_, scaleY_);
+    // Scaled about the middle only while it grows or shrinks: a matrix per
+    // item at rest would cost a driver flush for each of a scene's items.
+    const bool scaled = scaleX_ != 1.0f || scaleY_ != 1.0f;
+    if (scaled) {
+        graphics.pushTransform();
+        graphics.translate((scaleX_ - 1) * float(width()) * -0.5f,
+                           (scaleY_ - 1) * float(height()) * -0.5f);
+        graphics.scale(scaleX_, scaleY_);
+    }
     const GLTexture* silhouette = collecting || running(hint_) ? variant(Silhouette) : nullptr;
     const Color tint = itemColor();
     if (collecting) {
@@ -155,7 +160,9 @@ void CollectableItemRenderer::draw(Graphics& graphics) {
     } else {
         graphics.drawTexture(0, 0, texture_, Color(tint.r, tint.g, tint.b, channel(itemAlpha_)));
     }
-    graphics.popTransform();
+    if (scaled) {
+        graphics.popTransform();
+    }
     const GLTexture* grey = running(dim_) ? variant(BlackAndWhite) : nullptr;
     if (grey) {
         graphics.drawTexture(0, 0, grey,

@@ -191,14 +191,20 @@ void LarkStackedItemGoalRenderer::render(Graphics& graphics, ScreenBase*) {
             const std::string text = slotText(slot);
             const int room = ColumnStep - 6;
             const int wide = font->textWidth(text);
-            const float shrink = wide > room ? float(room) / float(wide) : 1.0f;
-            graphics.pushTransform();
-            graphics.translate(float(slot.x) + ColumnStep * 0.5f * (1.0f - shrink),
-                               float(slot.y + 2) + RowHeight * 0.5f * (1.0f - shrink));
-            graphics.scale(shrink, shrink);
-            font->drawTextBox(graphics, WidgetRect(0, 0, 0, ColumnStep, RowHeight), text, color,
-                              Font::AlignCenter, Font::AlignMiddle, false);
-            graphics.popTransform();
+            if (wide <= room) {
+                font->drawTextBox(graphics,
+                                  WidgetRect(slot.x, slot.y + 2, 0, ColumnStep, RowHeight), text,
+                                  color, Font::AlignCenter, Font::AlignMiddle, false);
+            } else {
+                const float shrink = float(room) / float(wide);
+                graphics.pushTransform();
+                graphics.translate(float(slot.x) + ColumnStep * 0.5f * (1.0f - shrink),
+                                   float(slot.y + 2) + RowHeight * 0.5f * (1.0f - shrink));
+                graphics.scale(shrink, shrink);
+                font->drawTextBox(graphics, WidgetRect(0, 0, 0, ColumnStep, RowHeight), text, color,
+                                  Font::AlignCenter, Font::AlignMiddle, false);
+                graphics.popTransform();
+            }
         }
         if (found) {
             const float y = float(slot.y + 2 + 8);

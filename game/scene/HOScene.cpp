@@ -359,6 +359,14 @@ void HOScene::setItemLayer(Item& item, int layer) {
 }
 
 void HOScene::clipToScreen(Graphics& graphics, bool clip) {
+    // A scene that fills the window has nothing to clip; switching the
+    // scissor on and off around every item would only cost state changes.
+    const GameApp* app = GameApp::instance();
+    if (app && offsetX() <= 0 && offsetY() <= 0 &&
+        offsetX() + ItemRenderer::screenWidth() >= app->width() &&
+        offsetY() + ItemRenderer::screenHeight() >= app->height()) {
+        return;
+    }
     if (clip) {
         graphics.setClipRect(offsetX(), offsetY(), ItemRenderer::screenWidth(),
                              ItemRenderer::screenHeight());
