@@ -630,7 +630,7 @@ def library_room():
     oil_lamp(c, *LAMP)
     # a nail for the hanging key
     nail = Layer()
-    nail.ell((349, 297, 355, 303), (40, 34, 30, 255))
+    nail.ell((362, 306, 367, 311), (40, 34, 30, 255))   # seen through the key's bow
     nail.onto(c, shadow=0.5, offset=(1, 2), radius=1)
     # the lights: fire, lamp on the desk, the standing lamp, the candles on the mantel
     light(c, CHIMNEY_X, 520, 360, (110, 50, 16), 0.8, 240)
