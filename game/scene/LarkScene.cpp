@@ -186,7 +186,15 @@ void LarkScene::onStepStarted(const MechanicStep& step) {
     }
     if (!step.rules.empty() && !step.rules.front().typeIds.empty() &&
         step.rules.front().typeIds.front() == LocketTypeId && !dialogOpen_) {
-        openMessage(StageDialog, "", applicationLabel("GAME_FIND_LOCKET_PIECE"));
+        // Asked only while the piece is still to be found: a player who comes
+        // back to the stage after finding it is not told to look for it again.
+        const std::vector<Item*> goals = ItemRegistry::instance().itemsOf(GROUP_GOAL, sceneId());
+        const bool pieceToFind = std::any_of(goals.begin(), goals.end(), [](const Item* goal) {
+            return goal->description && goal->description->typeId == LocketTypeId;
+        });
+        if (pieceToFind) {
+            openMessage(StageDialog, "", applicationLabel("GAME_FIND_LOCKET_PIECE"));
+        }
     }
     if (step.name == "STACKED_ITEM_LIST") {
         std::vector<int> typeIds;

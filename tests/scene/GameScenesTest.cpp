@@ -119,19 +119,42 @@ INSTANTIATE_TEST_SUITE_P(TheGame, GameScenesTest, testing::Values(1, 2, 3, 4), s
 
 class GameSceneFeaturesTest : public GameScenesTest {};
 
-TEST_F(GameSceneFeaturesTest, TheLibraryOpensWithTheLocketPieceMessage) {
-    for (const GameFlow::Entry& entry : GameFlow::instance().entries()) {
-        if (entry.type == "ho_scene" &&
-            GameFlow::intAttribute(entry.attributes, "sceneId", -1) == 2) {
-            app->startScreen(GameFlow::instance().createScreen(entry.type, entry.attributes));
+TEST_F(GameSceneFeaturesTest, TheLibraryAsksForTheLocketPieceUntilItIsFound) {
+    auto startLibrary = [this] {
+        for (const GameFlow::Entry& entry : GameFlow::instance().entries()) {
+            if (entry.type == "ho_scene" &&
+                GameFlow::intAttribute(entry.attributes, "sceneId", -1) == 2) {
+                app->startScreen(GameFlow::instance().createScreen(entry.type, entry.attributes));
+            }
         }
-    }
-    frames(700);
-    auto* library = top<LarkScene>();
+        frames(700);
+        return top<LarkScene>();
+    };
+    LarkScene* library = startLibrary();
     ASSERT_NE(nullptr, library);
     PlayerMove ok;
-    EXPECT_TRUE(library->dialogMove(ok, 0)) << "the first stage asks for a locket piece";
+    ASSERT_TRUE(library->dialogMove(ok, 0)) << "the first stage asks for a locket piece";
     EXPECT_EQ(100, library->steps().front().rules.front().typeIds.front());
+    clickAt(ok.x, ok.y);
+    frames(700);
+    Item* piece = nullptr;
+    for (Item* goal : ItemRegistry::instance().itemsOf(GROUP_GOAL, 2)) {
+        piece = goal->description->typeId == 100 ? goal : piece;
+    }
+    ASSERT_NE(nullptr, piece);
+    int x = 0;
+    int y = 0;
+    ASSERT_TRUE(library->pointOn(*piece, x, y));
+    clickAt(x, y);
+    frames(1600); // the collect
+    EXPECT_EQ(GROUP_REMOVED, ItemRegistry::instance().groupOf(piece->index, 2));
+
+    // Back in the same stage later: the piece is found, nothing to ask.
+    app->popScreen();
+    frame();
+    library = startLibrary();
+    ASSERT_NE(nullptr, library);
+    EXPECT_FALSE(library->dialogMove(ok, 0));
 }
 
 TEST_F(GameSceneFeaturesTest, RainFallsOnTheMusicRoomsWindowAndItsPendulumSwings) {
