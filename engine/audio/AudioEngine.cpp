@@ -46,6 +46,10 @@ void AudioEngine::fadeInMusic(_Mix_Music* music, int ms, int loops) {
     }
 }
 
+bool AudioEngine::isMusicPlaying() const {
+    return opened_ && Mix_PlayingMusic() != 0;
+}
+
 _Mix_Music* AudioEngine::loadAndFadeInMusic(const std::string& path, int ms, int loops) {
     Mix_Music* music = loadMusic(path);
     if (music) {

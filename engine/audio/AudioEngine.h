@@ -31,6 +31,8 @@ public:
     void fadeInMusic(_Mix_Music* music, int ms, int loops);
     _Mix_Music* loadAndFadeInMusic(const std::string& path, int ms, int loops);
     _Mix_Music* currentMusic() const { return currentMusic_; }
+    // True while a music stream plays (or fades); false without an opened device.
+    bool isMusicPlaying() const;
 
     // Opens the device; the empty text on success, else SDL's error.
     std::string open(const Spec& spec);

@@ -188,6 +188,10 @@ void HOScene::startScreenStep(const MechanicStep& step) {
                     << "\" for step " << currentStep_ << "; the scene goes on without it\n";
         return;
     }
+    launchedExit_ = -1;
+    if (auto* launched = dynamic_cast<LaunchedScreen*>(pendingScreen_.get())) {
+        launched->setLauncher(this);
+    }
     ScreenBase* next = dynamic_cast<ScreenBase*>(pendingScreen_.get());
     const std::string transition = step.attribute("transition");
     if (transition == "none") {
@@ -236,6 +240,20 @@ void HOScene::onUncovered(GameApp& app) {
     if (screenStepOpen_) {
         screenStepOpen_ = false;
         pendingScreen_.reset();
+        const int ended = launchedExit_;
+        launchedExit_ = -1;
+        if (ended == ReplayExit && currentStep_ >= 0 && currentStep_ < int(steps_.size())) {
+            // The same step's screen, built anew.
+            startScreenStep(steps_[std::size_t(currentStep_)]);
+            if (screenStepOpen_) {
+                onActivate();
+                return;
+            }
+        } else if (ended == BackToMenuExit) {
+            onActivate();
+            onLaunchedScreenLeftToMenu();
+            return;
+        }
         const int next = currentStep_ + 1;
         const bool screenNext =
             next < int(steps_.size()) && steps_[std::size_t(next)].kind == MechanicStep::Screen;

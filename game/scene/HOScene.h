@@ -2,6 +2,7 @@
 
 #include "engine/ui/AnimationListener.h"
 #include "engine/ui/ScreenBase.h"
+#include "game/LaunchedScreen.h"
 #include "game/scene/ItemRendererFactory.h"
 #include "game/scene/data/ItemRenderer.h"
 #include "game/scene/data/SceneMechanics.h"
@@ -19,7 +20,10 @@ class ItemGoalRenderer;
 // turns a press into a collected item or a miss, and runs the scene's steps
 // (find-list stages and screens opened over it). What a game adds (dashboard,
 // dialogs, sounds, saving) goes into the hooks.
-class HOScene : public ScreenBase, public ItemRendererOwner, public AnimationListener {
+class HOScene : public ScreenBase,
+                public ItemRendererOwner,
+                public AnimationListener,
+                public LaunchedScreenListener {
 public:
     // The exit code with which the scene hands over to a Screen step's screen.
     static constexpr int ScreenStepExit = 10000;
@@ -41,6 +45,8 @@ public:
     void onClosed(int exitCode) override;
     void onCovered(GameApp& app) override;
     void onUncovered(GameApp& app) override;
+    // How the screen a Screen step opened ended: acted on once uncovered.
+    void launchedScreenEnded(int exitCode) override { launchedExit_ = exitCode; }
     void animationFinished(int) override {}
 
     // Item renderers' owner.
@@ -87,6 +93,9 @@ protected:
     virtual void onMiss() {}
     virtual void onStepStarted(const MechanicStep& /*step*/) {}
     virtual void onAllStepsDone() {}
+    // The screen a Screen step opened sent the player to the main menu: by
+    // default the scene goes on as if it had ended.
+    virtual void onLaunchedScreenLeftToMenu() { advanceStep(false); }
     virtual void onSceneEvent(int /*event*/) {}
     virtual void afterDeferredAdvance() {}
     virtual void pickGoals(const MechanicStep& step);
@@ -111,6 +120,7 @@ private:
     std::vector<Item*> displayList_;
     ItemGoalRenderer* goalRenderer_ = nullptr;
     std::unique_ptr<GameState> pendingScreen_;
+    int launchedExit_ = -1;
     bool screenStepOpen_ = false;
     bool coverBlack_ = false;
     bool advancePending_ = false;

@@ -258,6 +258,11 @@ void LarkScene::onDialogClosed(int dialogId, int) {
     }
 }
 
+void LarkScene::onLaunchedScreenLeftToMenu() {
+    setOutTransition(std::make_unique<EmptyTransition>());
+    close(LeftEvent);
+}
+
 void LarkScene::onQuestionAnswered(int, int answer) {
     leaveOpen_ = false;
     if (answer == MessageQuestionDialogSimple::YesButtonId) {

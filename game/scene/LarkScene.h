@@ -62,6 +62,9 @@ protected:
     void onRefresh(Item* collected) override;
     void onAllStepsDone() override;
     void onSceneEvent(int event) override;
+    // MENU in a puzzle this scene opened: as the leave dialog's YES, so the
+    // profile comes back to the puzzle's step next time.
+    void onLaunchedScreenLeftToMenu() override;
     void drawForeground(Graphics&) override {}
 
 private:

@@ -8,6 +8,7 @@
 #include "game/PlayerProfile.h"
 #include "game/menus/MainMenu.h"
 #include "game/menus/StoryScreen.h"
+#include "game/minigames/MiniGameBase.h"
 #include "game/scene/AnimPlayerItemRenderer.h"
 #include "game/scene/CollectableItemRenderer.h"
 #include "game/scene/GoalRenderers.h"
@@ -312,6 +313,57 @@ TEST_F(HiddenObjectSceneTest, LeavingMidwayKeepsWhatWasFoundAndResumesThere) {
     EXPECT_EQ(kRoom, pixel(108, 108));
 }
 
+// A puzzle with nothing but the frame every puzzle has.
+class FramePuzzle : public MiniGameBase {
+public:
+    FramePuzzle() : MiniGameBase(false, 7) {}
+};
+
+TEST_F(HiddenObjectSceneTest, APuzzleTheSceneOpensReturnsToItReplaysOrLeavesForTheMenu) {
+    GameFlow::instance().registerScreenType(
+        "MG_Frame", [](const GameFlow::Attributes&) { return std::make_unique<FramePuzzle>(); });
+    writeScene(R"(<SceneMechanics>
+  <CollectGroup identifier="STACKED_ITEM_LIST"><Collect name="Apple" typeId="1" pick="first" count="1"/></CollectGroup>
+  <Screen type="MG_Frame" transition="fade"/>
+  <CollectGroup identifier="STACKED_ITEM_LIST"><Collect name="Bell" typeId="2" pick="first" count="1"/></CollectGroup>
+</SceneMechanics>)");
+    LarkScene* scene = enterScene();
+    ASSERT_NE(nullptr, scene);
+    clickAt(120, 120); // the apple: the first stage is done, the puzzle opens
+    frames(3000);
+    FramePuzzle* puzzle = top<FramePuzzle>();
+    ASSERT_NE(nullptr, puzzle);
+
+    puzzle->close(MiniGameBase::Replay);
+    frames(2000);
+    FramePuzzle* again = top<FramePuzzle>();
+    ASSERT_NE(nullptr, again) << "the scene built its step's puzzle anew";
+    EXPECT_EQ(1, scene->currentStep()) << "and stays at that step";
+
+    click(again->skipButton());
+    frames(2000);
+    ASSERT_EQ(scene, top<LarkScene>()) << "back to the scene, not on through the flow";
+    EXPECT_EQ(2, scene->currentStep());
+    ASSERT_NE(nullptr, slotNamed(scene, "Bell")) << "the stage after the puzzle";
+
+    // MENU in the puzzle leaves the scene as the leave dialog's YES does: the
+    // next visit opens the puzzle again.
+    app->popScreen();
+    frame();
+    ItemRegistry::reset();
+    PlayerProfiles::instance().currentProfile()->resumeStep = 0;
+    scene = enterScene();
+    clickAt(120, 120);
+    frames(3000);
+    puzzle = top<FramePuzzle>();
+    ASSERT_NE(nullptr, puzzle);
+    click(puzzle->menuButton());
+    frames(2000);
+    ASSERT_NE(nullptr, top<MainMenu>());
+    EXPECT_EQ("fromSceneOnESC", top<MainMenu>()->context());
+    EXPECT_EQ(1, PlayerProfiles::instance().currentProfile()->resumeStep);
+}
+
 TEST_F(HiddenObjectSceneTest, BrokenScenesStayPlayable) {
     // A Screen step of an unknown type is passed, the stage after it runs.
     writeScene(R"(<SceneMechanics><Screen type="MG_Nowhere" transition="fade"/>
@@ -372,7 +424,7 @@ TEST_F(HiddenObjectSceneTest, RainFallsAndAnimatedSceneryPlaysWhereItStandsAndNe
                                   animationXml(1000, true, {{"flame.png", {{0}, {1000}}}}));
     std::string scene = fileText(dir + "Test.xml");
     const std::string extra =
-        "<Item name=\"Rain\" image=\"drop.png\" layer=\"60\" majorGroupID=\"100\" "
+        "<Item name=\"Rain\" image=\"drop.png\" layer=\"1\" majorGroupID=\"100\" "
         "minorGroupID=\"0\" x=\"0\" y=\"0\" angle=\"-8\" R=\"255\" G=\"255\" B=\"255\" "
         "A=\"200\" type=\"0\" infoTip=\"\" typeId=\"700\"/>"
         "<Item name=\"Flame\" image=\"flame.png\" layer=\"7\" majorGroupID=\"0\" "
@@ -416,8 +468,9 @@ TEST_F(HiddenObjectSceneTest, RainFallsAndAnimatedSceneryPlaysWhereItStandsAndNe
         const float ly = drop.y + 6 * drop.speed - 384;
         const int x = int(512 + lx * std::cos(radians) - ly * std::sin(radians));
         const int y = int(384 + lx * std::sin(radians) + ly * std::cos(radians));
-        if (x < 0 || y < 0 || x >= 1024 || y >= 640 || (x > 80 && x < 660 && y > 80 && y < 340)) {
-            continue; // off screen, or over the dashboard or the pictures of the goals
+        if (x < 0 || y < 0 || x >= 1024 || y >= 640 || (x > 80 && x < 660 && y > 80 && y < 340) ||
+            (x >= 690 && x < 740 && y >= 390 && y < 440)) {
+            continue; // off screen, or under the dashboard, the goals or the flame
         }
         ++onScreen;
         Uint8 r = 0, g = 0, b = 0;

@@ -1,0 +1,162 @@
+#include "game/minigames/MiniGameBase.h"
+
+#include "engine/app/FadeTransition.h"
+#include "engine/app/GameApp.h"
+#include "engine/audio/AudioEngine.h"
+#include "engine/audio/SceneMusic.h"
+#include "engine/graphics/Font.h"
+#include "engine/graphics/GLTexture.h"
+#include "engine/resources/ResourceManager.h"
+#include "engine/ui/DefaultResources.h"
+#include "engine/ui/MessageDialogSimple.h"
+#include "engine/ui/QuillButton.h"
+#include "game/GameDialogs.h"
+#include "game/GameFlow.h"
+
+namespace {
+
+constexpr const char* kButtonBase = "MG_BTN_BASE";
+
+void startMainMenu(const std::string& context) {
+    GameApp* app = GameApp::instance();
+    std::unique_ptr<GameState> menu =
+        GameFlow::instance().createScreen("MainMenu", {{"type", "MainMenu"}, {"attrib", context}});
+    if (app && menu) {
+        app->startScreen(std::move(menu));
+    }
+}
+
+} // namespace
+
+MiniGameBase::MiniGameBase(bool buttonsAtTop, int musicSceneId)
+    : ScreenBase(""), buttonsAtTop_(buttonsAtTop), musicSceneId_(musicSceneId) {
+    setInTransition(std::make_unique<FadeInTransition>(500));
+    setOutTransition(std::make_unique<FadeOutTransition>(500));
+}
+
+MiniGameBase::~MiniGameBase() = default;
+
+void MiniGameBase::onStart() {
+    resources().addTexture(kButtonBase,
+                           std::make_unique<GLTexture>("content/images/menus/BtnBase.png"));
+}
+
+void MiniGameBase::createWidgets() {
+    const GLTexture* base = resources().getTexture(kButtonBase);
+    const int width = base ? base->imageWidth() : 128;
+    const int height = base ? base->imageHeight() : 64;
+    const int y = buttonsAtTop_ ? 30 : 691;
+    auto menu = makeParchmentButton(this, MenuButtonId, base, applicationLabel("MENU"));
+    menu->setBounds(20, y, width, height);
+    menuButton_ = addWidget(std::move(menu));
+    auto skip = makeParchmentButton(this, SkipButtonId, base, applicationLabel("SKIP"));
+    skip->setBounds(1004 - width, y, width, height);
+    skipButton_ = addWidget(std::move(skip));
+
+    // The scene's music, started when nothing plays so that no puzzle is silent.
+    const std::string music = SceneMusic::instance().musicFor(musicSceneId_);
+    if (!music.empty()) {
+        resources().addMusicStream("SCENE_MUSIC", AudioEngine::instance().loadMusic(music));
+        if (!AudioEngine::instance().isMusicPlaying()) {
+            AudioEngine::instance().fadeInMusic(resources().getMusicStream("SCENE_MUSIC"), 500, -1);
+        }
+    }
+}
+
+void MiniGameBase::drawBackground(Graphics& graphics) {
+    // Under the puzzle's own picture, which covers it.
+    if (const Font* font = applicationFont("FONT_PH_SMALL")) {
+        font->drawTextBox(
+            graphics, WidgetRect(0, 300, 0, 800, 40),
+            "Mini game placeholder !!!\n\nPress ENTER to skip and continue further on.",
+            Color(255, 255, 255, 255), Font::AlignCenter, Font::AlignMiddle, false);
+    }
+}
+
+void MiniGameBase::buttonEvent(int id, int code) {
+    if (code != 1) {
+        return;
+    }
+    if (id == SkipButtonId) {
+        close(Skipped, true);
+    } else if (id == MenuButtonId) {
+        close(BackToMenu, true);
+    }
+}
+
+void MiniGameBase::showResultDialog(int kind) {
+    if (resultShown_) {
+        return;
+    }
+    resultShown_ = true;
+    const bool wrong = kind == WrongSolution;
+    MessageDialogDesc desc =
+        parchmentDialogDesc(applicationLabel(wrong ? "WRONG_SOLUTION" : "CONGRATULATION"),
+                            applicationLabel(wrong ? "TRY_AGAIN" : "MINI_GAME_FINISHED"),
+                            applicationLabel("OK"), "", offsetX(), offsetY());
+    addWidget(std::make_unique<MessageDialogSimple>(desc, this, kind));
+}
+
+void MiniGameBase::onDialogClosed(int dialogId, int) {
+    switch (dialogId) {
+    case SolvedAndLeave:
+        close(Solved, true);
+        break;
+    case SolvedAndStay:
+        if (skipButton_) {
+            skipButton_->setLabel(applicationLabel("CONTINUE"));
+        }
+        break;
+    case WrongSolution:
+        resultShown_ = false;
+        break;
+    default:
+        break;
+    }
+}
+
+void MiniGameBase::onClosed(int exitCode) {
+    GameApp* app = GameApp::instance();
+    if (!app) {
+        return;
+    }
+    if (launcher_) {
+        // The scene below learns how the puzzle ended and takes it from there
+        // once it is uncovered.
+        launcher_->launchedScreenEnded(exitCode);
+        app->popScreen();
+        return;
+    }
+    GameFlow& flow = GameFlow::instance();
+    switch (exitCode) {
+    case Replay:
+        flow.setPosition(flow.position() - 1);
+        [[fallthrough]];
+    case Solved:
+    case Skipped: {
+        app->popScreen();
+        std::unique_ptr<GameState> next = flow.next(true);
+        if (next) {
+            app->startScreen(std::move(next));
+        }
+        break;
+    }
+    case BackToMenu:
+        app->popScreen();
+        startMainMenu("fromMiniGame");
+        break;
+    default:
+        break;
+    }
+}
+
+PlayerMove MiniGameBase::suggestMove() {
+    if (phase() != Shown) {
+        return PlayerMove::wait();
+    }
+    PlayerMove move;
+    if (dialogMove(move, 0)) {
+        return move;
+    }
+    return clickOn(skipButton_, "SKIP");
+}

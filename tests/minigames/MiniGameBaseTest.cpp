@@ -1,0 +1,104 @@
+// The frame every puzzle shares, in the running game: its buttons and result
+// dialogs through real clicks, and where the game goes when a puzzle that the
+// game flow started ends.
+#include "game/minigames/MiniGameBase.h"
+#include "engine/ui/DefaultResources.h"
+#include "engine/ui/QuillButton.h"
+#include "game/menus/MainMenu.h"
+#include "game/menus/StoryScreen.h"
+#include "game/scene/LarkScene.h"
+#include "tests/support/RunningGame.h"
+
+namespace {
+
+// The smallest puzzle: the base and nothing else.
+class EmptyPuzzle : public MiniGameBase {
+public:
+    EmptyPuzzle() : MiniGameBase(false, 1) {}
+};
+
+class MiniGameBaseTest : public RunningGame {
+protected:
+    std::vector<std::string> initialProfiles() const override { return {"Tester"}; }
+
+    void SetUp() override {
+        RunningGame::SetUp();
+        PlayerProfiles::instance().selectProfile(0);
+    }
+
+    // The puzzle as if the flow had started it at `position` (the entry
+    // after it is `position` + 1).
+    EmptyPuzzle* startPuzzle(int position) {
+        GameFlow::instance().setPosition(position);
+        app->popScreen();
+        app->startScreen(std::make_unique<EmptyPuzzle>());
+        frames(700); // the fade-in
+        return top<EmptyPuzzle>();
+    }
+    void answerDialog(EmptyPuzzle* puzzle) {
+        PlayerMove ok;
+        ASSERT_TRUE(puzzle->dialogMove(ok, 0)) << "a result dialog is open";
+        clickAt(ok.x, ok.y);
+        frames(1200);
+    }
+};
+
+TEST_F(MiniGameBaseTest, SolvedOrSkippedTheFlowMovesOnAndMenuKeepsItsPlace) {
+    // Entry 3 of the game's flow is the story of the safe; entry 4 the Library.
+    EmptyPuzzle* puzzle = startPuzzle(3);
+    ASSERT_NE(nullptr, puzzle);
+    ASSERT_NE(nullptr, puzzle->skipButton());
+    EXPECT_EQ(691, puzzle->skipButton()->y()) << "buttons at the foot";
+    puzzle->showResultDialog(MiniGameBase::SolvedAndLeave);
+    frames(700);
+    answerDialog(puzzle);
+    EXPECT_EQ(4, GameFlow::instance().position());
+    EXPECT_NE(nullptr, top<LarkScene>()) << "the Library";
+
+    puzzle = startPuzzle(3);
+    click(puzzle->skipButton());
+    frames(1200);
+    EXPECT_EQ(4, GameFlow::instance().position()) << "SKIP goes on as a solved puzzle does";
+
+    puzzle = startPuzzle(3);
+    click(puzzle->menuButton());
+    frames(1200);
+    ASSERT_NE(nullptr, top<MainMenu>());
+    EXPECT_EQ("fromMiniGame", top<MainMenu>()->context());
+    EXPECT_EQ(3, GameFlow::instance().position()) << "MENU keeps the place in the flow";
+
+    // A replay builds the flow's entry at the same place again.
+    puzzle = startPuzzle(3);
+    puzzle->close(MiniGameBase::Replay);
+    frames(1200);
+    EXPECT_EQ(3, GameFlow::instance().position());
+    EXPECT_NE(nullptr, top<StoryScreen>()) << "entry 3, built anew";
+}
+
+TEST_F(MiniGameBaseTest, OneResultDialogAtATimeAndAWrongOneLetsThePlayerTryAgain) {
+    EmptyPuzzle* puzzle = startPuzzle(3);
+    ASSERT_NE(nullptr, puzzle);
+    puzzle->showResultDialog(MiniGameBase::WrongSolution);
+    const std::size_t withDialog = puzzle->widgets().size();
+    puzzle->showResultDialog(MiniGameBase::SolvedAndLeave); // while one is up: nothing
+    EXPECT_EQ(withDialog, puzzle->widgets().size());
+    frames(700);
+    answerDialog(puzzle);
+    EXPECT_EQ(puzzle, top<EmptyPuzzle>()) << "still playing";
+    EXPECT_FALSE(puzzle->resultShown());
+
+    // Solved, staying to look: SKIP now reads CONTINUE and leaves as solved.
+    puzzle->showResultDialog(MiniGameBase::SolvedAndStay);
+    frames(700);
+    answerDialog(puzzle);
+    EXPECT_EQ(puzzle, top<EmptyPuzzle>());
+    EXPECT_EQ(applicationLabel("CONTINUE"), puzzle->skipButton()->label());
+    sdl_input::pushKeyStroke(SDLK_RETURN); // keys do nothing in a puzzle
+    frames(200);
+    EXPECT_EQ(puzzle, top<EmptyPuzzle>());
+    click(puzzle->skipButton());
+    frames(1200);
+    EXPECT_EQ(4, GameFlow::instance().position());
+}
+
+} // namespace
