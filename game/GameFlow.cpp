@@ -1,5 +1,6 @@
 #include "game/GameFlow.h"
 
+#include "engine/app/GameApp.h"
 #include "engine/app/GameState.h"
 #include "engine/core/Log.h"
 #include "engine/core/XmlFile.h"
@@ -56,6 +57,15 @@ bool GameFlow::load(const std::string& path) {
 
 void GameFlow::registerScreenType(const std::string& type, Factory factory) {
     factories_[type] = std::move(factory);
+}
+
+void GameFlow::startMainMenu(const std::string& context) {
+    GameApp* app = GameApp::instance();
+    std::unique_ptr<GameState> menu =
+        createScreen("MainMenu", {{"type", "MainMenu"}, {"attrib", context}});
+    if (app && menu) {
+        app->startScreen(std::move(menu));
+    }
 }
 
 std::unique_ptr<GameState> GameFlow::createScreen(const std::string& type,

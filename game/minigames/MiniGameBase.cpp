@@ -18,12 +18,7 @@ namespace {
 constexpr const char* kButtonBase = "MG_BTN_BASE";
 
 void startMainMenu(const std::string& context) {
-    GameApp* app = GameApp::instance();
-    std::unique_ptr<GameState> menu =
-        GameFlow::instance().createScreen("MainMenu", {{"type", "MainMenu"}, {"attrib", context}});
-    if (app && menu) {
-        app->startScreen(std::move(menu));
-    }
+    GameFlow::instance().startMainMenu(context);
 }
 
 } // namespace

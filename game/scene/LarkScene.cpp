@@ -49,12 +49,7 @@ int startStepFor(bool freePlay) {
 
 // The main menu through the game flow's factory, built with the context.
 void startMainMenu(const std::string& context) {
-    GameApp* app = GameApp::instance();
-    std::unique_ptr<GameState> menu =
-        GameFlow::instance().createScreen("MainMenu", {{"type", "MainMenu"}, {"attrib", context}});
-    if (app && menu) {
-        app->startScreen(std::move(menu));
-    }
+    GameFlow::instance().startMainMenu(context);
 }
 
 } // namespace
