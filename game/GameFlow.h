@@ -31,10 +31,10 @@ public:
     bool load(const std::string& path);
     void registerScreenType(const std::string& type, Factory factory);
     bool hasScreenType(const std::string& type) const { return factories_.count(type) != 0; }
-    // A new screen of that type, or none when the type has no factory (or
-    // the factory refuses the attributes).
     // Builds the main menu with the context (its "attrib") and starts it.
     void startMainMenu(const std::string& context);
+    // A new screen of that type, or none when the type has no factory (or
+    // the factory refuses the attributes).
     std::unique_ptr<GameState> createScreen(const std::string& type,
                                             const Attributes& attributes) const;
     // The screen at the position (after moving one on with `advance`); none

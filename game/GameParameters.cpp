@@ -45,3 +45,11 @@ int GameParameters::intValue(const std::string& key, int fallback) const {
     }
     return file_ ? file_->read<int>(key, fallback) : fallback;
 }
+
+std::string GameParameters::stringValue(const std::string& key, const std::string& fallback) const {
+    if (file_ && !file_->contains(key) && missingSaid_.insert(key).second) {
+        engineLog() << "Parameter '" << key << "' is not in '" << file_->fileName()
+                    << "'; using the default \"" << fallback << "\"\n";
+    }
+    return file_ ? file_->read(key, fallback) : fallback;
+}

@@ -26,6 +26,8 @@ public:
     // The integer under the key, or the fallback when it is missing (said
     // once per key when the file was read).
     int intValue(const std::string& key, int fallback) const;
+    // The text under the key, or the fallback, said once like intValue.
+    std::string stringValue(const std::string& key, const std::string& fallback) const;
 
 private:
     GameParameters();

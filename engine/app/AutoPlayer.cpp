@@ -25,6 +25,9 @@ std::string describe(const PlayerMove& move) {
     case PlayerMove::Click:
         return "click \"" + move.what + "\" at " + std::to_string(move.x) + "," +
                std::to_string(move.y);
+    case PlayerMove::Point:
+        return "move \"" + move.what + "\" to " + std::to_string(move.x) + "," +
+               std::to_string(move.y);
     case PlayerMove::Type:
         return "type \"" + move.what + "\"";
     case PlayerMove::Press:
@@ -138,6 +141,18 @@ bool AutoPlayer::observeTop(GameState* top, std::uint32_t time) {
 }
 
 void AutoPlayer::act(const PlayerMove& move, std::uint32_t time) {
+    if (move.kind == PlayerMove::Point) {
+        // Steering goes on every frame: no pause, no log line, always progress.
+        progressAt_ = time;
+        const int x = std::clamp(move.x, 0, std::max(0, app_.width() - 1));
+        const int y = std::clamp(move.y, 0, std::max(0, app_.height() - 1));
+        queue_.push_back(
+            {time, sdl_input::motionEvent(x, y, move.x - pointerX_, move.y - pointerY_)});
+        pointerX_ = x;
+        pointerY_ = y;
+        ++pointerMoves_;
+        return;
+    }
     const bool repeated = lastMoveOnThisScreen_ && move.sameAs(lastMove_);
     if (repeated) {
         // Asked again for what was just done: it did not take.
@@ -235,8 +250,9 @@ void AutoPlayer::end(Ending ending, const std::string& line) {
 
 std::string AutoPlayer::summary() const {
     std::ostringstream out;
-    out << "Autoplay: " << screens_.size() << " screens, " << clicks_ << " clicks, " << misses_
-        << " misses, " << keystrokes_ << " keystrokes, " << seconds(now()) << " s of game time in "
-        << frames_ << " frames (seed " << options_.seed << ")";
+    out << "Autoplay: " << screens_.size() << " screens, " << clicks_ << " clicks, "
+        << pointerMoves_ << " steering moves, " << misses_ << " misses, " << keystrokes_
+        << " keystrokes, " << seconds(now()) << " s of game time in " << frames_ << " frames (seed "
+        << options_.seed << ")";
     return out.str();
 }

@@ -84,6 +84,7 @@ private:
     int pointerY_ = 0;
     int frames_ = 0;
     int clicks_ = 0;
+    int pointerMoves_ = 0;
     int misses_ = 0;
     int keystrokes_ = 0;
     bool ended_ = false;

@@ -9,6 +9,7 @@ struct PlayerMove {
     enum Kind {
         Wait,    // nothing to do yet (a fade, an animation, a dialog opening)
         Click,   // the left button on (x, y), window coordinates
+        Point,   // the pointer moved by (x, y) minus where it is, at once, no button
         Type,    // the text, one keystroke a character
         Press,   // one key (an SDL key code), without a character
         Done,    // the game has been played to its end
@@ -33,6 +34,15 @@ struct PlayerMove {
         move.y = y;
         move.slackX = slackX;
         move.slackY = slackY;
+        return move;
+    }
+    // Steering rather than aiming: the hand moves straight away. A target
+    // beyond the window's edge leaves the pointer at the edge while the whole
+    // motion still reaches the game, as a mouse pushed on does.
+    static PlayerMove point(std::string control, int x, int y) {
+        PlayerMove move(Point, std::move(control));
+        move.x = x;
+        move.y = y;
         return move;
     }
     static PlayerMove type(std::string text) { return PlayerMove(Type, std::move(text)); }

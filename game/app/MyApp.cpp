@@ -26,6 +26,10 @@
 #include "game/menus/QuitDialogScreen.h"
 #include "game/menus/StoryScreen.h"
 #include "game/menus/TransitionScreen.h"
+#include "game/minigames/MG_Screen10.h"
+#include "game/minigames/MG_Screen15.h"
+#include "game/minigames/MG_Screen18.h"
+#include "game/minigames/MG_Screen5.h"
 #include "game/scene/LarkScene.h"
 #include "game/scene/data/SceneIndex.h"
 
@@ -142,6 +146,28 @@ void MyApp::init() {
                 GameFlow::attribute(attributes, "itemGroupConf"),
                 GameFlow::intAttribute(attributes, "pushDialogWindow", 0) != 0,
                 GameFlow::attribute(attributes, "dialogMessage", "LABEL"), false);
+        });
+    // The puzzles take their music from the scene id of their entry.
+    const auto sceneOf = [](const GameFlow::Attributes& attributes) {
+        return GameFlow::intAttribute(attributes, "sceneId", -1);
+    };
+    flow.registerScreenType("MG_Screen5", [sceneOf](const GameFlow::Attributes& attributes) {
+        return std::make_unique<MG_Screen5>(sceneOf(attributes));
+    });
+    flow.registerScreenType("MG_Screen10", [sceneOf](const GameFlow::Attributes& attributes) {
+        return std::make_unique<MG_Screen10>(sceneOf(attributes));
+    });
+    flow.registerScreenType("MG_Screen15", [sceneOf](const GameFlow::Attributes& attributes) {
+        return std::make_unique<MG_Screen15>(sceneOf(attributes));
+    });
+    flow.registerScreenType(
+        "MG_Screen18",
+        [sceneOf](const GameFlow::Attributes& attributes) -> std::unique_ptr<GameState> {
+            if (!GameFlow::requireAttributes(attributes, {"configFile"})) {
+                return nullptr;
+            }
+            return std::make_unique<MG_Screen18>(GameFlow::attribute(attributes, "configFile"),
+                                                 sceneOf(attributes));
         });
     const AppConfig& config = AppConfig::instance();
     const bool fullScreen = saved<char>(GameSave::FullScreen, 0) != 0;

@@ -4,14 +4,19 @@
 #include "engine/app/GameApp.h"
 #include "engine/audio/AudioEngine.h"
 #include "engine/audio/SceneMusic.h"
+#include "engine/core/Log.h"
+#include "engine/core/XmlFile.h"
 #include "engine/graphics/Font.h"
 #include "engine/graphics/GLTexture.h"
+#include "engine/graphics/Graphics.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/ui/DefaultResources.h"
 #include "engine/ui/MessageDialogSimple.h"
 #include "engine/ui/QuillButton.h"
 #include "game/GameDialogs.h"
 #include "game/GameFlow.h"
+#include "game/GameParameters.h"
+#include "game/minigames/PuzzlePlan.h"
 
 namespace {
 
@@ -145,7 +150,78 @@ void MiniGameBase::onClosed(int exitCode) {
     }
 }
 
+void MiniGameBase::drawForeground(Graphics& graphics) {
+    if (captionKey_.empty() || !menuButton_ || !skipButton_) {
+        return;
+    }
+    const Font* font = applicationFont("FONT_CheltenhamBT20");
+    if (!font) {
+        return;
+    }
+    // Between the buttons, on a dark band that reads over any picture.
+    const int left = menuButton_->x() + menuButton_->width() + 12;
+    const int right = skipButton_->x() - 12;
+    if (right - left < 100) {
+        return;
+    }
+    const int top = menuButton_->y() + 10;
+    const int height = 40;
+    graphics.fillRect(left, top, right - left, height, Color(24, 14, 8, 170));
+    graphics.strokeRect(left, top, right - left, height, Color(214, 172, 84, 200));
+    font->drawTextBox(graphics, WidgetRect(left + 8, top, 0, right - left - 16, height),
+                      applicationLabel(captionKey_), Color(247, 236, 208, 255), Font::AlignCenter,
+                      Font::AlignMiddle, false);
+}
+
+std::string MiniGameBase::screenName() const {
+    return typeName_.empty() ? ScreenBase::screenName() : typeName_;
+}
+
+bool MiniGameBase::plannedSkip() {
+    if (skipPlanned_ < 0) {
+        skipPlanned_ = PuzzlePlan::instance().takeSkip(screenName()) ? 1 : 0;
+    }
+    return skipPlanned_ == 1;
+}
+
+std::string MiniGameBase::pictureExtension() {
+    return GameParameters::instance().stringValue("Game.Images.Extension", ".png");
+}
+
+const GLTexture* MiniGameBase::loadPicture(const std::string& path) {
+    // Keys of their own: the puzzle's pictures live and reload with the
+    // screen's other resources.
+    const std::string key = "MG_PICTURE_" + std::to_string(pictures_++);
+    return resources().addTexture(key, std::make_unique<GLTexture>(path));
+}
+
+const TiXmlElement* MiniGameBase::readPuzzleFile(TiXmlDocument& document, const std::string& path,
+                                                 const char* elementName) {
+    std::string error;
+    if (!xml::loadFile(document, path, error)) {
+        engineLog() << "Puzzle \"" << path << "\": " << error
+                    << "; the puzzle has no pieces and can be skipped\n";
+        return nullptr;
+    }
+    const TiXmlElement* root = document.RootElement();
+    const TiXmlElement* found = nullptr;
+    if (root && root->ValueStr() == elementName) {
+        found = root;
+    } else if (root) {
+        found = root->FirstChildElement(elementName);
+    }
+    if (!found) {
+        engineLog() << "Puzzle \"" << path << "\": no " << elementName
+                    << " element; the puzzle has no pieces and can be skipped\n";
+    }
+    return found;
+}
+
 PlayerMove MiniGameBase::suggestMove() {
+    return leaveMove();
+}
+
+PlayerMove MiniGameBase::leaveMove() {
     if (phase() != Shown) {
         return PlayerMove::wait();
     }

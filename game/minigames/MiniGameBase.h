@@ -5,7 +5,12 @@
 #include "engine/ui/WidgetListeners.h"
 #include "game/LaunchedScreen.h"
 
+#include <string>
+
+class GLTexture;
 class QuillButton;
+class TiXmlDocument;
+class TiXmlElement;
 
 // The frame every puzzle shares: fades in and out, MENU and SKIP buttons,
 // the scene's music, the result dialog, and where the game goes when the
@@ -37,6 +42,8 @@ public:
     // The buttons and the music; a puzzle calls it first, then builds its pieces.
     void createWidgets() override;
     void drawBackground(Graphics& graphics) override;
+    // The puzzle's instruction line between the two buttons.
+    void drawForeground(Graphics& graphics) override;
     void onClosed(int exitCode) override;
     void buttonEvent(int id, int code) override;
     void onDialogClosed(int dialogId, int result) override;
@@ -53,6 +60,33 @@ public:
     // better move is skipped.
     PlayerMove suggestMove() override;
 
+    // The game-flow type that builds the puzzle ("MG_Screen5").
+    std::string screenName() const override;
+    void setTypeName(const std::string& type) { typeName_ = type; }
+
+    // The extension appended to the picture names of the puzzle files.
+    static std::string pictureExtension();
+
+protected:
+    // A picture of the puzzle, kept with the screen's resources so that it is
+    // freed and reloaded with them. Never null; a missing file gives an empty
+    // texture (and one line).
+    const GLTexture* loadPicture(const std::string& path);
+    // Reads a puzzle file and finds its first element of that name (the root
+    // or a child of it); null after one line naming the file and the fault.
+    static const TiXmlElement* readPuzzleFile(TiXmlDocument& document, const std::string& path,
+                                              const char* elementName);
+    // A label key; its text is drawn between the buttons.
+    void setCaption(const std::string& labelKey) { captionKey_ = labelKey; }
+    // The player may act on the puzzle: it shows and no result dialog is up.
+    bool acceptsPlay() const { return phase() == Shown && !resultShown_; }
+    // What the automated player does once the puzzle has nothing to offer:
+    // answer a dialog, else leave with SKIP (CONTINUE once solved).
+    PlayerMove leaveMove();
+    // True while the automated player's plan has it skip this puzzle (decided
+    // once, when it first asks).
+    bool plannedSkip();
+
 private:
     QuillButton* skipButton_ = nullptr;
     QuillButton* menuButton_ = nullptr;
@@ -60,4 +94,8 @@ private:
     int musicSceneId_ = 0;
     bool resultShown_ = false;
     LaunchedScreenListener* launcher_ = nullptr;
+    std::string captionKey_;
+    std::string typeName_;
+    int skipPlanned_ = -1; // not asked yet
+    int pictures_ = 0;
 };

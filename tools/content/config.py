@@ -56,7 +56,7 @@ def scene(number, name, folder):
 
 # Mini-games join the flow as they are built; until then the flow goes from
 # scene to scene without them.
-BUILT_MINIGAMES = set()
+BUILT_MINIGAMES = {"MG_Screen5", "MG_Screen10", "MG_Screen15", "MG_Screen18"}
 
 
 def minigame(screen_type, scene_id, config_file=None):

@@ -1433,5 +1433,6 @@ def library():
     second = [(("name", en), ("typeId", i + 1), ("pick", "first"), ("count", 1))
               for i, (en, _de) in enumerate(LIBRARY_OBJECTS) if i >= LIBRARY_FIRST_STAGE]
     S.write_scene_files(sc, "content/config/scene/Library/", [("STACKED_ITEM_LIST", first),
+                                                               S.screen_step("MG_Screen10", 2),
                                                                ("STACKED_ITEM_LIST", second)])
     return sc

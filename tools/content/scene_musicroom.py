@@ -1546,7 +1546,8 @@ def music_room():
     second = [(("name", en), ("typeId", i + 1 + MUSIC_FIRST_STAGE), ("pick", "first"), ("count", 1))
               for i, (en, _de) in enumerate(MUSIC_OBJECTS[MUSIC_FIRST_STAGE:])]
     S.write_scene_files(sc, "content/config/scene/MusicRoom/",
-                        [("STACKED_ITEM_LIST", first), ("STACKED_ITEM_LIST", second)],
+                        [("STACKED_ITEM_LIST", first), S.screen_step("MG_Screen18", 3, "screen18.xml"),
+                         ("STACKED_ITEM_LIST", second)],
                         renderer_rules=((3, S.RAIN_TYPE), (4, 701)),
                         files={"Pendulum.xml": pendulum_xml(pend.size), "Pendulum.png": pend})
     return sc

@@ -1762,8 +1762,21 @@ def write_text(relative, text):
     return path
 
 
+def screen_step(screen_type, scene_id, config_file=None):
+    """A stage that opens a puzzle from the scene and comes back to it; None
+    (no stage) while the puzzle is not built yet (config.BUILT_MINIGAMES)."""
+    import config
+    if screen_type not in config.BUILT_MINIGAMES:
+        return None
+    attributes = [("type", screen_type), ("sceneId", scene_id), ("transition", "fade")]
+    if config_file:
+        attributes.append(("configFile", "content/config/minigames/" + config_file))
+    return ("Screen", attributes)
+
+
 def write_scene_files(scene, config_folder, stages, renderer_rules=(), files=None):
     """The scene's two item files, its pictures and its three rule files.
+    stages: (identifier, rules) find-list stages and screen_step() entries, in order.
     renderer_rules: (renderer, typeId) pairs matched before the usual rules
     (3 rain, 4 animated scenery). files: more files for the scene folder, name
     -> picture or text (an animation and its frames, say)."""
@@ -1796,7 +1809,13 @@ def write_scene_files(scene, config_folder, stages, renderer_rules=(), files=Non
         '  <Rule renderer="0"/>',
         "</ItemRendererRules>"]) + "\n")
     mech = ['<?xml version="1.0" encoding="UTF-8"?>', "<SceneMechanics>"]
-    for identifier, rules in stages:
+    for stage in stages:
+        if stage is None:
+            continue
+        identifier, rules = stage
+        if identifier == "Screen":
+            mech.append("  <Screen %s/>" % " ".join('%s="%s"' % (k, xml_escape(str(v))) for k, v in rules))
+            continue
         mech.append('  <CollectGroup identifier="%s">' % identifier)
         for rule in rules:
             mech.append("    <Collect %s/>" % " ".join('%s="%s"' % (k, xml_escape(str(v))) for k, v in rule))

@@ -1324,6 +1324,45 @@ def safe_bg():
     size = (1024, 768)
     img = safe_room(size, 61)
     paste_layer(img, safe_door_layers(size))
+    # Grandmother's slip with the code, taped to the door in the lower right: the
+    # keypad's own glyphs (anchor, 1, 9, heart) written in brown ink.
+    nw, nh = 224, 104
+    note = Image.new("RGBA", (nw, nh), (0, 0, 0, 0))
+    paper = P.rrect_mask((nw, nh), (0, 0, nw, nh), 3)
+    P.fill(note, P.parchment(nw, nh, 67, light=(250, 240, 212), dark=(218, 194, 146), edge=9), paper)
+    P.fill(note, (170, 130, 80, 60), P.mask_from((nw, nh), lambda d, s: d.line(
+        [(nw * 0.62 * s, 0), (nw * 0.58 * s, nh * s)], fill=255, width=s)))    # an old fold
+    rng = random.Random(68)
+    ink = Image.new("L", (nw, nh), 0)
+    for i, sym in enumerate(("\u2693", "1", "9", "\u2665")):
+        path = P.SERIF_BOLD if sym.isdigit() else P.SANS
+        px = {"\u2693": 58, "\u2665": 48}.get(sym, 50)
+        n = px * 2 * 4
+        g = Image.new("L", (n, n), 0)
+        ImageDraw.Draw(g).text((n / 2, n / 2), sym, font=P.font(path, px * 4), fill=255, anchor="mm")
+        g = g.rotate(rng.uniform(-9, 7), Image.Resampling.BICUBIC).resize((n // 4, n // 4), Image.Resampling.LANCZOS)
+        cx, cy = 34 + 52 * i + rng.uniform(-2, 2), nh / 2 + 2 + rng.uniform(-3, 3)
+        one = Image.new("L", (nw, nh), 0)
+        one.paste(g, (int(round(cx - n / 8)), int(round(cy - n / 8))))
+        ink = ImageChops.lighter(ink, one)
+    mottle = P.fbm(nw, nh, 69, ((16, 0.5), (4, 0.5))).point(lambda i: 190 + i // 4)
+    P.fill(note, (110, 70, 36, 70), P.blur(ink, 1.2))                      # a little bled into the paper
+    P.fill(note, (58, 32, 20), ImageChops.multiply(ink, mottle))
+    big = Image.new("RGBA", (nw + 40, nh + 60), (0, 0, 0, 0))
+    big.alpha_composite(note, (20, 30))
+    # a strip of yellowed tape over the top edge, holding it to the door
+    tx = 20 + nw / 2
+    tape = P.poly_mask(big.size, [(tx - 38, 14), (tx + 36, 12), (tx + 38, 46), (tx - 37, 48)])
+    P.fill(big, (246, 232, 176, 150), tape)
+    P.fill(big, (255, 255, 240, 60), ImageChops.multiply(tape, P.linear_field(*big.size, False).point(
+        lambda i: 255 if 100 < i < 130 else 0)))
+    P.fill(big, (200, 180, 120, 90), ImageChops.subtract(tape, P.poly_mask(
+        big.size, [(tx - 37, 15), (tx + 35, 13), (tx + 37, 45), (tx - 36, 47)])))
+    big = big.rotate(-5, Image.Resampling.BICUBIC, expand=True)
+    layer = Image.new("RGBA", size, (0, 0, 0, 0))
+    layer.alpha_composite(big, (730 - big.size[0] // 2, 588 - big.size[1] // 2))    # centred at (730, 588)
+    paste_layer(img, P.drop_shadow(layer.getchannel("A"), (4, 6), 5, 0.6))
+    paste_layer(img, layer)
     P.vignette(img, 0.35, 0.5)
     return img
 
@@ -1875,11 +1914,49 @@ def books_bg():
     P.fill(img, (255, 240, 190), flame)
     holder = P.rrect_mask(size, (226, 222, 264, 230), 3)
     P.fill(img, P.metal(w, h, seed=3), holder)
-    glass = P.poly_mask(size, [(452, 160), (492, 160), (476, 194), (492, 226), (452, 226), (468, 194)])
+    hx = 776 - 446    # the hourglass stands right of the globe, the card takes the middle
+    glass = P.poly_mask(size, [(hx + 452, 160), (hx + 492, 160), (hx + 476, 194), (hx + 492, 226), (hx + 452, 226),
+                               (hx + 468, 194)])
     P.fill(img, (200, 220, 220, 110), glass)
-    P.fill(img, (230, 190, 110), P.poly_mask(size, [(460, 206), (484, 206), (490, 224), (454, 224)]))
+    P.fill(img, (230, 190, 110), P.poly_mask(size, [(hx + 460, 206), (hx + 484, 206), (hx + 490, 224),
+                                                    (hx + 454, 224)]))
     for y in (154, 224):
-        P.fill(img, P.wood(w, h, y, dark), P.rrect_mask(size, (446, y, 498, y + 6), 2))
+        P.fill(img, P.wood(w, h, y, dark), P.rrect_mask(size, (hx + 446, y, hx + 498, y + 6), 2))
+    # Grandmother's card leaning on the back wall: the books' emblems in the order
+    # they belong, each in its book's colour (BOOK_LOOKS), outlined in ink.
+    card_pts = [(296, 132), (634, 132), (642, 226), (288, 226)]     # top edge tilted back, away from us
+    card = P.poly_mask(size, card_pts)
+    P.fill(img, (0, 0, 0, 150), P.blur(P.poly_mask(size, [(306, 124), (652, 126), (652, 226), (300, 226)]), 6))
+    paper = Image.new("RGB", size, (0, 0, 0))
+    paper.paste(P.parchment(360, 100, 509, light=(252, 242, 216), dark=(222, 198, 150), edge=10), (285, 129))
+    P.fill(img, paper, card)
+    P.fill(img, (130, 36, 48, 200), ImageChops.subtract(
+        P.poly_mask(size, [(304, 139), (626, 139), (632, 219), (298, 219)]),
+        P.poly_mask(size, [(306, 141), (624, 141), (630, 217), (300, 217)])))       # a thin red border
+    rng = random.Random(510)
+    ink_outline = Image.new("L", size, 0)
+    fills = []
+    for i, book in enumerate(BOOK_ANSWER):
+        colour, _gold, emblem = BOOK_LOOKS[book]
+        cx, cy = 325 + 40.5 * i, 176 + rng.uniform(-1.5, 1.5)
+        n = 38 * 2 * 4
+        g = Image.new("L", (n, n), 0)
+        ImageDraw.Draw(g).text((n / 2, n / 2), emblem, font=P.font(P.SANS_BOLD, 38 * 4), fill=255, anchor="mm")
+        g = g.rotate(rng.uniform(-6, 6), Image.Resampling.BICUBIC).resize((n // 4, n // 4), Image.Resampling.LANCZOS)
+        m = Image.new("L", size, 0)
+        m.paste(g, (int(round(cx - n / 8)), int(round(cy - n / 8))))
+        ink_outline = ImageChops.lighter(ink_outline, m.filter(ImageFilter.MaxFilter(5)))
+        fills.append((colour, m))
+    P.fill(img, (40, 20, 12, 70), P.blur(P.shift(ink_outline, 1, 2), 1.5))
+    P.fill(img, (48, 24, 16), ink_outline)
+    for colour, m in fills:
+        P.fill(img, P.gradient_map(P.linear_field(w, h), [(0.0, colour), (130 / h, P.mix(colour, (255, 255, 255), 0.25)),
+                                                          (226 / h, P.shade(colour, 0.8)), (1.0, colour)]), m)
+    # the candle's light on the card's left half, the card's foot in shadow
+    P.add_light(img, (70, 40, 10), ImageChops.multiply(card, P.invert(P.radial_field(w, h, 250, 150, 420, 200))),
+                0.6)
+    P.multiply(img, (120, 90, 70), ImageChops.multiply(card, P.linear_field(w, h).point(
+        lambda i: max(0, min(255, (i - 190) * 12)))), 0.5)
     globe_c, gr = (700, 176), 40
     stand = P.poly_mask(size, [(690, 216), (710, 216), (720, 228), (680, 228)])
     P.fill(img, P.metal(w, h, seed=9), stand)
