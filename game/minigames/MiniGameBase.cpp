@@ -154,23 +154,26 @@ void MiniGameBase::drawForeground(Graphics& graphics) {
     if (captionKey_.empty() || !menuButton_ || !skipButton_) {
         return;
     }
-    const Font* font = applicationFont("FONT_CheltenhamBT20");
-    if (!font) {
-        return;
-    }
     // Between the buttons, on a dark band that reads over any picture.
     const int left = menuButton_->x() + menuButton_->width() + 12;
     const int right = skipButton_->x() - 12;
-    if (right - left < 100) {
+    const std::string caption = applicationLabel(captionKey_);
+    const Font* font = applicationFont("FONT_CheltenhamBT20");
+    if (font && font->textWidth(caption) > right - left - 16) {
+        // A longer language's line in the smaller size rather than on two lines.
+        if (const Font* smaller = applicationFont("FONT_CheltenhamBT16")) {
+            font = smaller;
+        }
+    }
+    if (!font || right - left < 100) {
         return;
     }
     const int top = menuButton_->y() + 10;
     const int height = 40;
     graphics.fillRect(left, top, right - left, height, Color(24, 14, 8, 170));
     graphics.strokeRect(left, top, right - left, height, Color(214, 172, 84, 200));
-    font->drawTextBox(graphics, WidgetRect(left + 8, top, 0, right - left - 16, height),
-                      applicationLabel(captionKey_), Color(247, 236, 208, 255), Font::AlignCenter,
-                      Font::AlignMiddle, false);
+    font->drawTextBox(graphics, WidgetRect(left + 8, top, 0, right - left - 16, height), caption,
+                      Color(247, 236, 208, 255), Font::AlignCenter, Font::AlignMiddle, false);
 }
 
 std::string MiniGameBase::screenName() const {

@@ -44,39 +44,39 @@ protected:
 };
 
 TEST_F(MiniGameBaseTest, SolvedOrSkippedTheFlowMovesOnAndMenuKeepsItsPlace) {
-    // Entry 3 of the game's flow is the story of the safe; entry 4 the Library.
-    EmptyPuzzle* puzzle = startPuzzle(3);
+    // Entry 4 of the game's flow is the story of the safe; entry 5 the Library.
+    EmptyPuzzle* puzzle = startPuzzle(4);
     ASSERT_NE(nullptr, puzzle);
     ASSERT_NE(nullptr, puzzle->skipButton());
     EXPECT_EQ(691, puzzle->skipButton()->y()) << "buttons at the foot";
     puzzle->showResultDialog(MiniGameBase::SolvedAndLeave);
     frames(700);
     answerDialog(puzzle);
-    EXPECT_EQ(4, GameFlow::instance().position());
+    EXPECT_EQ(5, GameFlow::instance().position());
     EXPECT_NE(nullptr, top<LarkScene>()) << "the Library";
 
-    puzzle = startPuzzle(3);
+    puzzle = startPuzzle(4);
     click(puzzle->skipButton());
     frames(1200);
-    EXPECT_EQ(4, GameFlow::instance().position()) << "SKIP goes on as a solved puzzle does";
+    EXPECT_EQ(5, GameFlow::instance().position()) << "SKIP goes on as a solved puzzle does";
 
-    puzzle = startPuzzle(3);
+    puzzle = startPuzzle(4);
     click(puzzle->menuButton());
     frames(1200);
     ASSERT_NE(nullptr, top<MainMenu>());
     EXPECT_EQ("fromMiniGame", top<MainMenu>()->context());
-    EXPECT_EQ(3, GameFlow::instance().position()) << "MENU keeps the place in the flow";
+    EXPECT_EQ(4, GameFlow::instance().position()) << "MENU keeps the place in the flow";
 
     // A replay builds the flow's entry at the same place again.
-    puzzle = startPuzzle(3);
+    puzzle = startPuzzle(4);
     puzzle->close(MiniGameBase::Replay);
     frames(1200);
-    EXPECT_EQ(3, GameFlow::instance().position());
-    EXPECT_NE(nullptr, top<StoryScreen>()) << "entry 3, built anew";
+    EXPECT_EQ(4, GameFlow::instance().position());
+    EXPECT_NE(nullptr, top<StoryScreen>()) << "entry 4, built anew";
 }
 
 TEST_F(MiniGameBaseTest, OneResultDialogAtATimeAndAWrongOneLetsThePlayerTryAgain) {
-    EmptyPuzzle* puzzle = startPuzzle(3);
+    EmptyPuzzle* puzzle = startPuzzle(4);
     ASSERT_NE(nullptr, puzzle);
     puzzle->showResultDialog(MiniGameBase::WrongSolution);
     const std::size_t withDialog = puzzle->widgets().size();
@@ -98,7 +98,7 @@ TEST_F(MiniGameBaseTest, OneResultDialogAtATimeAndAWrongOneLetsThePlayerTryAgain
     EXPECT_EQ(puzzle, top<EmptyPuzzle>());
     click(puzzle->skipButton());
     frames(1200);
-    EXPECT_EQ(4, GameFlow::instance().position());
+    EXPECT_EQ(5, GameFlow::instance().position());
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "game/PlayerProfile.h"
 #include "game/menus/MainMenu.h"
 #include "game/menus/StoryScreen.h"
+#include "game/minigames/MG_Screen5.h"
 #include "game/minigames/MiniGameBase.h"
 #include "game/scene/AnimPlayerItemRenderer.h"
 #include "game/scene/CollectableItemRenderer.h"
@@ -149,7 +150,7 @@ protected:
 };
 
 TEST_F(HiddenObjectSceneTest, APlayerFindsEveryGoalAndTheFlowGoesOn) {
-    GameFlow::instance().setPosition(2); // the Taproom's entry; the story of the safe follows
+    GameFlow::instance().setPosition(2); // the Taproom's entry; the safe follows
     LarkScene* scene = enterScene();
     ASSERT_NE(nullptr, scene);
     // Three coins, two kept: one thinned into GROUP_REMOVED on the first visit.
@@ -198,8 +199,8 @@ TEST_F(HiddenObjectSceneTest, APlayerFindsEveryGoalAndTheFlowGoesOn) {
     clickAt(ok.x, ok.y);
     frames(1200);
     // Completed: the scene's items are cleared and the flow moved on, to the
-    // story of the safe.
-    ASSERT_NE(nullptr, top<StoryScreen>());
+    // safe behind the bar.
+    ASSERT_NE(nullptr, top<MG_Screen5>());
     EXPECT_EQ(3, GameFlow::instance().position());
     EXPECT_TRUE(ItemRegistry::instance().itemsOf(GROUP_REMOVED, 7).empty());
     EXPECT_EQ(0, PlayerProfiles::instance().currentProfile()->completedScenes); // -1 + 1

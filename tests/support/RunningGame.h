@@ -4,6 +4,7 @@
 // save file in a user folder of the test's own and a clock that moves only
 // when the test steps it. Input reaches it as real SDL events.
 #include "engine/app/AppConfig.h"
+#include "engine/app/AutoPlayer.h"
 #include "engine/app/SdlInput.h"
 #include "engine/ui/ScreenBase.h"
 #include "engine/ui/Widget.h"
@@ -18,6 +19,7 @@
 #include "tests/support/TemporaryDirectory.h"
 #include "tests/support/TestApp.h"
 
+#include <GL/gl.h>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
@@ -107,6 +109,29 @@ protected:
             frame();
         }
         return top<S>();
+    }
+
+    // The game's own automated player acts on the top screen (real input
+    // events) until the condition holds or `ms` of game time have passed.
+    template <typename Condition> bool autoplayUntil(Condition done, int ms) {
+        AutoPlayer::Options options;
+        options.stallLimitMs = ms;
+        AutoPlayer player(*app, options);
+        for (int t = 0; t < ms && !player.hasEnded(); t += 16) {
+            if (done()) {
+                return true;
+            }
+            player.beforeFrame();
+            frame();
+        }
+        return done();
+    }
+    // The pixel of the frame just drawn, y counted from the top.
+    Color shownPixel(int x, int y) const {
+        unsigned char rgba[4] = {};
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(x, app->height() - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+        return Color(rgba[0], rgba[1], rgba[2], rgba[3]);
     }
 
     TemporaryDirectory userFolder;

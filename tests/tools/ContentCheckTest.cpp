@@ -70,7 +70,12 @@ TEST(ContentCheckTest, AnAuthorsMistakesAreEachNamedWithTheirFileAndLine) {
   <CollectGroup identifier="FIND_X_ITEMS">
     <Collect name="NO_SUCH_LABEL" typeId="202" pick="all"/>
   </CollectGroup>
+  <Screen type="MG_Screen18" configFile="content/config/minigames/piano.xml"/>
 </SceneMechanics>)");
+    // A puzzle opened from the scene whose mark picture is misspelt.
+    content.write("config/minigames/piano.xml",
+                  "<Minigame imagePath=\"content/images/minigames/screen18/\"\n"
+                  "          background=\"Bg\" noteOver=\"NoteLt\"/>");
     ScopedWorkingDirectory inCopy(content.root());
     const CommandResult result = runCommand({QUILL_TOOL_PATH, "check"});
     EXPECT_EQ(1, result.exitCode);
@@ -90,6 +95,10 @@ TEST(ContentCheckTest, AnAuthorsMistakesAreEachNamedWithTheirFileAndLine) {
                 R"(^content/config/scene/Taproom/Mechanics\.xml:4: no EN label "NO_SUCH_LABEL"$)"))
         << result.err;
     EXPECT_TRUE(reports(problems, R"(:4: no DE label "NO_SUCH_LABEL"$)")) << result.err;
+    EXPECT_TRUE(reports(
+        problems,
+        R"(^content/config/minigames/piano\.xml:1: the picture "content/images/minigames/screen18/NoteLt\.png" is missing$)"))
+        << result.err;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "engine/core/XmlFile.h"
 #include "engine/persist/LabelManager.h"
 #include "game/GameFlow.h"
+#include "game/GameParameters.h"
 #include "game/menus/Slides.h"
 #include "game/scene/data/ItemRegistry.h"
 #include "game/scene/data/SceneIndex.h"
@@ -159,7 +160,40 @@ private:
             } else if (type == "ho_scene") {
                 checkScene(attributes, line);
             } else if (attributes.count("configFile")) {
-                need(attributes["configFile"], kFlow, line, "the puzzle file");
+                checkPuzzle(attributes["configFile"], kFlow, line);
+            } else if (type == "MG_Screen5" || type == "MG_Screen15") {
+                // Puzzles whose file has a fixed name.
+                checkPuzzle(std::string("content/config/minigames/screen") + type.substr(9) +
+                                ".xml",
+                            kFlow, line);
+            }
+        }
+    }
+
+    // A puzzle file parses and the pictures it names exist: the background
+    // and mark (imagePath + name) and every piece's fileName, each with the
+    // game's picture extension.
+    void checkPuzzle(const std::string& path, const std::string& from, int line) {
+        TiXmlDocument document;
+        if (!need(path, from, line, "the puzzle file") || !parse(document, path, report_)) {
+            return;
+        }
+        GameParameters& parameters = GameParameters::instance();
+        if (!parameters.isLoaded()) {
+            parameters.load("content/config/GameParameters.cfg");
+        }
+        const std::string extension = parameters.stringValue("Game.Images.Extension", ".png");
+        const TiXmlElement* root = document.RootElement();
+        const char* folder = root->Attribute("imagePath");
+        for (const char* picture : {"background", "noteOver"}) {
+            const char* name = root->Attribute(picture);
+            if (folder && name && *name) {
+                needPicture(std::string(folder) + name + extension, path, root->Row());
+            }
+        }
+        for (const TiXmlElement* e = root->FirstChildElement(); e; e = e->NextSiblingElement()) {
+            if (const char* name = e->Attribute("fileName")) {
+                needPicture(std::string(name) + extension, path, e->Row());
             }
         }
     }
@@ -227,6 +261,9 @@ private:
             const std::string kind = e->Value();
             if (kind == "CustomMechanics") {
                 report_.add(path, e->Row(), "CustomMechanics has no completion rule in this game");
+            }
+            if (kind == "Screen" && e->Attribute("configFile")) {
+                checkPuzzle(e->Attribute("configFile"), path, e->Row());
             }
             const char* identifier = e->Attribute("identifier");
             if (kind != "CollectGroup" || !identifier ||
