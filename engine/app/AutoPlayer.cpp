@@ -28,6 +28,10 @@ std::string describe(const PlayerMove& move) {
     case PlayerMove::Point:
         return "move \"" + move.what + "\" to " + std::to_string(move.x) + "," +
                std::to_string(move.y);
+    case PlayerMove::Drag:
+        return "drag \"" + move.what + "\" from " + std::to_string(move.x) + "," +
+               std::to_string(move.y) + " to " + std::to_string(move.toX) + "," +
+               std::to_string(move.toY);
     case PlayerMove::Type:
         return "type \"" + move.what + "\"";
     case PlayerMove::Press:
@@ -169,6 +173,8 @@ void AutoPlayer::act(const PlayerMove& move, std::uint32_t time) {
         time + std::uint32_t(repeated ? between(900, 1800) : between(350, 1100));
     if (move.kind == PlayerMove::Click) {
         planClick(move, start);
+    } else if (move.kind == PlayerMove::Drag) {
+        planDrag(move, start);
     } else {
         planKeys(move, start);
     }
@@ -179,9 +185,18 @@ void AutoPlayer::planClick(const PlayerMove& move, std::uint32_t start) {
         std::clamp(move.x + between(-move.slackX, move.slackX), 0, std::max(0, app_.width() - 1));
     const int y =
         std::clamp(move.y + between(-move.slackY, move.slackY), 0, std::max(0, app_.height() - 1));
-    // The hand moves in a few strides, slowing down as it arrives.
+    std::uint32_t due = planStrides(x, y, start, 0);
+    due += std::uint32_t(between(50, 150));
+    queue_.push_back({due, sdl_input::buttonEvent(true, SDL_BUTTON_LEFT, x, y)});
+    due += std::uint32_t(between(60, 140));
+    queue_.push_back({due, sdl_input::buttonEvent(false, SDL_BUTTON_LEFT, x, y)});
+    ++clicks_;
+}
+
+std::uint32_t AutoPlayer::planStrides(int x, int y, std::uint32_t due, int heldButtons) {
+    // The hand moves in a few strides, slowing down as it arrives; the last
+    // one lands exactly.
     const int strides = between(4, 9);
-    std::uint32_t due = start;
     int lastX = pointerX_;
     int lastY = pointerY_;
     for (int i = 1; i <= strides; ++i) {
@@ -190,17 +205,28 @@ void AutoPlayer::planClick(const PlayerMove& move, std::uint32_t start) {
         const int px = pointerX_ + int((x - pointerX_) * eased);
         const int py = pointerY_ + int((y - pointerY_) * eased);
         due += std::uint32_t(between(12, 35));
-        queue_.push_back({due, sdl_input::motionEvent(px, py, px - lastX, py - lastY)});
+        queue_.push_back(
+            {due, sdl_input::motionEvent(px, py, px - lastX, py - lastY, heldButtons)});
         lastX = px;
         lastY = py;
     }
-    due += std::uint32_t(between(50, 150));
-    queue_.push_back({due, sdl_input::buttonEvent(true, SDL_BUTTON_LEFT, x, y)});
-    due += std::uint32_t(between(60, 140));
-    queue_.push_back({due, sdl_input::buttonEvent(false, SDL_BUTTON_LEFT, x, y)});
     pointerX_ = x;
     pointerY_ = y;
-    ++clicks_;
+    return due;
+}
+
+void AutoPlayer::planDrag(const PlayerMove& move, std::uint32_t start) {
+    const int right = std::max(0, app_.width() - 1);
+    const int bottom = std::max(0, app_.height() - 1);
+    std::uint32_t due =
+        planStrides(std::clamp(move.x, 0, right), std::clamp(move.y, 0, bottom), start, 0);
+    due += std::uint32_t(between(50, 150));
+    queue_.push_back({due, sdl_input::buttonEvent(true, SDL_BUTTON_LEFT, pointerX_, pointerY_)});
+    due = planStrides(std::clamp(move.toX, 0, right), std::clamp(move.toY, 0, bottom),
+                      due + std::uint32_t(between(80, 160)), 1);
+    due += std::uint32_t(between(60, 140));
+    queue_.push_back({due, sdl_input::buttonEvent(false, SDL_BUTTON_LEFT, pointerX_, pointerY_)});
+    ++drags_;
 }
 
 void AutoPlayer::planKeys(const PlayerMove& move, std::uint32_t start) {
@@ -250,9 +276,9 @@ void AutoPlayer::end(Ending ending, const std::string& line) {
 
 std::string AutoPlayer::summary() const {
     std::ostringstream out;
-    out << "Autoplay: " << screens_.size() << " screens, " << clicks_ << " clicks, "
-        << pointerMoves_ << " steering moves, " << misses_ << " misses, " << keystrokes_
-        << " keystrokes, " << seconds(now()) << " s of game time in " << frames_ << " frames (seed "
-        << options_.seed << ")";
+    out << "Autoplay: " << screens_.size() << " screens, " << clicks_ << " clicks, " << drags_
+        << " drags, " << pointerMoves_ << " steering moves, " << misses_ << " misses, "
+        << keystrokes_ << " keystrokes, " << seconds(now()) << " s of game time in " << frames_
+        << " frames (seed " << options_.seed << ")";
     return out.str();
 }

@@ -61,6 +61,9 @@ private:
     void act(const PlayerMove& move, std::uint32_t now);
     void planClick(const PlayerMove& move, std::uint32_t start);
     void planKeys(const PlayerMove& move, std::uint32_t start);
+    void planDrag(const PlayerMove& move, std::uint32_t start);
+    // Pointer moves towards (x, y) from `due` on; the time of the last one.
+    std::uint32_t planStrides(int x, int y, std::uint32_t due, int heldButtons);
     void end(Ending ending, const std::string& line);
     void takeShot(const std::string& screen);
     int between(int low, int high);
@@ -85,6 +88,7 @@ private:
     int frames_ = 0;
     int clicks_ = 0;
     int pointerMoves_ = 0;
+    int drags_ = 0;
     int misses_ = 0;
     int keystrokes_ = 0;
     bool ended_ = false;

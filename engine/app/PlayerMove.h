@@ -10,6 +10,7 @@ struct PlayerMove {
         Wait,    // nothing to do yet (a fade, an animation, a dialog opening)
         Click,   // the left button on (x, y), window coordinates
         Point,   // the pointer moved by (x, y) minus where it is, at once, no button
+        Drag,    // the left button pressed on (x, y), held to (toX, toY), released there
         Type,    // the text, one keystroke a character
         Press,   // one key (an SDL key code), without a character
         Done,    // the game has been played to its end
@@ -22,6 +23,8 @@ struct PlayerMove {
     // Half the width and height a click may stray from (x, y) and still land.
     int slackX = 0;
     int slackY = 0;
+    int toX = 0;
+    int toY = 0;
     int key = 0;
     // The control's name, the text to type, the key's name, or the reason.
     std::string what;
@@ -45,6 +48,14 @@ struct PlayerMove {
         move.y = y;
         return move;
     }
+    static PlayerMove drag(std::string control, int x, int y, int toX, int toY) {
+        PlayerMove move(Drag, std::move(control));
+        move.x = x;
+        move.y = y;
+        move.toX = toX;
+        move.toY = toY;
+        return move;
+    }
     static PlayerMove type(std::string text) { return PlayerMove(Type, std::move(text)); }
     static PlayerMove press(int key, std::string name) {
         PlayerMove move(Press, std::move(name));
@@ -57,7 +68,7 @@ struct PlayerMove {
     // The same thing asked again: a move that did not take.
     bool sameAs(const PlayerMove& other) const {
         return kind == other.kind && what == other.what && x == other.x && y == other.y &&
-               key == other.key;
+               toX == other.toX && toY == other.toY && key == other.key;
     }
 
 private:

@@ -29,6 +29,10 @@
 #include "game/minigames/MG_Screen10.h"
 #include "game/minigames/MG_Screen15.h"
 #include "game/minigames/MG_Screen18.h"
+#include "game/minigames/MG_Screen2.h"
+#include "game/minigames/MG_Screen22.h"
+#include "game/minigames/MG_Screen28.h"
+#include "game/minigames/MG_Screen32.h"
 #include "game/minigames/MG_Screen5.h"
 #include "game/scene/LarkScene.h"
 #include "game/scene/data/SceneIndex.h"
@@ -160,15 +164,32 @@ void MyApp::init() {
     flow.registerScreenType("MG_Screen15", [sceneOf](const GameFlow::Attributes& attributes) {
         return std::make_unique<MG_Screen15>(sceneOf(attributes));
     });
-    flow.registerScreenType(
-        "MG_Screen18",
-        [sceneOf](const GameFlow::Attributes& attributes) -> std::unique_ptr<GameState> {
-            if (!GameFlow::requireAttributes(attributes, {"configFile"})) {
-                return nullptr;
-            }
-            return std::make_unique<MG_Screen18>(GameFlow::attribute(attributes, "configFile"),
-                                                 sceneOf(attributes));
-        });
+    flow.registerScreenType("MG_Screen28", [sceneOf](const GameFlow::Attributes& attributes) {
+        return std::make_unique<MG_Screen28>(sceneOf(attributes));
+    });
+    // The puzzles that read the file their entry names.
+    const auto withFile = [&flow, sceneOf](const std::string& type, auto make) {
+        flow.registerScreenType(
+            type,
+            [sceneOf, make](const GameFlow::Attributes& attributes) -> std::unique_ptr<GameState> {
+                if (!GameFlow::requireAttributes(attributes, {"configFile"})) {
+                    return nullptr;
+                }
+                return make(GameFlow::attribute(attributes, "configFile"), sceneOf(attributes));
+            });
+    };
+    withFile("MG_Screen2", [](const std::string& file, int scene) {
+        return std::make_unique<MG_Screen2>(file, scene);
+    });
+    withFile("MG_Screen18", [](const std::string& file, int scene) {
+        return std::make_unique<MG_Screen18>(file, scene);
+    });
+    withFile("MG_Screen22", [](const std::string& file, int scene) {
+        return std::make_unique<MG_Screen22>(file, scene);
+    });
+    withFile("MG_Screen32", [](const std::string& file, int scene) {
+        return std::make_unique<MG_Screen32>(file, scene);
+    });
     const AppConfig& config = AppConfig::instance();
     const bool fullScreen = saved<char>(GameSave::FullScreen, 0) != 0;
     const bool customCursor = saved<char>(GameSave::HardwareCursor, 1) != 0;

@@ -4,8 +4,7 @@
 #include "game/menus/StoryScreen.h"
 #include "game/minigames/Ball.h"
 #include "game/minigames/MG_Screen15.h"
-#include "game/minigames/PuzzlePlan.h"
-#include "tests/support/RunningGame.h"
+#include "tests/support/PuzzleGame.h"
 
 #include <cmath>
 #include <fstream>
@@ -48,24 +47,14 @@ struct Level {
     }
 };
 
-class BreakoutTest : public RunningGame {
+class BreakoutTest : public PuzzleGame {
 protected:
-    std::vector<std::string> initialProfiles() const override { return {"Tester"}; }
-    void SetUp() override {
-        RunningGame::SetUp();
-        PlayerProfiles::instance().selectProfile(0);
-    }
-
-    // The level as the flow's breakout entry (position 9, before the ending).
-    MG_Screen15* open(const Level& level, int position = 9) {
+    // The level as the flow's breakout entry (position 11, before the ending).
+    MG_Screen15* open(const Level& level, int position = 11) {
         const std::string path = userFolder.path() + "/level.xml";
         std::ofstream(path) << level.xml();
-        GameFlow::instance().setPosition(position);
-        app->popScreen();
-        app->startScreen(std::make_unique<MG_Screen15>(4, path));
         // The ball waits while the puzzle fades in.
-        frames(520);
-        return top<MG_Screen15>();
+        return PuzzleGame::open(std::make_unique<MG_Screen15>(4, path), position, nullptr, 520);
     }
     // Runs the ball for `ms` and gives back its sideways speed.
     float velocityXAfter(const Level& level, int ms) {
@@ -180,7 +169,7 @@ TEST_F(BreakoutTest, ALostBallStartsThePuzzleAgainWithoutMovingTheFlow) {
     frames(1200); // out and in again
     MG_Screen15* again = top<MG_Screen15>();
     ASSERT_NE(nullptr, again) << "the flow's breakout, built anew";
-    EXPECT_EQ(9, GameFlow::instance().position());
+    EXPECT_EQ(11, GameFlow::instance().position());
     EXPECT_EQ(24, again->bricksLeft()) << "the game's own level";
 
     // The bar follows the mouse's motion halved (dumpingFactor 2) and stops at the walls.

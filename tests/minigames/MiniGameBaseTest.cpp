@@ -7,7 +7,7 @@
 #include "game/menus/MainMenu.h"
 #include "game/menus/StoryScreen.h"
 #include "game/scene/LarkScene.h"
-#include "tests/support/RunningGame.h"
+#include "tests/support/PuzzleGame.h"
 
 namespace {
 
@@ -17,29 +17,12 @@ public:
     EmptyPuzzle() : MiniGameBase(false, 1) {}
 };
 
-class MiniGameBaseTest : public RunningGame {
+class MiniGameBaseTest : public PuzzleGame {
 protected:
-    std::vector<std::string> initialProfiles() const override { return {"Tester"}; }
-
-    void SetUp() override {
-        RunningGame::SetUp();
-        PlayerProfiles::instance().selectProfile(0);
-    }
-
     // The puzzle as if the flow had started it at `position` (the entry
     // after it is `position` + 1).
     EmptyPuzzle* startPuzzle(int position) {
-        GameFlow::instance().setPosition(position);
-        app->popScreen();
-        app->startScreen(std::make_unique<EmptyPuzzle>());
-        frames(700); // the fade-in
-        return top<EmptyPuzzle>();
-    }
-    void answerDialog(EmptyPuzzle* puzzle) {
-        PlayerMove ok;
-        ASSERT_TRUE(puzzle->dialogMove(ok, 0)) << "a result dialog is open";
-        clickAt(ok.x, ok.y);
-        frames(1200);
+        return open(std::make_unique<EmptyPuzzle>(), position);
     }
 };
 
@@ -50,7 +33,6 @@ TEST_F(MiniGameBaseTest, SolvedOrSkippedTheFlowMovesOnAndMenuKeepsItsPlace) {
     ASSERT_NE(nullptr, puzzle->skipButton());
     EXPECT_EQ(691, puzzle->skipButton()->y()) << "buttons at the foot";
     puzzle->showResultDialog(MiniGameBase::SolvedAndLeave);
-    frames(700);
     answerDialog(puzzle);
     EXPECT_EQ(5, GameFlow::instance().position());
     EXPECT_NE(nullptr, top<LarkScene>()) << "the Library";
@@ -82,14 +64,12 @@ TEST_F(MiniGameBaseTest, OneResultDialogAtATimeAndAWrongOneLetsThePlayerTryAgain
     const std::size_t withDialog = puzzle->widgets().size();
     puzzle->showResultDialog(MiniGameBase::SolvedAndLeave); // while one is up: nothing
     EXPECT_EQ(withDialog, puzzle->widgets().size());
-    frames(700);
     answerDialog(puzzle);
     EXPECT_EQ(puzzle, top<EmptyPuzzle>()) << "still playing";
     EXPECT_FALSE(puzzle->resultShown());
 
     // Solved, staying to look: SKIP now reads CONTINUE and leaves as solved.
     puzzle->showResultDialog(MiniGameBase::SolvedAndStay);
-    frames(700);
     answerDialog(puzzle);
     EXPECT_EQ(puzzle, top<EmptyPuzzle>());
     EXPECT_EQ(applicationLabel("CONTINUE"), puzzle->skipButton()->label());

@@ -8,9 +8,11 @@
 #include "game/minigames/MG_Screen10.h"
 #include "game/minigames/MG_Screen15.h"
 #include "game/minigames/MG_Screen18.h"
+#include "game/minigames/MG_Screen2.h"
+#include "game/minigames/MG_Screen22.h"
+#include "game/minigames/MG_Screen28.h"
 #include "game/minigames/MG_Screen5.h"
-#include "game/minigames/PuzzlePlan.h"
-#include "tests/support/RunningGame.h"
+#include "tests/support/PuzzleGame.h"
 
 #include <fstream>
 #include <functional>
@@ -19,45 +21,8 @@ namespace {
 
 constexpr const char* PianoFile = "content/config/minigames/screen18.xml";
 
-class PuzzlesTest : public RunningGame {
+class PuzzlesTest : public PuzzleGame {
 protected:
-    std::vector<std::string> initialProfiles() const override { return {"Tester"}; }
-
-    void SetUp() override {
-        RunningGame::SetUp();
-        PlayerProfiles::instance().selectProfile(0);
-        // Straight to the answer: no planned skip or slip.
-        PuzzlePlan::reset();
-        PuzzlePlan::instance().skipOnce.clear();
-        PuzzlePlan::instance().mistakeOnce = false;
-    }
-    void TearDown() override {
-        RunningGame::TearDown();
-        PuzzlePlan::reset();
-    }
-
-    // The puzzle as the flow starts it at `position`, shown; what it printed
-    // while it was built goes to `log`.
-    template <typename P>
-    P* open(std::unique_ptr<P> puzzle, int position, std::string* log = nullptr) {
-        GameFlow::instance().setPosition(position);
-        app->popScreen();
-        {
-            StdoutCapture capture;
-            app->startScreen(std::move(puzzle));
-            if (log) {
-                *log = capture.finish();
-            }
-        }
-        frames(700); // the fade-in
-        return top<P>();
-    }
-    void answerDialog(MiniGameBase* puzzle) {
-        PlayerMove ok;
-        ASSERT_TRUE(puzzle->dialogMove(ok, 0)) << "a result dialog is open";
-        clickAt(ok.x, ok.y);
-        frames(700);
-    }
     std::string writeFile(const std::string& name, const std::string& text) {
         const std::string path = userFolder.path() + "/" + name;
         std::ofstream(path) << text;
@@ -93,7 +58,6 @@ TEST_F(PuzzlesTest, TheSafeOpensToTheNotesCodeAndAWrongCodeClearsAfterTheBuzzer)
     }
     EXPECT_TRUE(safe->isOpened());
     EXPECT_FALSE(safe->keys()[0]->isVisible()) << "the keys go with the closed door";
-    frames(700);
     answerDialog(safe);
     EXPECT_EQ(applicationLabel("CONTINUE"), safe->skipButton()->label());
     click(safe->skipButton());
@@ -161,7 +125,6 @@ TEST_F(PuzzlesTest, ThePianoPlaysTheSheetsTuneAndAWrongClickStartsItOver) {
     clickAt(100, 400); // beside every key: wrong
     EXPECT_EQ(0, piano->progress());
     EXPECT_TRUE(piano->resultShown());
-    frames(700);
     answerDialog(piano);
     EXPECT_FALSE(piano->resultShown());
 
@@ -200,6 +163,13 @@ TEST_F(PuzzlesTest, DamagedPuzzleFilesSayWhatIsWrongAndThePuzzleCanBeSkipped) {
     const auto breakout = [](const std::string& path) {
         return std::make_unique<MG_Screen15>(4, path);
     };
+    const auto pipes = [](const std::string& path) {
+        return std::make_unique<MG_Screen2>(path, 1);
+    };
+    const auto jigsaw = [](const std::string& path) {
+        return std::make_unique<MG_Screen22>(path, 3);
+    };
+    const auto box = [](const std::string& path) { return std::make_unique<MG_Screen28>(4, path); };
     const std::vector<Case> cases = {
         {"missing", "", safe, "cannot be opened"},
         {"truncated", "<Minigame><Solution row=\"1\" col", safe, "line"},
@@ -211,6 +181,10 @@ TEST_F(PuzzlesTest, DamagedPuzzleFilesSayWhatIsWrongAndThePuzzleCanBeSkipped) {
          "which no Slot names"},
         {"no steps", "<Minigame/>", piano, "no Step"},
         {"no ball", "<Minigame simulationStep=\"0\"/>", breakout, "simulationStep 0"},
+        {"no turning steps", "<Game numberOfConfigurations=\"0\"/>", pipes, "4 are used"},
+        {"a piece out of order", "<Game><Piece id=\"3\"/></Game>", jigsaw,
+         "piece id 3 is not its place"},
+        {"no slots", "<Minigame><Shape type=\"5\"/></Minigame>", box, "no Texture of type 5"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

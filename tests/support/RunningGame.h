@@ -101,6 +101,20 @@ protected:
         sdl_input::pushClick(x, y);
         frame();
     }
+    // Presses at (x, y), moves there in a few steps with the button held and
+    // lets go at (toX, toY).
+    void dragAt(int x, int y, int toX, int toY) {
+        sdl_input::pushMotion(*app, x, y);
+        frame();
+        sdl_input::pushButton(true, SDL_BUTTON_LEFT, x, y);
+        frame();
+        for (int step = 1; step <= 4; ++step) {
+            sdl_input::pushMotion(*app, x + (toX - x) * step / 4, y + (toY - y) * step / 4, 1);
+            frame();
+        }
+        sdl_input::pushButton(false, SDL_BUTTON_LEFT, toX, toY);
+        frame();
+    }
     ScreenBase* topScreen() const { return dynamic_cast<ScreenBase*>(app->topScreen()); }
     template <typename S> S* top() const { return dynamic_cast<S*>(app->topScreen()); }
     // Steps until a screen of the type is on top (at most `ms` of game time).

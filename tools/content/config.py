@@ -56,7 +56,8 @@ def scene(number, name, folder):
 
 # Mini-games join the flow as they are built; until then the flow goes from
 # scene to scene without them.
-BUILT_MINIGAMES = {"MG_Screen5", "MG_Screen10", "MG_Screen15", "MG_Screen18"}
+BUILT_MINIGAMES = {"MG_Screen2", "MG_Screen5", "MG_Screen10", "MG_Screen15", "MG_Screen18", "MG_Screen22",
+                   "MG_Screen28", "MG_Screen32"}
 
 
 def minigame(screen_type, scene_id, config_file=None):

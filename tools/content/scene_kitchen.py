@@ -1384,5 +1384,7 @@ def kitchen():
     first = [(("name", en), ("typeId", i + 1), ("pick", "first"), ("count", 1))
              for i, (en, _de) in enumerate(KITCHEN_OBJECTS)]
     shells = [(("name", "COUNT_SHELLS"), ("typeId", S.SHELL_TYPE), ("pick", "all"))]
-    S.write_scene_files(sc, "content/config/scene/Kitchen/", [("STACKED_ITEM_LIST", first), ("FIND_X_ITEMS", shells)])
+    S.write_scene_files(sc, "content/config/scene/Kitchen/", [("STACKED_ITEM_LIST", first),
+                                                               S.screen_step("MG_Screen28", 4),
+                                                               ("FIND_X_ITEMS", shells)])
     return sc

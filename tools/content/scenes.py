@@ -1992,7 +1992,9 @@ def taproom():
              for i, (en, _de) in enumerate(TAPROOM_OBJECTS[:TAPROOM_FIRST_STAGE])]
     first.append((("name", "Coin"), ("typeId", COIN_TYPE), ("pick", "all"), ("count", TAPROOM_COINS_ASKED)))
     caps = [(("name", "COUNT_BOTTLE_CAPS"), ("typeId", CAP_TYPE), ("pick", "all"))]
-    write_scene_files(sc, "content/config/scene/Taproom/", [("STACKED_ITEM_LIST", first), ("FIND_X_ITEMS", caps)])
+    write_scene_files(sc, "content/config/scene/Taproom/", [("STACKED_ITEM_LIST", first),
+                                                           screen_step("MG_Screen2", 1, "screen2.xml"),
+                                                           ("FIND_X_ITEMS", caps)])
     return sc
 
 

@@ -1658,8 +1658,8 @@ def pipes_bg():
         P.bevel(img, plate, 2, 0.5, 0.5)
     # the keg on the left feeds the board; the tap on the right pours
     barrel_side(img, (-60, 280, 128, 468), 204)
-    copper_pipe(img, [(60, 374), (154, 374)], 18, 1)
-    copper_pipe(img, [(870, 374), (944, 374), (944, 430)], 18, 2)
+    copper_pipe(img, [(60, 374), (176, 374)], 18, 1)
+    copper_pipe(img, [(848, 374), (944, 374), (944, 430)], 18, 2)
     font_ = P.rrect_mask(size, (924, 416, 964, 470), 6)
     P.fill(img, P.metal(w, h, seed=5), font_)
     P.bevel(img, font_, 3, 0.6, 0.5)
