@@ -42,6 +42,7 @@ WOOD_LIGHT = (142, 92, 52)
 FONT_DIR = "/usr/share/fonts/truetype/dejavu"
 SERIF = os.path.join(FONT_DIR, "DejaVuSerif.ttf")
 SERIF_BOLD = os.path.join(FONT_DIR, "DejaVuSerif-Bold.ttf")
+SERIF_ITALIC = os.path.join(FONT_DIR, "DejaVuSerif-Italic.ttf")
 SANS = os.path.join(FONT_DIR, "DejaVuSans.ttf")
 SANS_BOLD = os.path.join(FONT_DIR, "DejaVuSans-Bold.ttf")
 
@@ -301,6 +302,49 @@ def ring_mask(size, box, width, ss=SS):
                                                  outline=255, width=int(width * s)), ss)
 
 
+def rect_mask(size, box):
+    """Hard-edged mask of the pixels x0 <= x < x1, y0 <= y < y1."""
+    m = Image.new("L", size, 0)
+    x0, y0, x1, y1 = box
+    ImageDraw.Draw(m).rectangle((x0, y0, x1 - 1, y1 - 1), fill=255)
+    return m
+
+
+def catmull(points, steps=12):
+    """Catmull-Rom curve through the points (tuples of equal length), steps samples per span."""
+    pts = [points[0]] + list(points) + [points[-1]]
+    out = []
+    for i in range(1, len(pts) - 2):
+        p0, p1, p2, p3 = pts[i - 1], pts[i], pts[i + 1], pts[i + 2]
+        for s in range(steps):
+            t = s / steps
+            t2, t3 = t * t, t * t * t
+            out.append(tuple(0.5 * ((2 * b) + (-a + c) * t + (2 * a - 5 * b + 4 * c - d) * t2 +
+                                    (-a + 3 * b - 3 * c + d) * t3)
+                             for a, b, c, d in zip(p0, p1, p2, p3)))
+    out.append(tuple(points[-1]))
+    return out
+
+
+def brush_mask(size, samples, ss=SS):
+    """Mask of a pen stroke: discs of the given widths along (x, y, width) samples."""
+    def draw(d, s):
+        prev = None
+        for x, y, wd in samples:
+            if prev is not None:
+                # fill the space between two discs so fast curves stay solid
+                px, py, pw = prev
+                n = max(1, int(math.hypot(x - px, y - py) * 2))
+                for j in range(1, n):
+                    u = j / n
+                    ix, iy, ir = px + (x - px) * u, py + (y - py) * u, (pw + (wd - pw) * u) / 2
+                    d.ellipse(((ix - ir) * s, (iy - ir) * s, (ix + ir) * s, (iy + ir) * s), fill=255)
+            r = wd / 2
+            d.ellipse(((x - r) * s, (y - r) * s, (x + r) * s, (y + r) * s), fill=255)
+            prev = (x, y, wd)
+    return mask_from(size, draw, ss)
+
+
 def mask_mul(a, b):
     return ImageChops.multiply(a, b)
 
@@ -356,6 +400,12 @@ def fill(canvas, paint, mask):
     return canvas
 
 
+def cast_shadow(canvas, mask, offset=(3, 4), radius=4, strength=0.6, colour=(0, 0, 0)):
+    """Lay the drop shadow of a mask onto an RGBA canvas (in place)."""
+    canvas.alpha_composite(drop_shadow(mask, offset, radius, strength, colour))
+    return canvas
+
+
 def under(canvas, layer):
     """Put layer beneath canvas (returns a new image)."""
     out = to_rgba(layer).copy()
@@ -396,6 +446,12 @@ def add_light(canvas, colour, mask, strength=1.0):
     lightl.paste(tuple(colour[:3]), (0, 0), m)
     _write_rgb(canvas, ImageChops.add(base, lightl))
     return canvas
+
+
+def glow_at(canvas, x, y, r, colour, strength=1.0, power=2.0, ry=None):
+    """Additive light around a point, falling off as (1 - distance / r) ** power (in place)."""
+    f = radial_field(canvas.size[0], canvas.size[1], x, y, r, ry)
+    return add_light(canvas, colour, curve(f, lambda t: (1 - t) ** power), strength)
 
 
 def soft_light(canvas, gray, strength=1.0):
@@ -505,6 +561,25 @@ def text_mask(size, xy, text, path, px, anchor="la", ss=1):
     m = Image.new("L", (size[0] * ss, size[1] * ss), 0)
     ImageDraw.Draw(m).text((xy[0] * ss, xy[1] * ss), text, font=font(path, px * ss), fill=255, anchor=anchor)
     return m if ss == 1 else m.resize(size, Image.Resampling.LANCZOS)
+
+
+def glyph_mask(size, cx, cy, text, path, px, angle=0.0, ss=SS, ink_centred=False):
+    """Mask of one glyph centred at (cx, cy), turned by angle degrees (anticlockwise).
+    Centred on its font box, or on the ink itself with ink_centred."""
+    n = int(px * 2.2) * ss
+    big = Image.new("L", (n, n), 0)
+    ImageDraw.Draw(big).text((n / 2, n / 2), text, font=font(path, px * ss), fill=255, anchor="mm")
+    box = big.getbbox() if ink_centred else None
+    if box:
+        dx = n / 2 - (box[0] + box[2]) / 2
+        dy = n / 2 - (box[1] + box[3]) / 2
+        big = ImageChops.offset(big, int(round(dx)), int(round(dy)))
+    if angle:
+        big = big.rotate(angle, Image.Resampling.BICUBIC)
+    small = big.resize((n // ss, n // ss), Image.Resampling.LANCZOS)
+    out = Image.new("L", size, 0)
+    out.paste(small, (int(round(cx - n / ss / 2)), int(round(cy - n / ss / 2))))
+    return out
 
 
 def engrave(canvas, mask, depth=1, dark=0.75, light=0.45, ink=None):

@@ -17,7 +17,6 @@ puzzle starts and writes that to /tmp/breakout_preview.png (never into
 content/). The output is the same on every run: all randomness is seeded.
 """
 
-import argparse
 import math
 import os
 import random
@@ -28,13 +27,14 @@ from PIL import Image, ImageChops, ImageDraw
 sys.dont_write_bytecode = True  # no __pycache__ beside the generators
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import paint as P  # noqa: E402
+from asset_script import Assets, load, run  # noqa: E402
 
-ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 OUT_DIR = "images/minigames/screen15"
 PREVIEW = "/tmp/breakout_preview.png"
 
 W, H = 1024, 768
 CH = H + 32                           # the background is painted this tall and cropped: no bevel at the bottom
+CANVAS = (W, CH)
 FIELD = (112, 100, 912, 768)          # the ball's walls: left, top, right; open at the bottom
 CAPTION_PLATE = (164, 16, 860, 84)    # dark plate between the two buttons
 BUTTONS = ((24, 13), (872, 13))       # 128 x 64 each
@@ -49,25 +49,8 @@ IRON = [(0.0, (58, 58, 62)), (0.35, (40, 40, 44)), (1.0, (18, 18, 22))]
 BRASS_STOPS = [(0.0, (120, 84, 30)), (0.25, (240, 206, 128)), (0.5, (204, 160, 74)),
                (0.75, (168, 122, 48)), (1.0, (104, 70, 24))]
 
-ASSETS = []
-
-
-def asset(name):
-    def register(fn):
-        ASSETS.append((OUT_DIR + "/" + name, fn))
-        return fn
-    return register
-
-
-def paste_layer(canvas, layer):
-    canvas.alpha_composite(P.to_rgba(layer))
-    return canvas
-
-
-def rect_mask(box):
-    m = Image.new("L", (W, CH), 0)
-    ImageDraw.Draw(m).rectangle((box[0], box[1], box[2] - 1, box[3] - 1), fill=255)
-    return m
+ASSETS = Assets(OUT_DIR)
+asset = ASSETS.add
 
 
 # ================================================================ the door and the cabinet
@@ -78,9 +61,9 @@ def door_planks(seed=151):
     img = P.wood(W, CH, seed, stops, vertical=True, lines=W / 22, wobble=3.0).convert("RGBA")
     rng = random.Random(seed)
     edges = [-96 + 136 * k for k in range(10)]
-    grooves = Image.new("L", (W, CH), 0)
+    grooves = Image.new("L", CANVAS, 0)
     for x0, x1 in zip(edges, edges[1:]):
-        P.multiply(img, P.shade((255, 255, 255), rng.uniform(0.78, 1.0)), rect_mask((x0 + 3, 0, x1, CH)))
+        P.multiply(img, P.shade((255, 255, 255), rng.uniform(0.78, 1.0)), P.rect_mask(CANVAS, (x0 + 3, 0, x1, CH)))
         ImageDraw.Draw(grooves).rectangle((x1, 0, x1 + 2, CH), fill=255)
     P.fill(img, (6, 3, 2, 235), grooves)
     P.fill(img, (255, 206, 150, 34), P.shift(grooves, 3, 0))
@@ -94,7 +77,7 @@ def rivet(img, cx, cy, r, seed=0):
     """A domed iron rivet with a soft shadow (in place)."""
     size = img.size
     m = P.ellipse_mask(size, (cx - r, cy - r, cx + r, cy + r))
-    paste_layer(img, P.drop_shadow(m, (1, 2), 1.5, 0.7))
+    P.cast_shadow(img, m, (1, 2), 1.5, 0.7)
     dome = P.gradient_map(P.radial_field(size[0], size[1], cx - r * 0.35, cy - r * 0.4, r * 1.9),
                           [(0.0, (150, 146, 140)), (0.35, (76, 74, 74)), (1.0, (20, 20, 22))])
     P.fill(img, dome, m)
@@ -104,7 +87,7 @@ def iron_strap(img, box, seed, rivets=()):
     """A hammered iron band across the door (in place); rivets are x positions."""
     x0, y0, x1, y1 = box
     m = P.rrect_mask((W, CH), box, 3)
-    paste_layer(img, P.drop_shadow(m, (0, 5), 5, 0.75))
+    P.cast_shadow(img, m, (0, 5), 5, 0.75)
     iron = Image.new("RGB", (W, CH), (18, 18, 22))
     iron.paste(P.vgradient(int(x1 - x0), int(y1 - y0), IRON), (int(x0), int(y0)))
     hammer = P.fbm(W, CH, seed, ((14, 0.5), (5, 0.3), (2, 0.2)))
@@ -124,7 +107,7 @@ def escutcheon(img, cx, cy):
     """The door's brass lock plate with its keyhole (in place)."""
     size = img.size
     plate = P.rrect_mask(size, (cx - 22, cy - 46, cx + 22, cy + 46), 10)
-    paste_layer(img, P.drop_shadow(plate, (3, 4), 4, 0.7))
+    P.cast_shadow(img, plate, (3, 4), 4, 0.7)
     P.fill(img, P.metal(W, CH, BRASS_STOPS, seed=161), plate)
     soft = P.fbm(W, CH, 162, ((10, 0.5), (3, 0.5))).point(lambda i: 108 + i // 8)
     P.soft_light(img, Image.composite(soft, Image.new("L", size, 128), plate), 0.6)
@@ -148,7 +131,7 @@ def escutcheon(img, cx, cy):
 def screw(img, cx, cy, r=4, angle=35):
     size = img.size
     m = P.ellipse_mask(size, (cx - r, cy - r, cx + r, cy + r))
-    paste_layer(img, P.drop_shadow(m, (1, 1), 1, 0.6))
+    P.cast_shadow(img, m, (1, 1), 1, 0.6)
     P.fill(img, P.metal(W, CH, seed=4), m)
     P.bevel(img, m, 1, 0.6, 0.6)
     dx, dy = math.cos(math.radians(angle)) * r * 0.75, math.sin(math.radians(angle)) * r * 0.75
@@ -160,7 +143,7 @@ def cabinet(img):
     """The cabinet's walnut case and the brass bezel around the screen (in place)."""
     size = (W, CH)
     case = P.rrect_mask(size, CABINET, 12)
-    paste_layer(img, P.drop_shadow(case, (8, 6), 12, 0.85))
+    P.cast_shadow(img, case, (8, 6), 12, 0.85)
     walnut = P.wood(W, CH, 171, [(0.0, (30, 14, 8)), (0.5, (62, 30, 16)), (0.85, (96, 52, 28)),
                                 (1.0, (120, 70, 38))], vertical=True, lines=W / 24)
     walnut = P.blur(walnut, 0.6)
@@ -174,9 +157,9 @@ def cabinet(img):
     # the brass bezel: a bevelled band with the screen's opening cut out
     fx0, fy0, fx1, fy1 = FIELD
     outer = P.rrect_mask(size, (fx0 - BEZEL, fy0 - BEZEL, fx1 + BEZEL, fy1 + 40), 8)
-    opening = rect_mask(FIELD)
+    opening = P.rect_mask(CANVAS, FIELD)
     band = ImageChops.subtract(outer, opening)
-    paste_layer(img, P.drop_shadow(band, (2, 3), 3, 0.6))
+    P.cast_shadow(img, band, (2, 3), 3, 0.6)
     P.fill(img, P.hgradient(W, CH, [(0.0, (110, 74, 26)), (0.1, (226, 188, 108)), (0.5, (192, 148, 66)),
                                    (0.9, (150, 106, 40)), (1.0, (96, 64, 22))]), band)
     brushed = P.noise(W, CH, 1, 181, cell_y=1).resize((W, 12)).resize((W, CH), Image.Resampling.BICUBIC)
@@ -185,17 +168,18 @@ def cabinet(img):
     P.bevel(img, band, 3, 0.55, 0.55)
     # a moulded groove halfway across the band
     g = BEZEL // 2
-    groove = ImageChops.subtract(rect_mask((fx0 - g - 1, fy0 - g - 1, fx1 + g + 1, fy1 + 40)),
-                                 rect_mask((fx0 - g, fy0 - g, fx1 + g, fy1 + 40)))
+    groove = ImageChops.subtract(P.rect_mask(CANVAS, (fx0 - g - 1, fy0 - g - 1, fx1 + g + 1, fy1 + 40)),
+                                 P.rect_mask(CANVAS, (fx0 - g, fy0 - g, fx1 + g, fy1 + 40)))
     P.fill(img, (92, 60, 20, 170), groove)
-    P.fill(img, (255, 236, 170, 110), ImageChops.subtract(rect_mask((fx0 - g, fy0 - g, fx1 + g, fy1 + 40)),
-                                                          rect_mask((fx0 - g + 1, fy0 - g + 1, fx1 + g - 1,
-                                                                     fy1 + 40))))
+    P.fill(img, (255, 236, 170, 110),
+           ImageChops.subtract(P.rect_mask(CANVAS, (fx0 - g, fy0 - g, fx1 + g, fy1 + 40)),
+                               P.rect_mask(CANVAS, (fx0 - g + 1, fy0 - g + 1, fx1 + g - 1, fy1 + 40))))
     # the bevel's inner edge: a shadowed step down to the glass
-    step = ImageChops.subtract(rect_mask((fx0 - 3, fy0 - 3, fx1 + 3, fy1 + 40)), opening)
+    step = ImageChops.subtract(P.rect_mask(CANVAS, (fx0 - 3, fy0 - 3, fx1 + 3, fy1 + 40)), opening)
     P.fill(img, (40, 24, 8, 230), step)
-    P.fill(img, (255, 236, 180, 90), ImageChops.subtract(rect_mask((fx0 - 5, fy0 - 5, fx1 + 5, fy1 + 40)),
-                                                         rect_mask((fx0 - 3, fy0 - 3, fx1 + 3, fy1 + 40))))
+    P.fill(img, (255, 236, 180, 90),
+           ImageChops.subtract(P.rect_mask(CANVAS, (fx0 - 5, fy0 - 5, fx1 + 5, fy1 + 40)),
+                               P.rect_mask(CANVAS, (fx0 - 3, fy0 - 3, fx1 + 3, fy1 + 40))))
     for sx in (fx0 - BEZEL / 2, fx1 + BEZEL / 2):
         for sy in (fy0 + 40, 440, 730):
             screw(img, sx, sy, 3.5, 30 + sy % 60)
@@ -209,7 +193,7 @@ def top_rail(img):
     # a brass plate riveted to the band, enamelled dark teal in the middle
     px0, py0, px1, py1 = CAPTION_PLATE
     plate = P.rrect_mask(size, (px0 - 4, py0 - 2, px1 + 4, py1 + 2), 10)
-    paste_layer(img, P.drop_shadow(plate, (2, 4), 4, 0.7))
+    P.cast_shadow(img, plate, (2, 4), 4, 0.7)
     P.fill(img, P.metal(W, CH, BRASS_STOPS, seed=192), plate)
     P.bevel(img, plate, 3, 0.5, 0.6)
     well = (px0 + 7, py0 + 7, px1 - 7, py1 - 7)
@@ -262,7 +246,7 @@ def crt_screen(img):
     P.add_light(glass, (40, 44, 36), sheen, 0.35)
     img.paste(glass, (fx0, fy0))
     # the bezel's shadow on the glass
-    field_m = rect_mask((fx0, fy0, fx1, CH))
+    field_m = P.rect_mask(CANVAS, (fx0, fy0, fx1, CH))
     P.inner_shadow(img, field_m, 10, (3, 5), 0.8)
     P.inner_shadow(img, field_m, 3, (1, 2), 0.6)
 
@@ -284,7 +268,7 @@ def background():
     for x in (24, W - 24):
         for y in (150, 740) if x > W / 2 else (150, 444, 740):
             nail = P.rrect_mask((W, CH), (x - 5, y - 5, x + 5, y + 5), 2)
-            paste_layer(img, P.drop_shadow(nail, (1, 2), 2, 0.7))
+            P.cast_shadow(img, nail, (1, 2), 2, 0.7)
             P.fill(img, P.gradient_map(P.radial_field(W, CH, x - 2, y - 2, 10),
                                        [(0.0, (110, 106, 100)), (1.0, (26, 24, 24))]), nail)
             P.bevel(img, nail, 1, 0.35, 0.5)
@@ -297,7 +281,8 @@ def background():
     crt_screen(img)
     # leave the glass untouched by the last light pass; darken only the frame's corners
     edge = P.curve(P.radial_field(W, CH, W / 2, H * 0.45, W * 0.78, H * 0.9), lambda t: max(0.0, t - 0.6) / 0.4)
-    P.multiply(img, (0, 0, 0), ImageChops.multiply(edge, P.invert(rect_mask((fx0, FIELD[1], fx1, CH)))), 0.45)
+    frame = P.invert(P.rect_mask(CANVAS, (fx0, FIELD[1], fx1, CH)))
+    P.multiply(img, (0, 0, 0), ImageChops.multiply(edge, frame), 0.45)
     return img.crop((0, 0, W, H)).convert("RGB")
 
 
@@ -428,44 +413,17 @@ for _n in range(4):
 
 # ================================================================ main
 
-def preview(pictures, path):
+def preview(path):
     """The opening layout of the puzzle, for a quick look."""
-    if os.path.abspath(path).startswith(os.path.join(ROOT, "content")):
-        sys.exit("the preview does not belong in content/")
-    canvas = P.to_rgba(pictures["Bg.png"]).copy()
+    canvas = load(OUT_DIR + "/Bg.png")
     for row, y in enumerate((160, 196, 232, 268)):
-        tile_img = P.to_rgba(pictures["Brick%d.png" % (row + 1)])
+        tile_img = load(OUT_DIR + "/Brick%d.png" % (row + 1))
         for c in range(8):
             canvas.alpha_composite(tile_img, (128 + 96 * c, y))
-    canvas.alpha_composite(P.to_rgba(pictures["Bar.png"]), (448, 680))
-    canvas.alpha_composite(P.to_rgba(pictures["Ball.png"]), (512 - BALL_SIZE[0] // 2, 600 - BALL_SIZE[1] // 2))
+    canvas.alpha_composite(load(OUT_DIR + "/Bar.png"), (448, 680))
+    canvas.alpha_composite(load(OUT_DIR + "/Ball.png"), (512 - BALL_SIZE[0] // 2, 600 - BALL_SIZE[1] // 2))
     canvas.convert("RGB").save(path)
 
 
-def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--only", action="append", default=[], help="paint only paths containing this text")
-    ap.add_argument("--preview", action="store_true", help="also write " + PREVIEW)
-    args = ap.parse_args()
-    for rel, fn in ASSETS:
-        if args.only and not any(o in rel for o in args.only):
-            continue
-        img = fn()
-        out = os.path.join(ROOT, "content", rel)
-        P.save(img, out)
-        print("%-44s %4d x %-4d %8d bytes" % (rel, img.size[0], img.size[1], os.path.getsize(out)))
-    if args.preview:
-        folder = os.path.join(ROOT, "content", OUT_DIR)
-        pictures = {}
-        for rel, _ in ASSETS:
-            name = os.path.basename(rel)
-            path = os.path.join(folder, name)
-            if not os.path.exists(path):
-                sys.exit("paint %s first" % name)
-            pictures[name] = Image.open(path)
-        preview(pictures, PREVIEW)
-        print("preview:", PREVIEW)
-
-
 if __name__ == "__main__":
-    main()
+    run(ASSETS, __doc__, preview, [PREVIEW], width=44)

@@ -20,7 +20,6 @@ Where things are (screen pixels):
   caption, the top corners are left for the buttons.
 """
 
-import argparse
 import math
 import os
 import random
@@ -31,14 +30,12 @@ from PIL import Image, ImageChops, ImageDraw
 sys.dont_write_bytecode = True  # no __pycache__ beside the generators
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import paint as P  # noqa: E402
+from asset_script import Assets, load, run  # noqa: E402
 
-ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 W, H = 1024, 768
 SIZE = (W, H)
 OUT_DIR = "images/minigames/screen18"
 PREVIEW = "/tmp/piano_preview.png"
-
-SERIF_ITALIC = os.path.join(P.FONT_DIR, "DejaVuSerif-Italic.ttf")
 
 # The keys.
 KEY_X0, KEY_STEP, KEY_W = 192, 80, 78
@@ -63,14 +60,8 @@ MAHOGANY = [(0.0, (34, 14, 10)), (0.5, (72, 30, 20)), (1.0, (110, 52, 32))]
 ROSEWOOD = [(0.0, (40, 20, 14)), (0.55, (88, 44, 26)), (1.0, (132, 76, 44))]
 SHEET_INK = (44, 26, 18)
 
-ASSETS = []
-
-
-def asset(name):
-    def register(fn):
-        ASSETS.append((OUT_DIR + "/" + name, fn))
-        return fn
-    return register
+ASSETS = Assets(OUT_DIR)
+asset = ASSETS.add
 
 
 def note_head_centre(k):
@@ -84,75 +75,13 @@ def note_letter(p):
 
 # ================================================================ helpers
 
-def rect_mask(box):
-    """Hard-edged mask of the pixels x0 <= x < x1, y0 <= y < y1."""
-    m = Image.new("L", SIZE, 0)
-    x0, y0, x1, y1 = box
-    ImageDraw.Draw(m).rectangle((x0, y0, x1 - 1, y1 - 1), fill=255)
-    return m
-
-
 def wood_piece(c, mask, seed, stops, vertical=False, lines=None, shadow=(0, 6), radius=6, strength=0.55,
               depth=2):
     """A wooden piece of the case: drop shadow, grain and a bevel."""
     if shadow:
-        P.fill(c, P.drop_shadow(mask, shadow, radius, strength), Image.new("L", SIZE, 255))
+        P.cast_shadow(c, mask, shadow, radius, strength)
     P.fill(c, P.wood(W, H, seed, stops, vertical=vertical, lines=lines or (W / 12 if vertical else H / 6)), mask)
     P.bevel(c, mask, depth, 0.4, 0.5)
-
-
-def glow_at(c, x, y, r, colour, strength=1.0, power=2.0, ry=None):
-    """Additive warm light around a point."""
-    f = P.radial_field(W, H, x, y, r, ry)
-    P.add_light(c, colour, P.curve(f, lambda t: (1 - t) ** power), strength)
-
-
-def glyph_mask(size, cx, cy, text, path, px, angle=0.0, ss=4):
-    """Mask of a glyph centred at (cx, cy), turned by angle degrees (anticlockwise)."""
-    n = int(px * 2.2) * ss
-    big = Image.new("L", (n, n), 0)
-    ImageDraw.Draw(big).text((n / 2, n / 2), text, font=P.font(path, px * ss), fill=255, anchor="mm")
-    if angle:
-        big = big.rotate(angle, Image.Resampling.BICUBIC)
-    small = big.resize((n // ss, n // ss), Image.Resampling.LANCZOS)
-    out = Image.new("L", size, 0)
-    out.paste(small, (int(round(cx - n / ss / 2)), int(round(cy - n / ss / 2))))
-    return out
-
-
-def smooth_path(points, steps=12):
-    """Catmull-Rom curve through the points: list of (x, y, width) samples."""
-    pts = [points[0]] + list(points) + [points[-1]]
-    out = []
-    for i in range(1, len(pts) - 2):
-        p0, p1, p2, p3 = pts[i - 1], pts[i], pts[i + 1], pts[i + 2]
-        for s in range(steps):
-            t = s / steps
-            t2, t3 = t * t, t * t * t
-            out.append(tuple(0.5 * ((2 * b) + (-a + c_) * t + (2 * a - 5 * b + 4 * c_ - d) * t2 +
-                                    (-a + 3 * b - 3 * c_ + d) * t3)
-                             for a, b, c_, d in zip(p0, p1, p2, p3)))
-    out.append(points[-1])
-    return out
-
-
-def brush_mask(samples, ss=4):
-    """Mask of a pen stroke: discs of the given widths along the samples."""
-    def draw(d, s):
-        prev = None
-        for x, y, wd in samples:
-            r = wd / 2
-            if prev is not None:
-                # fill the space between two discs so fast curves stay solid
-                px_, py_, pw = prev
-                n = max(1, int(math.hypot(x - px_, y - py_) * 2))
-                for j in range(1, n):
-                    u = j / n
-                    ix, iy, ir = px_ + (x - px_) * u, py_ + (y - py_) * u, (pw + (wd - pw) * u) / 2
-                    d.ellipse(((ix - ir) * s, (iy - ir) * s, (ix + ir) * s, (iy + ir) * s), fill=255)
-            d.ellipse(((x - r) * s, (y - r) * s, (x + r) * s, (y + r) * s), fill=255)
-            prev = (x, y, wd)
-    return P.mask_from(SIZE, draw, ss)
 
 
 # ================================================================ the room and the case
@@ -165,7 +94,7 @@ def wallpaper(c):
     c.alpha_composite(paper)
     # darker towards the ceiling; a warm wash above the piano's lid
     P.multiply(c, (0, 0, 0), P.invert(P.linear_field(W, H)), 0.45)
-    glow_at(c, 512, 150, 520, (90, 40, 16), 0.6, 1.6, 180)
+    P.glow_at(c, 512, 150, 520, (90, 40, 16), 0.6, 1.6, 180)
 
 
 def sconce_candle(c, x, y, seed):
@@ -179,7 +108,7 @@ def sconce_candle(c, x, y, seed):
     arm.ell((x - 22, y + 20, x + 22, y + 30), white)
     arm.rect((x - 10, y + 12, x + 10, y + 24), white, 3)
     am = arm.mask()
-    P.fill(c, P.drop_shadow(am, (5, 7), 5, 0.55), Image.new("L", SIZE, 255))
+    P.cast_shadow(c, am, (5, 7), 5, 0.55)
     P.fill(c, P.metal(W, H, seed=seed), am)
     P.bevel(c, am, 2, 0.6, 0.5)
     # the candle, a little burnt down and dripping
@@ -187,15 +116,15 @@ def sconce_candle(c, x, y, seed):
     cand.rect((x - 8, y - 40, x + 8, y + 14), white, 3)
     cand.ell((x + 2, y - 30, x + 8, y - 16), white)
     cm = cand.mask()
-    P.fill(c, P.drop_shadow(cm, (4, 5), 4, 0.45), Image.new("L", SIZE, 255))
+    P.cast_shadow(c, cm, (4, 5), 4, 0.45)
     P.fill(c, P.hgradient(W, H, [(0.0, (168, 140, 104)), ((x - 6) / W, (250, 236, 206)),
                                  ((x + 8) / W, (176, 150, 110)), (1.0, (176, 150, 110))]), cm)
     wick = P.Layer(W, H, 3)
     wick.line([(x, y - 40), (x + 1, y - 46)], (30, 20, 14, 255), 1.6)
     wick.onto(c)
     flame = P.ellipse_mask(SIZE, (x - 6, y - 72, x + 6, y - 42))
-    glow_at(c, x, y - 56, 260, (150, 80, 24), 0.8, 1.8)
-    glow_at(c, x, y - 56, 60, (255, 180, 90), 0.7, 1.5)
+    P.glow_at(c, x, y - 56, 260, (150, 80, 24), 0.8, 1.8)
+    P.glow_at(c, x, y - 56, 60, (255, 180, 90), 0.7, 1.5)
     P.add_light(c, (255, 170, 70), P.blur(flame, 9), 0.9)
     P.fill(c, (255, 214, 120), flame)
     P.fill(c, (255, 252, 226), P.blur(P.ellipse_mask(SIZE, (x - 3, y - 62, x + 3, y - 46)), 1))
@@ -255,7 +184,7 @@ def sheet_music(c):
     full.paste(paper, (x0, y0))
     # the sheet lies on the slanted desk: the top edge a touch narrower, a dog-ear lower right
     shape = P.poly_mask(SIZE, [(x0 + 3, y0), (x1 - 2, y0 + 1), (x1, y1 - 20), (x1 - 18, y1), (x0, y1)])
-    P.fill(c, P.drop_shadow(shape, (5, 6), 6, 0.6), Image.new("L", SIZE, 255))
+    P.cast_shadow(c, shape, (5, 6), 6, 0.6)
     P.fill(c, full, shape)
     ear = P.poly_mask(SIZE, [(x1, y1 - 20), (x1 - 18, y1), (x1 - 15, y1 - 15)])
     P.fill(c, P.drop_shadow(ear, (-2, -2), 2, 0.35), shape)
@@ -280,7 +209,7 @@ def sheet_music(c):
         for i in range(9):
             pts.append((sx0 + (sx1 - sx0) * i / 8, y + rng.uniform(-0.25, 0.25), 1.7))
         pts[0] = (sx0, y, 1.7)
-        add(brush_mask(smooth_path(pts, 6)))
+        add(P.brush_mask(SIZE, P.catmull(pts, 6)))
     # bar lines: the start, the middle of the tune, and the closing double bar
     top, bot = STAFF_LINES[-1], STAFF_LINES[0]
     for x, wd in ((sx0, 1.8), ((note_head_centre(3)[0] + note_head_centre(4)[0]) / 2, 1.8),
@@ -295,15 +224,15 @@ def sheet_music(c):
     letters = Image.new("L", SIZE, 0)
     for k, p in enumerate(TUNE):
         cx, _ = note_head_centre(k)
-        letters = ImageChops.lighter(letters, glyph_mask(SIZE, cx + rng.uniform(-1.5, 1.5),
-                                                         NOTE_LETTER_Y + rng.uniform(-1.5, 1.5),
-                                                         note_letter(p), SERIF_ITALIC, 22, rng.uniform(-7, 5)))
+        letters = ImageChops.lighter(letters, P.glyph_mask(SIZE, cx + rng.uniform(-1.5, 1.5),
+                                                           NOTE_LETTER_Y + rng.uniform(-1.5, 1.5),
+                                                           note_letter(p), P.SERIF_ITALIC, 22, rng.uniform(-7, 5)))
     # a little heart doodled in the top corner, and a flourish under the top edge
     heart = P.poly_mask(SIZE, heart_points(792, 200, 9))
     heart = ImageChops.subtract(heart, P.poly_mask(SIZE, heart_points(792, 200.6, 6.4)))
     flourish = Image.new("L", SIZE, 0)
     for sgn in (-1, 1):
-        flourish = ImageChops.lighter(flourish, brush_mask(smooth_path(
+        flourish = ImageChops.lighter(flourish, P.brush_mask(SIZE, P.catmull(
             [(525 + sgn * 8, 199, 1.8), (525 + sgn * 30, 194, 1.6), (525 + sgn * 58, 200, 1.3),
              (525 + sgn * 76, 197, 1.0), (525 + sgn * 84, 193, 0.8), (525 + sgn * 79, 190, 0.8)], 10)))
     flourish = ImageChops.lighter(flourish, P.poly_mask(SIZE, [(525, 193), (530, 198), (525, 203), (520, 198)]))
@@ -343,7 +272,7 @@ def treble_clef():
         pt(0.05, -2.55, 2.2), pt(-0.10, -1.60, 2.2), pt(0.02, 0.00, 2.2), pt(0.18, 1.60, 2.2),
         pt(0.22, 2.45, 2.0), pt(-0.05, 2.95, 1.9), pt(-0.50, 2.95, 1.8), pt(-0.62, 2.62, 1.6),
     ]
-    m = brush_mask(smooth_path(body, 14))
+    m = P.brush_mask(SIZE, P.catmull(body, 14))
     bx, by = gx - 0.42 * s, gy + 2.62 * s
     ball = P.ellipse_mask(SIZE, (bx - 4.4, by - 4.2, bx + 4.4, by + 4.2))
     return ImageChops.lighter(m, ball)
@@ -391,7 +320,7 @@ def fallboard(c):
     for dx in (-6, 0, 6):
         lyre.line([(cx + dx, cy - 13), (cx + dx, cy + 12)], white, 1)
     lm = lyre.mask()
-    P.fill(c, P.drop_shadow(lm, (1, 2), 1.5, 0.6), Image.new("L", SIZE, 255))
+    P.cast_shadow(c, lm, (1, 2), 1.5, 0.6)
     P.fill(c, P.metal(W, H, seed=1833), lm)
     P.bevel(c, lm, 1, 0.6, 0.4)
     for x in (150, 874):
@@ -399,7 +328,7 @@ def fallboard(c):
         P.fill(c, P.metal(W, H, seed=1835), gl)
         P.bevel(c, gl, 1, 0.6, 0.4)
     # the felt strip the keys slide under
-    felt = rect_mask((186, 462, 836, 470))
+    felt = P.rect_mask(SIZE, (186, 462, 836, 470))
     P.fill(c, P.vgradient(W, H, [(0.0, (110, 20, 34)), (462 / H, (130, 28, 44)), (470 / H, (60, 8, 18)),
                                  (1.0, (60, 8, 18))]), felt)
 
@@ -407,7 +336,7 @@ def fallboard(c):
 def cheeks_and_rail(c):
     """The cheek blocks at both ends of the keys, the keybed and the key slip below."""
     # dark key bed showing through the gaps
-    P.fill(c, (14, 6, 4), rect_mask((186, KEY_Y0, 836, KEY_Y1 + 4)))
+    P.fill(c, (14, 6, 4), P.rect_mask(SIZE, (186, KEY_Y0, 836, KEY_Y1 + 4)))
     white = (255, 255, 255, 255)
     for x0, x1 in ((108, 189), (833, 916)):
         ch = P.Layer()
@@ -417,7 +346,7 @@ def cheeks_and_rail(c):
         P.inner_shadow(c, pan, 3, (2, 3), 0.55)
         P.fill(c, (255, 210, 160, 40), ImageChops.subtract(P.shift(pan, 1, 1), pan))
         ros = P.ellipse_mask(SIZE, ((x0 + x1) / 2 - 14, 566, (x0 + x1) / 2 + 14, 594))
-        P.fill(c, P.drop_shadow(ros, (1, 2), 2, 0.6), Image.new("L", SIZE, 255))
+        P.cast_shadow(c, ros, (1, 2), 2, 0.6)
         P.fill(c, P.metal(W, H, seed=1843), ros)
         P.bevel(c, ros, 2, 0.6, 0.5)
         P.fill(c, (110, 70, 24, 200), P.ring_mask(SIZE, ((x0 + x1) / 2 - 8, 572, (x0 + x1) / 2 + 8, 588), 1.4))
@@ -450,7 +379,7 @@ def ivory_key(c, i):
                                 (1.0, (40, 40, 40))]).convert("L")
     P.soft_light(key, side, 0.7)
     # the letter, engraved and inked in burgundy
-    lm = glyph_mask((kw, kh), kw / 2, kh - 52, KEY_NAMES[i], P.SERIF_BOLD, 40)
+    lm = P.glyph_mask((kw, kh), kw / 2, kh - 52, KEY_NAMES[i], P.SERIF_BOLD, 40)
     P.engrave(key, lm, 1, light=0.6, ink=(112, 26, 40, 235))
     P.fill(key, (60, 10, 20, 90), ImageChops.subtract(P.shift(lm, -1, -1), lm))
     # a small gold dot over the letter, like a child's piano
@@ -462,7 +391,7 @@ def ivory_key(c, i):
 
 def shade_keys(c):
     """Shadow of the fallboard over the keys' far ends, warm light over the middle."""
-    keys = rect_mask((KEY_X0, KEY_Y0, KEYS_X1, KEY_Y1))
+    keys = P.rect_mask(SIZE, (KEY_X0, KEY_Y0, KEYS_X1, KEY_Y1))
     top = P.vgradient(W, H, [(0.0, (0, 0, 0)), (KEY_Y0 / H, (0, 0, 0)), ((KEY_Y0 + 26) / H, (255, 255, 255)),
                              (1.0, (255, 255, 255))]).convert("L")
     P.multiply(c, (40, 20, 10), ImageChops.multiply(keys, P.invert(top)), 0.45)
@@ -488,7 +417,7 @@ def piano_bg():
     for x in (60, 964):
         sconce_candle(c, x, 236, 1881 + x)
     # lamplight from above the piano, and the room falling away at the corners
-    glow_at(c, 512, 330, 560, (70, 44, 18), 0.7, 1.6, 420)
+    P.glow_at(c, 512, 330, 560, (70, 44, 18), 0.7, 1.6, 420)
     P.vignette(c, 0.5, 0.45, cy=420)
     return c
 
@@ -522,31 +451,14 @@ def note_lit():
 
 # ================================================================ main
 
-def preview():
-    bg = Image.open(os.path.join(ROOT, "content", OUT_DIR, "Bg.png")).convert("RGBA")
-    lit = Image.open(os.path.join(ROOT, "content", OUT_DIR, "NoteLit.png")).convert("RGBA")
+def preview(path):
+    bg = load(OUT_DIR + "/Bg.png")
+    lit = load(OUT_DIR + "/NoteLit.png")
     for k in range(3):
         x, y = note_head_centre(k)
         bg.alpha_composite(lit, (int(x - 22), int(y - 22)))
-    bg.convert("RGB").save(PREVIEW)
-    print("preview: %s" % PREVIEW)
-
-
-def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--only", action="append", default=[], help="paint only paths containing this text")
-    ap.add_argument("--preview", action="store_true", help="also write %s" % PREVIEW)
-    args = ap.parse_args()
-    for rel, fn in ASSETS:
-        if args.only and not any(o in rel for o in args.only):
-            continue
-        img = fn()
-        out = os.path.join(ROOT, "content", rel)
-        P.save(img, out)
-        print("%-52s %4d x %-4d %8d bytes" % (rel, img.size[0], img.size[1], os.path.getsize(out)))
-    if args.preview:
-        preview()
+    bg.convert("RGB").save(path)
 
 
 if __name__ == "__main__":
-    main()
+    run(ASSETS, __doc__, preview, [PREVIEW])
