@@ -14,7 +14,9 @@ namespace {
 // The smallest puzzle: the base and nothing else.
 class EmptyPuzzle : public MiniGameBase {
 public:
-    EmptyPuzzle() : MiniGameBase(false, 1) {}
+    explicit EmptyPuzzle(const std::string& caption = "") : MiniGameBase(false, 1) {
+        setCaption(caption);
+    }
 };
 
 class MiniGameBaseTest : public PuzzleGame {
@@ -79,6 +81,25 @@ TEST_F(MiniGameBaseTest, OneResultDialogAtATimeAndAWrongOneLetsThePlayerTryAgain
     click(puzzle->skipButton());
     frames(1200);
     EXPECT_EQ(5, GameFlow::instance().position());
+}
+
+TEST_F(MiniGameBaseTest, ThePuzzlesCaptionIsWrittenBetweenItsButtons) {
+    // Cream letters on the dark band, where a puzzle without a caption shows
+    // nothing over the black.
+    const auto creamPixels = [&] {
+        int count = 0;
+        for (int x = 160; x < 864; x += 2) {
+            const Color pixel = shownPixel(x, 691 + 30);
+            count += pixel.r > 150 && pixel.g > 140 ? 1 : 0;
+        }
+        return count;
+    };
+    open(std::make_unique<EmptyPuzzle>(), 4);
+    frame();
+    EXPECT_EQ(0, creamPixels());
+    open(std::make_unique<EmptyPuzzle>("MG_SCREEN5_CAPTION"), 4);
+    frame();
+    EXPECT_GT(creamPixels(), 20);
 }
 
 } // namespace

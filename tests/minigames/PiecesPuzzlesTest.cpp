@@ -33,8 +33,10 @@ protected:
         }
         return done();
     }
-    // Drags the widget by its middle so that its corner lands at (x, y).
-    void dragTo(const Widget* widget, int x, int y) {
+    // Drags the widget by its middle so that its corner lands at (x, y). It is
+    // raised first: scattered pieces may lie on one another.
+    void dragTo(Widget* widget, int x, int y) {
+        widget->bringToFront();
         const int grabX = widget->width() / 2;
         const int grabY = widget->height() / 2;
         dragAt(widget->x() + grabX, widget->y() + grabY, x + grabX, y + grabY);
@@ -59,6 +61,7 @@ TEST_F(PiecesPuzzlesTest, JigsawPiecesSnapWithinTheToleranceAndTheWholePhotoShow
     EXPECT_FALSE(first.placed);
     // Held by its left part and let go at the window's right edge: most of
     // the piece lies beyond it, and it comes back inside, whole.
+    first.widget->bringToFront();
     dragAt(first.widget->x() + 30, first.widget->y() + 84, 1020, 300);
     EXPECT_EQ(1024 - 168, first.widget->x());
     dragTo(first.widget, 248 + 23, 146 - 23);
@@ -97,6 +100,29 @@ TEST_F(PiecesPuzzlesTest, ChocolatesSnapIntoFreeSlotsOfTheirTypeWithin40Pixels) 
     EXPECT_TRUE(slot.filled);
     EXPECT_EQ(slot.x, round.widget->x());
     EXPECT_FALSE(round.widget->isEnabled()) << "fixed in the box";
+
+    // A white praline held 24 px right of a free square slot: a pale copy
+    // shows in the slot's dark cavity where it would land, and the drop snaps.
+    const MG_Screen28::Shape& square = box->shapes()[2]; // type 3, like slot 2 at (527, 264)
+    const MG_Screen28::Slot& squareSlot = box->slots()[2];
+    ASSERT_EQ(3, square.type);
+    ASSERT_EQ(3, squareSlot.type);
+    const int probeX = squareSlot.x + 15; // left of where the held praline lies
+    const int probeY = squareSlot.y + 40;
+    const Color empty = shownPixel(probeX, probeY);
+    const int grabX = square.widget->x() + 40;
+    const int grabY = square.widget->y() + 40;
+    sdl_input::pushMotion(*app, grabX, grabY);
+    frame();
+    sdl_input::pushButton(true, SDL_BUTTON_LEFT, grabX, grabY);
+    frame();
+    sdl_input::pushMotion(*app, squareSlot.x + 24 + 40, squareSlot.y + 40, 1);
+    frames(32);
+    const Color pale = shownPixel(probeX, probeY);
+    EXPECT_GT(pale.r + pale.g + pale.b, empty.r + empty.g + empty.b + 60);
+    sdl_input::pushButton(false, SDL_BUTTON_LEFT, squareSlot.x + 24 + 40, squareSlot.y + 40);
+    frame();
+    EXPECT_TRUE(squareSlot.filled);
 
     ASSERT_TRUE(playMoves(
         box, [&] { return box->resultShown(); }, 40));

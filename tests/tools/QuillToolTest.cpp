@@ -105,9 +105,11 @@ TEST(QuillToolTest, SceneShowsTheTaproomAsTheGameLoadsIt) {
     const CommandResult run = tool({"scene", "1", "--seed", "3"});
     ASSERT_EQ(0, run.exitCode) << run.err;
     const nlohmann::json scene = parsed(run);
-    ASSERT_EQ(2u, scene["steps"].size());
+    // The find list, the beer pipes opened from the scene, the count list.
+    ASSERT_EQ(3u, scene["steps"].size());
     EXPECT_EQ("STACKED_ITEM_LIST", scene["steps"][0]["name"]);
-    EXPECT_EQ("FIND_X_ITEMS", scene["steps"][1]["name"]);
+    EXPECT_EQ("MG_Screen2", scene["steps"][1]["name"]);
+    EXPECT_EQ("FIND_X_ITEMS", scene["steps"][2]["name"]);
     const nlohmann::json& room = scene["items"][0];
     EXPECT_EQ(6, room["group"]);
     EXPECT_EQ(1, room["renderer"]) << "scenery that cannot be collected";
