@@ -5,7 +5,6 @@
 #include "engine/core/Log.h"
 #include "engine/core/XmlFile.h"
 #include "engine/graphics/Graphics.h"
-#include "engine/ui/QuillButton.h"
 #include "game/minigames/Ball.h"
 #include "game/minigames/PuzzlePlan.h"
 
@@ -19,11 +18,6 @@ constexpr float MaxSpeedX = 1000.0f;
 // A level is a screenful: more bricks than this is a damaged file.
 constexpr int MaxBricks = 400;
 constexpr int MaxWalls = 64;
-
-std::string text(const TiXmlElement* element, const char* name) {
-    const char* value = element->Attribute(name);
-    return value ? value : "";
-}
 
 } // namespace
 
@@ -43,12 +37,7 @@ MG_Screen15::~MG_Screen15() = default;
 void MG_Screen15::createWidgets() {
     MiniGameBase::createWidgets();
     readFile();
-    if (QuillButton* menu = menuButton()) {
-        menu->setPosition(24, 13);
-    }
-    if (QuillButton* skip = skipButton()) {
-        skip->setPosition(1000 - skip->width(), 13);
-    }
+    moveButtonsToTop();
 }
 
 void MG_Screen15::readFile() {
@@ -59,9 +48,9 @@ void MG_Screen15::readFile() {
     }
     xml::NumberReader numbers(file_, "breakout");
     const std::string extension = pictureExtension();
-    const std::string background = text(game, "background");
+    const std::string background = textOf(game, "background");
     if (!background.empty()) {
-        background_ = loadPicture(text(game, "imagePath") + background + extension);
+        background_ = loadPicture(textOf(game, "imagePath") + background + extension);
     }
     barSpeedInitialStep_ = numbers.integer(game, "barSpeedInitialStep", -1);
     barSpeedStep_ = numbers.integer(game, "barSpeedStep", -1);
@@ -85,18 +74,18 @@ void MG_Screen15::readFile() {
     for (const TiXmlElement* e = game->FirstChildElement(); e; e = e->NextSiblingElement()) {
         const std::string kind = e->ValueStr();
         if (kind == "Ball" && !ball_) {
-            ball_ = addWidget(std::make_unique<Ball>(loadPicture(text(e, "fileName") + extension),
+            ball_ = addWidget(std::make_unique<Ball>(loadPicture(textOf(e, "fileName") + extension),
                                                      float(numbers.integer(e, "positionX", -1)),
                                                      float(numbers.integer(e, "positionY", -1)),
                                                      float(numbers.integer(e, "velocityX", -1)),
                                                      float(numbers.integer(e, "velocityY", -1))));
         } else if (kind == "Bar" && !bar_) {
-            bar_ = addWidget(std::make_unique<Brick>(loadPicture(text(e, "fileName") + extension),
+            bar_ = addWidget(std::make_unique<Brick>(loadPicture(textOf(e, "fileName") + extension),
                                                      numbers.integer(e, "positionX", -1),
                                                      numbers.integer(e, "positionY", -1), BarId));
         } else if (kind == "Brick" && ++bricks <= MaxBricks) {
             bricks_.push_back(addWidget(std::make_unique<Brick>(
-                loadPicture(text(e, "fileName") + extension), numbers.integer(e, "positionX", -1),
+                loadPicture(textOf(e, "fileName") + extension), numbers.integer(e, "positionX", -1),
                 numbers.integer(e, "positionY", -1), numbers.integer(e, "id", -1))));
         } else if (kind == "Wall" && ++walls <= MaxWalls) {
             const int startX = numbers.integer(e, "startPointX", -1);
@@ -130,9 +119,7 @@ void MG_Screen15::readFile() {
 
 void MG_Screen15::drawBackground(Graphics& graphics) {
     MiniGameBase::drawBackground(graphics);
-    if (background_) {
-        graphics.drawTexture(0, 0, background_, Color(255, 255, 255, 255));
-    }
+    drawPicture(graphics, background_);
 }
 
 void MG_Screen15::mouseMoved(const MouseEvent& event) {

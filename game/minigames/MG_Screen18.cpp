@@ -4,17 +4,7 @@
 #include "engine/core/Log.h"
 #include "engine/core/XmlFile.h"
 #include "engine/graphics/Graphics.h"
-#include "engine/ui/QuillButton.h"
 #include "game/minigames/PuzzlePlan.h"
-
-namespace {
-
-std::string text(const TiXmlElement* element, const char* name) {
-    const char* value = element->Attribute(name);
-    return value ? value : "";
-}
-
-} // namespace
 
 MG_Screen18::MG_Screen18(const std::string& configFile, int musicSceneId)
     : MiniGameBase(false, musicSceneId), configFile_(configFile) {
@@ -25,12 +15,7 @@ MG_Screen18::MG_Screen18(const std::string& configFile, int musicSceneId)
 void MG_Screen18::createWidgets() {
     MiniGameBase::createWidgets();
     readFile();
-    if (QuillButton* menu = menuButton()) {
-        menu->setPosition(24, 13);
-    }
-    if (QuillButton* skip = skipButton()) {
-        skip->setPosition(1000 - skip->width(), 13);
-    }
+    moveButtonsToTop();
 }
 
 void MG_Screen18::readFile() {
@@ -40,20 +25,20 @@ void MG_Screen18::readFile() {
         return;
     }
     xml::NumberReader numbers(configFile_, "click sequence");
-    const std::string folder = text(game, "imagePath");
+    const std::string folder = textOf(game, "imagePath");
     const std::string extension = pictureExtension();
-    if (!text(game, "background").empty()) {
-        background_ = loadPicture(folder + text(game, "background") + extension);
+    if (!textOf(game, "background").empty()) {
+        background_ = loadPicture(folder + textOf(game, "background") + extension);
     }
-    if (!text(game, "noteOver").empty()) {
-        markTexture_ = loadPicture(folder + text(game, "noteOver") + extension);
+    if (!textOf(game, "noteOver").empty()) {
+        markTexture_ = loadPicture(folder + textOf(game, "noteOver") + extension);
     }
     std::vector<Mark> notes;
     bool cut = false;
     for (const TiXmlElement* e = game->FirstChildElement(); e; e = e->NextSiblingElement()) {
         const std::string kind = e->ValueStr();
         if (kind == "Slot") {
-            const std::string name = text(e, "name");
+            const std::string name = textOf(e, "name");
             if (areas_.size() >= MaxAreas && !areas_.count(name)) {
                 cut = true;
                 continue;
@@ -66,7 +51,7 @@ void MG_Screen18::readFile() {
                 cut = true;
                 continue;
             }
-            steps_.push_back(text(e, "name"));
+            steps_.push_back(textOf(e, "name"));
         } else if (kind == "Note" && notes.size() < MaxSteps) {
             Mark mark;
             mark.x = float(numbers.integer(e, "positionX", -1));
@@ -129,9 +114,7 @@ void MG_Screen18::mouseReleased(const MouseEvent& event) {
 void MG_Screen18::drawBackground(Graphics& graphics) {
     MiniGameBase::drawBackground(graphics);
     const Color white(255, 255, 255, 255);
-    if (background_) {
-        graphics.drawTexture(0, 0, background_, white);
-    }
+    drawPicture(graphics, background_);
     if (!markTexture_) {
         return;
     }

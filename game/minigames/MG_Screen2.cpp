@@ -15,15 +15,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace {
-
-std::string text(const TiXmlElement* element, const char* name) {
-    const char* value = element->Attribute(name);
-    return value ? value : "";
-}
-
-} // namespace
-
 MG_Screen2::MyClickableImageWidget::MyClickableImageWidget(const GLTexture* texture,
                                                            QuillButtonListener* listener, int id)
     : ClickableImageWidget(texture) {
@@ -111,12 +102,12 @@ void MG_Screen2::readFile() {
         return;
     }
     xml::NumberReader numbers(configFile_, "pipes");
-    const std::string folder = text(game, "imagePath");
+    const std::string folder = textOf(game, "imagePath");
     const std::string extension = pictureExtension();
     const int offsetX = numbers.integer(game, "offsetX", 0);
     const int offsetY = numbers.integer(game, "offsetY", 0);
     auto tap = std::make_unique<ClickableImageWidget>(
-        loadPicture(folder + text(game, "startBtnImage") + extension));
+        loadPicture(folder + textOf(game, "startBtnImage") + extension));
     tap->setListener(this);
     tap->setId(TapId);
     tap->setPixelPrecise(true);
@@ -143,7 +134,7 @@ void MG_Screen2::readFile() {
                         << ": the piece's id is not its place in the file; " << id << " is used\n";
         }
         auto piece = std::make_unique<MyClickableImageWidget>(
-            loadPicture(folder + text(e, "image") + extension), this, id);
+            loadPicture(folder + textOf(e, "image") + extension), this, id);
         piece->numberOfConfigurations = numberOfConfigurations_;
         piece->positionX = numbers.integer(e, "positionX", 0);
         piece->positionY = numbers.integer(e, "positionY", 0);

@@ -187,6 +187,26 @@ bool MiniGameBase::plannedSkip() {
     return skipPlanned_ == 1;
 }
 
+std::string MiniGameBase::textOf(const TiXmlElement* element, const char* name) {
+    const char* value = element->Attribute(name);
+    return value ? value : "";
+}
+
+void MiniGameBase::moveButtonsToTop() {
+    if (menuButton_) {
+        menuButton_->setPosition(24, 13);
+    }
+    if (skipButton_) {
+        skipButton_->setPosition(1000 - skipButton_->width(), 13);
+    }
+}
+
+void MiniGameBase::drawPicture(Graphics& graphics, const GLTexture* picture) {
+    if (picture) {
+        graphics.drawTexture(0, 0, picture, Color(255, 255, 255, 255));
+    }
+}
+
 std::string MiniGameBase::pictureExtension() {
     return GameParameters::instance().stringValue("Game.Images.Extension", ".png");
 }

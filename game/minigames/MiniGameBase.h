@@ -76,6 +76,13 @@ protected:
     // or a child of it); null after one line naming the file and the fault.
     static const TiXmlElement* readPuzzleFile(TiXmlDocument& document, const std::string& path,
                                               const char* elementName);
+    // An attribute's text, empty when the element lacks it.
+    static std::string textOf(const TiXmlElement* element, const char* name);
+    // MENU at (24, 13) and SKIP at (1000 - its width, 13), for puzzles whose
+    // play reaches the bottom of the screen.
+    void moveButtonsToTop();
+    // The picture at (0, 0) in opaque white, when there is one.
+    static void drawPicture(Graphics& graphics, const GLTexture* picture);
     // A label key; its text is drawn between the buttons.
     void setCaption(const std::string& labelKey) { captionKey_ = labelKey; }
     // The player may act on the puzzle: it shows and no result dialog is up.

@@ -12,15 +12,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace {
-
-std::string text(const TiXmlElement* element, const char* name) {
-    const char* value = element->Attribute(name);
-    return value ? value : "";
-}
-
-} // namespace
-
 PlacePiecesPuzzle::PlacePiecesPuzzle(std::string configFile, int musicSceneId,
                                      std::string pictureFolder, std::string pressSound,
                                      std::string dropSound)
@@ -42,7 +33,7 @@ void PlacePiecesPuzzle::readFile() {
     }
     xml::NumberReader numbers(configFile_, "puzzle");
     const std::string extension = pictureExtension();
-    const std::string background = text(game, "background");
+    const std::string background = textOf(game, "background");
     if (!background.empty()) {
         background_ = loadPicture(folder_ + background + extension);
         finishedPicture_ = loadPicture(folder_ + background + "Finished" + extension);
@@ -67,7 +58,7 @@ void PlacePiecesPuzzle::readFile() {
         piece.solutionX = numbers.integer(e, "solutionX", -1);
         piece.solutionY = numbers.integer(e, "solutionY", -1);
         piece.widget = addWidget(std::make_unique<DraggableImageWidget>(
-            loadPicture(text(e, "path") + extension), this, id, 0, 0));
+            loadPicture(textOf(e, "path") + extension), this, id, 0, 0));
         pieces_.push_back(piece);
     }
     if (pieces_.empty()) {
@@ -162,9 +153,7 @@ void PlacePiecesPuzzle::dropped(int id) {
 void PlacePiecesPuzzle::drawBackground(Graphics& graphics) {
     MiniGameBase::drawBackground(graphics);
     const Color white(255, 255, 255, 255);
-    if (background_) {
-        graphics.drawTexture(0, 0, background_, white);
-    }
+    drawPicture(graphics, background_);
     const Color placedTint = finished_ ? white : Color(200, 200, 200, 255);
     for (const Piece& piece : pieces_) {
         if (piece.placed) {
@@ -172,8 +161,8 @@ void PlacePiecesPuzzle::drawBackground(Graphics& graphics) {
                                  placedTint);
         }
     }
-    if (finished_ && finishedPicture_) {
-        graphics.drawTexture(0, 0, finishedPicture_, white);
+    if (finished_) {
+        drawPicture(graphics, finishedPicture_);
     }
 }
 
