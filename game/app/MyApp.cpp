@@ -149,7 +149,8 @@ void MyApp::init() {
                 GameFlow::attribute(attributes, "mechanicsConf"),
                 GameFlow::attribute(attributes, "itemGroupConf"),
                 GameFlow::intAttribute(attributes, "pushDialogWindow", 0) != 0,
-                GameFlow::attribute(attributes, "dialogMessage", "LABEL"), false);
+                GameFlow::attribute(attributes, "dialogMessage", "LABEL"),
+                GameFlow::intAttribute(attributes, "freePlay", 0) != 0);
         });
     // The puzzles take their music from the scene id of their entry.
     const auto sceneOf = [](const GameFlow::Attributes& attributes) {

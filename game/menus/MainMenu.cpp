@@ -22,8 +22,8 @@
 #include "game/PlayerProfile.h"
 #include "game/PlayerProfiles.h"
 #include "game/ResourceTables.h"
+#include "game/menus/FreePlayMenu.h"
 #include "game/menus/OptionsMenu.h"
-#include "game/menus/PlaceholderScreen.h"
 #include "game/menus/PlayerProfilesMenu.h"
 #include "game/menus/QuitDialogScreen.h"
 #include "game/scene/data/ItemRegistry.h"
@@ -38,15 +38,6 @@ const char* const kButtonLabels[] = {"PLAY", "FREE_PLAY", "OPTIONS", "CHANGE_PRO
 
 GameApp* app() {
     return GameApp::instance();
-}
-
-// A menu that is not built yet: a message, then back to the main menu.
-void startPlaceholder(const std::string& titleKey, const std::string& message,
-                      std::function<void()> onDone = nullptr) {
-    if (app()) {
-        app()->startScreen(std::make_unique<PlaceholderScreen>(applicationLabel(titleKey), message,
-                                                               std::move(onDone)));
-    }
 }
 
 } // namespace
@@ -273,8 +264,13 @@ PlayerMove MainMenu::suggestMove() {
     if (dialogMove(move, MessageQuestionDialogSimple::NoButtonId)) {
         return move;
     }
-    if (context_ == "finished") {
-        return PlayerMove::done("the main menu after the game's end");
+    // Once the game is played to its end, a scene is replayed in free play.
+    const PlayerProfile* player = PlayerProfiles::instance().currentProfile();
+    if (context_ == "finished" || (player && player->finished && !player->started)) {
+        if (FreePlayMenu::replaysThisRun() == 0) {
+            return clickOn(button(FreePlay), "FREE_PLAY");
+        }
+        return PlayerMove::done("the main menu after the game's end and a replay in free play");
     }
     if (!canPlay()) {
         const GameFlow& flow = GameFlow::instance();
@@ -303,8 +299,7 @@ void MainMenu::onClosed(int exitCode) {
         }
         break;
     case FreePlayCode:
-        gameApp->startScreen(std::make_unique<MainMenu>("fromFreePlay"));
-        startPlaceholder("FREE_PLAY", "Free play is on its way.");
+        gameApp->startScreen(std::make_unique<FreePlayMenu>("fromMainMenu"));
         break;
     case ExitCode:
         gameApp->requestQuit();

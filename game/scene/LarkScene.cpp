@@ -63,6 +63,10 @@ LarkScene::LarkScene(int sceneId, const std::string& configPath,
       freePlay_(freePlay), pushDialogWindow_(pushDialogWindow) {
     if (!freePlay_) {
         completionText_ = applicationLabel(dialogMessage.empty() ? "LABEL" : dialogMessage);
+    } else {
+        // The replay starts as a first visit and leaves the story's state of
+        // the scene as it found it.
+        ItemRegistry::instance().setAsideScene(sceneId);
     }
     setInTransition(std::make_unique<FadeInTransition>(500));
     setOutTransition(std::make_unique<FadeOutTransition>(500));
@@ -87,7 +91,11 @@ LarkScene::LarkScene(int sceneId, const std::string& configPath,
     });
 }
 
-LarkScene::~LarkScene() = default;
+LarkScene::~LarkScene() {
+    if (freePlay_) {
+        ItemRegistry::instance().restoreScene(sceneId());
+    }
+}
 
 std::string LarkScene::screenName() const {
     return "Scene" + std::to_string(sceneId());
@@ -172,7 +180,9 @@ void LarkScene::onMiss() {
 }
 
 void LarkScene::onStepStarted(const MechanicStep& step) {
-    if (PlayerProfile* player = profile()) {
+    // A replay in free play leaves the story's place alone.
+    PlayerProfile* player = freePlay_ ? nullptr : profile();
+    if (player) {
         player->resumeStep = currentStep();
     }
     save();
@@ -348,13 +358,12 @@ void LarkScene::onSceneEvent(int event) {
     app->popScreen(); // this scene is destroyed once the frame is over
     ItemRegistry& registry = ItemRegistry::instance();
     if (freePlay) {
-        // The next replay is a first visit again.
-        for (const int group : kGroupsToClear) {
-            registry.removeSceneItems(group, scene);
-        }
+        // The next replay is a first visit again, and the story finds the
+        // scene as it left it.
+        registry.restoreScene(scene);
         return;
     }
-    PlayerProfile* player = profile();
+    PlayerProfile* player = freePlay_ ? nullptr : profile();
     switch (event) {
     case LeftEvent:
         if (player) {

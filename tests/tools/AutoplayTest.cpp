@@ -10,7 +10,9 @@
 
 #include <csignal>
 #include <filesystem>
+#include <map>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -102,7 +104,10 @@ TEST(AutoplayTest, PlaysTheWholeGameFromAFreshUserFolderAndRepeatsWithItsSeed) {
         // clang-format on
         "StoryScreen",    // the ending
         "OpeningCredits", // skipped
-        "MainMenu",       // "finished": the end
+        "MainMenu",       // "finished": free play opens
+        // The first scene replayed in free play, its puzzle solved at once.
+        "FreePlayMenu", "Scene1", "MG_Screen2", "Scene1", "FreePlayMenu",
+        "MainMenu", // "fromFreePlay": the end
     };
     EXPECT_EQ(expected, screensMet(run.log)) << run.log;
     // Every click took: none had to be made again.
@@ -122,11 +127,23 @@ TEST(AutoplayTest, PlaysTheWholeGameFromAFreshUserFolderAndRepeatsWithItsSeed) {
     EXPECT_EQ(1, profile["hintFlags"]);       // a hint was taken
     // A finished scene keeps only what is drawn and never found: its room
     // scenery (group 6) and foreground props (group 5).
+    // Each scene's rules put its three foreground props (typeIds 501 to 503)
+    // in group 5: the replay in free play left them there once each.
+    std::map<int, std::set<int>> props;
     for (const nlohmann::json& block : profile["itemGroups"]) {
         const int group = block["group"].get<int>();
         if (group != 5 && group != 6) {
             EXPECT_EQ(0, block["count"]) << block.dump();
         }
+        if (group == 5) {
+            EXPECT_EQ(12, block["count"]) << block.dump(); // 4 scenes x 3 props
+            for (const nlohmann::json& item : block["items"]) {
+                props[item["sceneId"].get<int>()].insert(item["index"].get<int>());
+            }
+        }
+    }
+    for (int scene = 1; scene <= 4; ++scene) {
+        EXPECT_EQ(3u, props[scene].size()) << "scene " << scene;
     }
 
     // A screenshot of each screen that stayed long enough to be seen; the

@@ -119,15 +119,57 @@ void ItemRegistry::clearGroup(int group) {
 
 void ItemRegistry::clear() {
     groups_.clear();
+    setAside_.clear();
     descriptions_.clear();
 }
 
-std::vector<int> ItemRegistry::groupKeys() const {
-    std::vector<int> keys;
-    for (const auto& [group, items] : groups_) {
-        keys.push_back(group);
+void ItemRegistry::setAsideScene(int sceneId) {
+    if (isSetAside(sceneId)) {
+        return;
     }
-    return keys;
+    std::map<int, ItemList>& kept = setAside_[sceneId];
+    for (auto& [group, items] : groups_) {
+        for (auto& item : items) {
+            if (item && item->sceneId == sceneId) {
+                kept[group].push_back(std::move(item));
+            }
+        }
+        items.erase(std::remove(items.begin(), items.end(), nullptr), items.end());
+    }
+}
+
+void ItemRegistry::restoreScene(int sceneId) {
+    const auto found = setAside_.find(sceneId);
+    if (found == setAside_.end()) {
+        return;
+    }
+    for (auto& [group, items] : groups_) {
+        items.erase(
+            std::remove_if(items.begin(), items.end(),
+                           [sceneId](const auto& item) { return item->sceneId == sceneId; }),
+            items.end());
+    }
+    for (auto& [group, items] : found->second) {
+        ItemList& list = groups_[group];
+        for (auto& item : items) {
+            list.push_back(std::move(item));
+        }
+    }
+    setAside_.erase(found);
+    adoptDescriptions({});
+}
+
+std::vector<int> ItemRegistry::groupKeys() const {
+    std::set<int> keys;
+    for (const auto& [group, items] : groups_) {
+        keys.insert(group);
+    }
+    for (const auto& [scene, groups] : setAside_) {
+        for (const auto& [group, items] : groups) {
+            keys.insert(group);
+        }
+    }
+    return std::vector<int>(keys.begin(), keys.end());
 }
 
 std::size_t ItemRegistry::itemCount() const {
@@ -147,17 +189,30 @@ void ItemRegistry::addItem(int group, std::unique_ptr<Item> item) {
 std::vector<std::uint8_t> ItemRegistry::writeGroup(int group) const {
     Buffer triples;
     std::uint32_t count = 0;
+    const auto write = [&](const Item& item) {
+        if (!fitsByte(item.index, 0) || !fitsByte(item.sceneId, 0)) {
+            return;
+        }
+        triples.writeByte(static_cast<std::uint8_t>(item.index));
+        triples.writeByte(static_cast<std::uint8_t>(item.sceneId));
+        triples.writeByte(static_cast<std::uint8_t>(fitsByte(item.slot, -128) ? item.slot : -1));
+        ++count;
+    };
     const auto found = groups_.find(group);
     if (found != groups_.end()) {
         for (const auto& item : found->second) {
-            if (!fitsByte(item->index, 0) || !fitsByte(item->sceneId, 0)) {
-                continue;
+            // A scene in free play is saved as it was before the replay.
+            if (!isSetAside(item->sceneId)) {
+                write(*item);
             }
-            triples.writeByte(static_cast<std::uint8_t>(item->index));
-            triples.writeByte(static_cast<std::uint8_t>(item->sceneId));
-            triples.writeByte(
-                static_cast<std::uint8_t>(fitsByte(item->slot, -128) ? item->slot : -1));
-            ++count;
+        }
+    }
+    for (const auto& [scene, groups] : setAside_) {
+        const auto kept = groups.find(group);
+        if (kept != groups.end()) {
+            for (const auto& item : kept->second) {
+                write(*item);
+            }
         }
     }
     Buffer block;
@@ -261,6 +316,13 @@ void ItemRegistry::adoptDescriptions(ItemDescriptions descriptions) {
     for (const auto& [group, items] : groups_) {
         for (const auto& item : items) {
             used.insert(item->description);
+        }
+    }
+    for (const auto& [scene, groups] : setAside_) {
+        for (const auto& [group, items] : groups) {
+            for (const auto& item : items) {
+                used.insert(item->description);
+            }
         }
     }
     descriptions_.erase(std::remove_if(descriptions_.begin(), descriptions_.end(),

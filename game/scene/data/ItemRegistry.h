@@ -66,6 +66,13 @@ public:
     int removeItemsWithoutDescription(int sceneId);
     // Destroys every item of the group; the group itself stays, empty.
     void clearGroup(int group);
+    // A scene replayed in free play starts unvisited: its items as they stand
+    // are put aside, and saves keep writing them in place of what the replay
+    // makes of the scene. `restoreScene` destroys the replay's items and
+    // brings the set-aside ones back to their groups.
+    void setAsideScene(int sceneId);
+    void restoreScene(int sceneId);
+    bool isSetAside(int sceneId) const { return setAside_.count(sceneId) != 0; }
     // Destroys every item and group.
     void clear();
     std::vector<int> groupKeys() const;
@@ -102,4 +109,6 @@ private:
 
     std::map<int, ItemList> groups_;
     std::vector<ItemDescriptions> descriptions_;
+    // Per scene id, its set-aside items by group.
+    std::map<int, std::map<int, ItemList>> setAside_;
 };
