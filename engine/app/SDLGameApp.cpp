@@ -4,6 +4,7 @@
 #include "engine/app/AutoPlayer.h"
 #include "engine/app/CursorChoice.h"
 #include "engine/app/InputEvents.h"
+#include "engine/app/InputJournal.h"
 #include "engine/audio/SDLSoundSystem.h"
 #include "engine/audio/SfxContainer.h"
 #include "engine/core/Log.h"
@@ -282,10 +283,22 @@ void SDLGameApp::run() {
 }
 
 bool SDLGameApp::runFrame() {
+    const bool replaying = journal_ && !journal_->isRecording();
+    if (replaying && loopFrames_ >= journal_->endFrame()) {
+        std::cout << "Replay: ended at frame " << loopFrames_ << " as recorded\n";
+        return false;
+    }
     if (autoPlayer_) {
         autoPlayer_->beforeFrame();
     }
     pumpEvents();
+    ++loopFrames_;
+    if (frameShotEvery_ > 0 && loopFrames_ % std::uint64_t(frameShotEvery_) == 0) {
+        char name[32];
+        std::snprintf(name, sizeof name, "/frame-%06llu.png",
+                      static_cast<unsigned long long>(loopFrames_));
+        screenshotTo(frameShotFolder_ + name);
+    }
     if (!active_) {
         tickSource().delay(InactivePumpMs);
         destroyRetiredScreens();
@@ -295,7 +308,13 @@ bool SDLGameApp::runFrame() {
     const std::uint32_t now = getClock().now();
     const std::uint32_t elapsed = now - lastFrameTime_;
     lastFrameTime_ = now;
-    update(int(std::min<std::uint32_t>(elapsed, FrameMs)));
+    int step = int(std::min<std::uint32_t>(elapsed, FrameMs));
+    if (replaying) {
+        step = journal_->stepFor(loopFrames_);
+    } else if (journal_ && step != InputJournal::UsualStepMs) {
+        journal_->writeStep(loopFrames_, step);
+    }
+    update(step);
     render();
     destroyRetiredScreens();
 
@@ -315,6 +334,9 @@ bool SDLGameApp::runFrame() {
 }
 
 void SDLGameApp::shutdown() {
+    if (journal_) {
+        journal_->finish(loopFrames_);
+    }
     shutdownScreens();
     onExit();
     // Screens hold sounds and textures of their own: they go while both the
@@ -351,31 +373,56 @@ void SDLGameApp::shutdownScreens() {
 
 void SDLGameApp::pumpEvents() {
     SDL_Event event;
+    if (journal_ && !journal_->isRecording()) {
+        // The recorded input stands in for the window system's; closing the
+        // window still ends the replay.
+        while (SDL_PollEvent(&event)) {
+            if (event.type == SDL_QUIT) {
+                setExitNow();
+            }
+        }
+        for (const SDL_Event& recorded : journal_->eventsFor(loopFrames_)) {
+            if (!dispatchEvent(recorded)) {
+                break;
+            }
+        }
+        return;
+    }
     while (SDL_PollEvent(&event)) {
-        switch (event.type) {
-        case SDL_ACTIVEEVENT:
-            handleActiveEvent(event);
-            break;
-        case SDL_KEYDOWN:
-        case SDL_KEYUP:
-            handleKeyEvent(event);
-            break;
-        case SDL_MOUSEMOTION:
-        case SDL_MOUSEBUTTONDOWN:
-        case SDL_MOUSEBUTTONUP:
-            handleMouseEvent(event);
-            break;
-        case SDL_VIDEORESIZE:
-            onWindowResized(event.resize.w, event.resize.h);
-            break;
-        case SDL_QUIT:
-            // The rest of the queue waits for the next frame.
-            requestQuit();
+        if (journal_) {
+            journal_->write(loopFrames_, event);
+        }
+        if (!dispatchEvent(event)) {
             return;
-        default:
-            break;
         }
     }
+}
+
+bool SDLGameApp::dispatchEvent(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_ACTIVEEVENT:
+        handleActiveEvent(event);
+        break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        handleKeyEvent(event);
+        break;
+    case SDL_MOUSEMOTION:
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        handleMouseEvent(event);
+        break;
+    case SDL_VIDEORESIZE:
+        onWindowResized(event.resize.w, event.resize.h);
+        break;
+    case SDL_QUIT:
+        // The rest of the queue waits for the next frame.
+        requestQuit();
+        return false;
+    default:
+        break;
+    }
+    return true;
 }
 
 void SDLGameApp::handleActiveEvent(const SDL_Event& event) {
@@ -595,6 +642,18 @@ void SDLGameApp::takeScreenshot() {
 
 void SDLGameApp::screenshotTo(const std::string& path) {
     screenshotPath_ = path;
+}
+
+void SDLGameApp::setInputJournal(std::unique_ptr<InputJournal> journal) {
+    journal_ = std::move(journal);
+}
+
+void SDLGameApp::setFrameShots(int every, const std::string& folder) {
+    frameShotEvery_ = every;
+    frameShotFolder_ = folder;
+    if (every > 0) {
+        platform::makeDirectories(folder);
+    }
 }
 
 void SDLGameApp::setAutoPlayer(std::unique_ptr<AutoPlayer> player) {

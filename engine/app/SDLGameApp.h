@@ -9,6 +9,7 @@
 #include <string>
 
 class AutoPlayer;
+class InputJournal;
 class GLGraphics;
 class SoundSystem;
 class GLTexture;
@@ -108,6 +109,16 @@ public:
     // for automated runs, where nobody watches every frame. 1 draws all.
     void setDrawEvery(int every) { drawEvery_ = every; }
     AutoPlayer* autoPlayer() const { return autoPlayer_.get(); }
+    // Recording: every input event the loop handles goes into the journal.
+    // Replaying: the journal's events stand in for the window system's input,
+    // frame by frame, and the loop ends at the journal's last frame.
+    void setInputJournal(std::unique_ptr<InputJournal> journal);
+    InputJournal* inputJournal() const { return journal_.get(); }
+    // A screenshot of every `every`-th frame of the loop, as
+    // "<folder>/frame-<number>.png".
+    void setFrameShots(int every, const std::string& folder);
+    // Passes of the frame loop so far, drawn or not.
+    std::uint64_t loopFrames() const { return loopFrames_; }
     std::string screenshotDirectory() const;
 
     // One pass of the frame loop: events, update, render, pacing, quit check.
@@ -115,6 +126,8 @@ public:
     bool runFrame();
     // Events from SDL's queue until it is empty (or a quit request).
     void pumpEvents();
+    // Handles one event; false when the rest of the queue waits for the next frame.
+    bool dispatchEvent(const SDL_Event& event);
     // Draws one frame with the given renderer (the window's one in the game).
     void renderFrame(Graphics& graphics);
     // The loop's closing steps: screens notified, game saved, audio and SDL closed.
@@ -174,6 +187,10 @@ private:
     bool screenshotPending_ = false;
     std::string screenshotPath_;
     std::unique_ptr<AutoPlayer> autoPlayer_;
+    std::unique_ptr<InputJournal> journal_;
+    std::uint64_t loopFrames_ = 0;
+    int frameShotEvery_ = 0;
+    std::string frameShotFolder_;
     int drawEvery_ = 1;
     std::uint64_t frameNumber_ = 0;
     bool sdlOpen_ = false;

@@ -2,10 +2,12 @@
 
 #include "engine/platform/Environment.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <sys/stat.h>
@@ -185,6 +187,27 @@ std::string executableDirectory() {
         }
         buffer.resize(buffer.size() * 2);
     }
+}
+
+} // namespace platform
+
+namespace platform {
+
+std::vector<std::string> filesUnder(const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::vector<std::string> files;
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) {
+        return files;
+    }
+    for (fs::recursive_directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        if (it->is_regular_file(error)) {
+            files.push_back(fs::relative(it->path(), folder, error).generic_string());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
 }
 
 } // namespace platform

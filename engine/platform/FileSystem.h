@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 // The engine's only file-system calls; everything else goes through these.
 // Paths use '/' separators. Failures print one line on stdout.
@@ -33,6 +34,10 @@ bool writeFileDurably(const std::string& path, const void* bytes, std::size_t le
 // or the new file, never a partial one. Both must be on the same file system.
 // The folder is flushed afterwards, so the new name itself survives a power cut.
 bool renameFile(const std::string& from, const std::string& to);
+
+// The regular files under the folder and its subfolders, as paths relative
+// to it, sorted; empty when there is no such folder.
+std::vector<std::string> filesUnder(const std::string& folder);
 
 // Folder holding the running executable; "." when it cannot be found.
 std::string executableDirectory();

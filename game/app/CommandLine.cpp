@@ -25,6 +25,24 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments) {
             }
             line.drawEvery = int(every);
             ++i;
+        } else if (argument == "--record" || argument == "--replay") {
+            if (i + 1 >= arguments.size() || arguments[i + 1].empty()) {
+                line.error = argument + " needs a file";
+                return line;
+            }
+            (argument == "--record" ? line.recordPath : line.replayPath) = arguments[++i];
+        } else if (argument == "--frame-shots") {
+            const std::string value = i + 1 < arguments.size() ? arguments[i + 1] : "";
+            char* end = nullptr;
+            const long every = std::strtol(value.c_str(), &end, 10);
+            if (value.empty() || *end != '\0' || every < 1 || every > 1000000 ||
+                i + 2 >= arguments.size() || arguments[i + 2].empty()) {
+                line.error = "--frame-shots needs a number of frames and a folder";
+                return line;
+            }
+            line.frameShotEvery = int(every);
+            line.frameShotFolder = arguments[i + 2];
+            i += 2;
         } else if (argument == "--fixed-step") {
             line.fixedStep = true;
         } else if (argument == "--help" || argument == "-h") {
@@ -33,6 +51,9 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments) {
             line.error = "unknown option \"" + argument + "\"";
             return line;
         }
+    }
+    if (!line.replayPath.empty() && (line.autoplay || !line.recordPath.empty())) {
+        line.error = "--replay plays the recorded input alone: not with --autoplay or --record";
     }
     return line;
 }
@@ -43,6 +64,9 @@ const char* CommandLine::usage() {
            "  --autoplay-shots DIR    the same, with a screenshot of every screen in DIR\n"
            "  --fixed-step            every frame advances the game by 16 ms, without waiting\n"
            "  --draw-every N          draw one frame in N (screenshots are always drawn)\n"
+           "  --record FILE           writes the seed and every input event to FILE\n"
+           "  --replay FILE           plays FILE's input again at the same frames, in fixed steps\n"
+           "  --frame-shots N DIR     a screenshot of every N-th frame in DIR\n"
            "  --help                  this text\n"
            "QUILL_SEED=<integer> makes a run repeat exactly.\n"
            "Exit codes: 0 played to the end (or a player quit), 1 no window, 2 bad option,\n"

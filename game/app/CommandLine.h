@@ -14,6 +14,13 @@ struct CommandLine {
     bool fixedStep = false;
     // Draws one frame in this many (automated runs); 1 draws every frame.
     int drawEvery = 1;
+    // The run's input goes into this journal file.
+    std::string recordPath;
+    // The run repeats the journal file's input, in fixed steps.
+    std::string replayPath;
+    // A screenshot of every N-th frame into the folder; 0 for none.
+    int frameShotEvery = 0;
+    std::string frameShotFolder;
     bool help = false;
     // Why the command line was refused; empty when it was taken.
     std::string error;

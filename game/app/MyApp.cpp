@@ -200,7 +200,7 @@ void MyApp::init() {
     if (!openVideo(config.width(), config.height(), config.bitDepth(), false)) {
         return;
     }
-    seed_ = platform::randomSeed();
+    seed_ = hasFixedSeed_ ? fixedSeed_ : platform::randomSeed();
     std::srand(seed_);
     resource_tables::registerStartupFonts(getResources());
     resource_tables::registerStartupTextures(getResources());

@@ -64,6 +64,12 @@ public:
     bool isReady() const { return ready_; }
     // The random numbers' seed, set when the window opens.
     unsigned seed() const { return seed_; }
+    // The seed to use in place of QUILL_SEED or the time (a replay's); call
+    // before init.
+    void useSeed(unsigned seed) {
+        fixedSeed_ = seed;
+        hasFixedSeed_ = true;
+    }
     const platform::KeyboardHookLibrary& keyboardHook() const { return keyboardHook_; }
     const platform::WindowHooks& windowHooks() const { return windowHooks_; }
     // The saved volumes applied to the music and every sound channel.
@@ -76,6 +82,8 @@ private:
 
     bool ready_ = false;
     unsigned seed_ = 0;
+    unsigned fixedSeed_ = 0;
+    bool hasFixedSeed_ = false;
     bool quitDialogShown_ = false;
     bool frameShown_ = false;
     // The window manager resized the window to a size that is no maximise.

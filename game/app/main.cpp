@@ -1,5 +1,7 @@
 #include "engine/app/AutoPlayer.h"
 #include "engine/app/GameClock.h"
+#include "engine/app/InputJournal.h"
+#include "engine/persist/FileSaveGame.h"
 #include "engine/platform/Termination.h"
 #include "game/app/CommandLine.h"
 #include "game/app/MyApp.h"
@@ -19,14 +21,63 @@ int main(int argc, char** argv) {
         std::fputs(CommandLine::usage(), stdout);
         return 0;
     }
+    std::unique_ptr<InputJournal> replay;
+    std::string contentDigest;
+    if (!options.replayPath.empty() || !options.recordPath.empty()) {
+        contentDigest = InputJournal::folderDigest("content");
+    }
+    if (!options.replayPath.empty()) {
+        std::string error;
+        replay = InputJournal::replay(options.replayPath, error);
+        if (!replay) {
+            std::fprintf(stderr, "quill-game: %s\n", error.c_str());
+            return 2;
+        }
+        // The first line says whether the replay can repeat the run.
+        if (replay->header().contentDigest != contentDigest) {
+            std::printf("Replay: the content has changed since the recording (digest %s then, %s "
+                        "now); the run may differ\n",
+                        replay->header().contentDigest.c_str(), contentDigest.c_str());
+        } else {
+            std::printf("Replay: \"%s\", seed %u, %zu events, %llu frames, on the same content\n",
+                        options.replayPath.c_str(), replay->header().seed, replay->eventCount(),
+                        static_cast<unsigned long long>(replay->endFrame()));
+        }
+    }
     platform::installTerminationHandler();
-    MyApp app(options.fixedStep ? std::make_unique<SteppedTickSource>() : nullptr);
+    const bool fixedStep = options.fixedStep || replay;
+    MyApp app(fixedStep ? std::make_unique<SteppedTickSource>() : nullptr);
+    if (replay) {
+        app.useSeed(replay->header().seed);
+    }
     app.init();
     if (!app.isReady()) {
         std::printf("The game window could not be opened.\n");
         return 1;
     }
+    const auto* save = dynamic_cast<const FileSaveGame*>(app.getSaveGame());
+    const std::string saveDigest =
+        save ? InputJournal::fileDigest(save->path()) : std::string("none");
+    if (replay) {
+        if (replay->header().saveDigest != saveDigest) {
+            std::printf("Replay: the save file differs from the one the recording started "
+                        "from; the run may differ\n");
+        }
+        app.setInputJournal(std::move(replay));
+    } else if (!options.recordPath.empty()) {
+        std::string error;
+        std::unique_ptr<InputJournal> journal = InputJournal::record(
+            options.recordPath, {app.seed(), contentDigest, saveDigest}, error);
+        if (!journal) {
+            std::fprintf(stderr, "quill-game: %s\n", error.c_str());
+            return 2;
+        }
+        app.setInputJournal(std::move(journal));
+    }
     app.setDrawEvery(options.drawEvery);
+    if (options.frameShotEvery > 0) {
+        app.setFrameShots(options.frameShotEvery, options.frameShotFolder);
+    }
     if (options.autoplay) {
         AutoPlayer::Options play;
         play.seed = app.seed();
