@@ -3,6 +3,7 @@
 #include "engine/app/AppConfig.h"
 #include "engine/app/AutoPlayer.h"
 #include "engine/app/CursorChoice.h"
+#include "engine/app/FrameTimings.h"
 #include "engine/app/InputEvents.h"
 #include "engine/app/InputJournal.h"
 #include "engine/audio/SDLSoundSystem.h"
@@ -288,6 +289,7 @@ bool SDLGameApp::runFrame() {
         std::cout << "Replay: ended at frame " << loopFrames_ << " as recorded\n";
         return false;
     }
+    const FrameTimings::Clock::time_point workStart = FrameTimings::Clock::now();
     if (autoPlayer_) {
         autoPlayer_->beforeFrame();
     }
@@ -317,6 +319,14 @@ bool SDLGameApp::runFrame() {
     update(step);
     render();
     destroyRetiredScreens();
+    if (timings_) {
+        const std::string top = topScreen() ? topScreen()->screenName() : std::string("nothing");
+        timings_->screenOnTop(std::cout, top);
+        timings_->frameWork(top,
+                            std::uint32_t(std::chrono::duration_cast<std::chrono::microseconds>(
+                                              FrameTimings::Clock::now() - workStart)
+                                              .count()));
+    }
 
     const int wait = FrameMs - int(getClock().now() - lastFrameTime_);
     if (wait > 0) {
@@ -336,6 +346,9 @@ bool SDLGameApp::runFrame() {
 void SDLGameApp::shutdown() {
     if (journal_) {
         journal_->finish(loopFrames_);
+    }
+    if (timings_) {
+        timings_->report(std::cout);
     }
     shutdownScreens();
     onExit();
@@ -630,6 +643,10 @@ void SDLGameApp::renderFrame(Graphics& graphics) {
         }
     }
     graphics.present();
+    if (timings_ && !firstFrameDrawn_ && &graphics == graphics_.get()) {
+        firstFrameDrawn_ = true;
+        timings_->mark(std::cout, "first frame drawn");
+    }
 }
 
 std::string SDLGameApp::screenshotDirectory() const {
@@ -646,6 +663,10 @@ void SDLGameApp::screenshotTo(const std::string& path) {
 
 void SDLGameApp::setInputJournal(std::unique_ptr<InputJournal> journal) {
     journal_ = std::move(journal);
+}
+
+void SDLGameApp::setFrameTimings(std::unique_ptr<FrameTimings> timings) {
+    timings_ = std::move(timings);
 }
 
 void SDLGameApp::setFrameShots(int every, const std::string& folder) {

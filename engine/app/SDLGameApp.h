@@ -9,6 +9,7 @@
 #include <string>
 
 class AutoPlayer;
+class FrameTimings;
 class InputJournal;
 class GLGraphics;
 class SoundSystem;
@@ -117,6 +118,9 @@ public:
     // A screenshot of every `every`-th frame of the loop, as
     // "<folder>/frame-<number>.png".
     void setFrameShots(int every, const std::string& folder);
+    // Benchmarks: the first frame, screens coming to the top and each frame's
+    // work go to standard output ("Timing: ..."), a summary at the end.
+    void setFrameTimings(std::unique_ptr<FrameTimings> timings);
     // Passes of the frame loop so far, drawn or not.
     std::uint64_t loopFrames() const { return loopFrames_; }
     std::string screenshotDirectory() const;
@@ -188,6 +192,8 @@ private:
     std::string screenshotPath_;
     std::unique_ptr<AutoPlayer> autoPlayer_;
     std::unique_ptr<InputJournal> journal_;
+    std::unique_ptr<FrameTimings> timings_;
+    bool firstFrameDrawn_ = false;
     std::uint64_t loopFrames_ = 0;
     int frameShotEvery_ = 0;
     std::string frameShotFolder_;

@@ -43,6 +43,8 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments) {
             line.frameShotEvery = int(every);
             line.frameShotFolder = arguments[i + 2];
             i += 2;
+        } else if (argument == "--timings") {
+            line.timings = true;
         } else if (argument == "--fixed-step") {
             line.fixedStep = true;
         } else if (argument == "--help" || argument == "-h") {
@@ -67,6 +69,8 @@ const char* CommandLine::usage() {
            "  --record FILE           writes the seed and every input event to FILE\n"
            "  --replay FILE           plays FILE's input again at the same frames, in fixed steps\n"
            "  --frame-shots N DIR     a screenshot of every N-th frame in DIR\n"
+           "  --timings               wall-clock timings of the first frame, each screen and\n"
+           "                          every frame's work, for benchmarks\n"
            "  --help                  this text\n"
            "QUILL_SEED=<integer> makes a run repeat exactly.\n"
            "Exit codes: 0 played to the end (or a player quit), 1 no window, 2 bad option,\n"

@@ -21,6 +21,9 @@ struct CommandLine {
     // A screenshot of every N-th frame into the folder; 0 for none.
     int frameShotEvery = 0;
     std::string frameShotFolder;
+    // Benchmarks: wall-clock timings of the first frame, the screens and every
+    // frame's work on standard output.
+    bool timings = false;
     bool help = false;
     // Why the command line was refused; empty when it was taken.
     std::string error;

@@ -1,7 +1,9 @@
 #include "engine/app/AutoPlayer.h"
+#include "engine/app/FrameTimings.h"
 #include "engine/app/GameClock.h"
 #include "engine/app/InputJournal.h"
 #include "engine/persist/FileSaveGame.h"
+#include "engine/platform/GraphicsDrivers.h"
 #include "engine/platform/Termination.h"
 #include "game/app/CommandLine.h"
 #include "game/app/MyApp.h"
@@ -12,6 +14,8 @@ int main(int argc, char** argv) {
     // Diagnostics reach a log file line by line, so the last lines before a
     // crash or a kill are not lost in a buffer.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    // Started first, so that the timings count from the program's start.
+    auto timings = std::make_unique<FrameTimings>();
     const CommandLine options = CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc));
     if (!options.error.empty()) {
         std::fprintf(stderr, "quill-game: %s (try --help)\n", options.error.c_str());
@@ -44,11 +48,18 @@ int main(int argc, char** argv) {
                         static_cast<unsigned long long>(replay->endFrame()));
         }
     }
+#if defined(__SANITIZE_ADDRESS__)
+    // The leak check at exit then names what the driver keeps.
+    platform::keepGraphicsDriversLoaded();
+#endif
     platform::installTerminationHandler();
     const bool fixedStep = options.fixedStep || replay;
     MyApp app(fixedStep ? std::make_unique<SteppedTickSource>() : nullptr);
     if (replay) {
         app.useSeed(replay->header().seed);
+    }
+    if (options.timings) {
+        app.setFrameTimings(std::move(timings));
     }
     app.init();
     if (!app.isReady()) {
