@@ -4,6 +4,7 @@
 #include "game/menus/FreePlayMenu.h"
 
 #include "engine/graphics/GLTexture.h"
+#include "engine/graphics/SDLSurfaceImage.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/ui/ClickableImageWidget.h"
 #include "engine/ui/MessageQuestionDialogSimple.h"
@@ -15,31 +16,10 @@
 #include "game/scene/LarkScene.h"
 #include "tests/support/RunningGame.h"
 
-#include <SDL_image.h>
-
-#include <cstring>
-#include <fstream>
-#include <iterator>
-
 namespace {
 
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 Color picturePixel(const std::string& path, int x, int y) {
-    SDL_Surface* picture = IMG_Load(path.c_str());
-    if (!picture) {
-        return Color(0, 0, 0, 0);
-    }
-    Uint8 r = 0, g = 0, b = 0, a = 0;
-    const Uint8* row = static_cast<const Uint8*>(picture->pixels) + y * picture->pitch;
-    Uint32 value = 0;
-    std::memcpy(&value, row + x * picture->format->BytesPerPixel, picture->format->BytesPerPixel);
-    SDL_GetRGBA(value, picture->format, &r, &g, &b, &a);
-    SDL_FreeSurface(picture);
-    return Color(r, g, b, a);
+    return SDLSurfaceImage(path).getPixel(x, y);
 }
 
 // The group blocks the save file would get, in order, leaving out empty ones
@@ -210,7 +190,7 @@ TEST_F(FreePlayMenuTest, AReplayStartsAfreshAndLeavesTheStoryAndTheSaveAsTheyWer
     ASSERT_GT(kept, 0u);
     ASSERT_TRUE(GameSave::saveNow());
     const std::vector<std::vector<std::uint8_t>> storyBlocks = registryBlocks();
-    const std::string storySave = fileBytes(savePath());
+    const std::string storySave = TemporaryDirectory::readFile(savePath());
 
     FreePlayMenu* menu = openFromMainMenu();
     ASSERT_NE(nullptr, menu);
@@ -228,7 +208,7 @@ TEST_F(FreePlayMenuTest, AReplayStartsAfreshAndLeavesTheStoryAndTheSaveAsTheyWer
     ASSERT_TRUE(
         autoplayUntil([&] { return registry.itemsOf(GROUP_REMOVED, 1).size() > thinned; }, 20000));
     // What the replay finds is neither saved nor written in a save.
-    EXPECT_EQ(storySave, fileBytes(savePath()));
+    EXPECT_EQ(storySave, TemporaryDirectory::readFile(savePath()));
     EXPECT_EQ(storyBlocks, registryBlocks());
     EXPECT_EQ(2, player().resumeStep);
 
@@ -243,7 +223,7 @@ TEST_F(FreePlayMenuTest, AReplayStartsAfreshAndLeavesTheStoryAndTheSaveAsTheyWer
     EXPECT_EQ(storyBlocks, registryBlocks());
     EXPECT_EQ(2, player().resumeStep);
     EXPECT_EQ(5, GameFlow::instance().position());
-    EXPECT_EQ(storySave, fileBytes(savePath()));
+    EXPECT_EQ(storySave, TemporaryDirectory::readFile(savePath()));
 
     // Played again, the scene is a first visit once more.
     frames(600);

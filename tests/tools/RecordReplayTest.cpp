@@ -10,18 +10,11 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace {
 
 using namespace std::chrono_literals;
-
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 std::string firstLine(const std::string& text) {
     return text.substr(0, text.find('\n'));
@@ -71,7 +64,9 @@ TEST(RecordReplayTest, AReplayDrawsTheRecordedFramesAgainAndLeavesTheSameSave) {
         const std::string name = shot.path().filename().string();
         const std::string again = replayed.path() + "/shots/" + name;
         ASSERT_TRUE(std::filesystem::exists(again)) << name;
-        EXPECT_TRUE(fileBytes(shot.path().string()) == fileBytes(again)) << name << " differs";
+        EXPECT_TRUE(TemporaryDirectory::readFile(shot.path().string()) ==
+                    TemporaryDirectory::readFile(again))
+            << name << " differs";
         ++compared;
     }
     // The Taproom comes after the profile, the intro and the chapter card:
@@ -108,7 +103,7 @@ TEST(RecordReplayTest, AReplaySaysFirstWhenTheContentChangedAndStopsAtADamagedLi
     }
     // A line that is not an event ends the events there, with a line naming it;
     // the replay runs on a little and ends.
-    std::string text = fileBytes(journal);
+    std::string text = TemporaryDirectory::readFile(journal);
     const std::size_t end = text.find("\nend ");
     ASSERT_NE(std::string::npos, end);
     text.insert(end + 1, "9 motion 10 ten\n");
