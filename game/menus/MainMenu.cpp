@@ -281,6 +281,10 @@ PlayerMove MainMenu::suggestMove() {
             (inFlow ? " (type \"" + flow.entries()[std::size_t(position)].type + "\")"
                     : std::string(" (past the end)")));
     }
+    // Once a run, a player with a game under way sets an option first.
+    if (player && player->started && OptionsMenu::closedThisRun() == 0) {
+        return clickOn(button(Options), "OPTIONS");
+    }
     return clickOn(button(Play), "PLAY");
 }
 

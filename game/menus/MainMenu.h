@@ -36,8 +36,8 @@ public:
     void buttonEvent(int id, int code) override;
     void onQuestionAnswered(int dialogId, int answer) override;
     void onDialogClosed(int dialogId, int result) override;
-    // Play (continuing a started game), until the game is finished or the
-    // flow has nothing to play.
+    // Play (continuing a started game), with one visit to the options a run;
+    // once the game is finished, one replay in free play, then the end.
     PlayerMove suggestMove() override;
 
     const std::string& context() const { return context_; }

@@ -18,6 +18,7 @@
 #include "game/GameSave.h"
 #include "game/ResourceTables.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -26,6 +27,17 @@ namespace {
 constexpr int kFrameWidth = 460;
 constexpr int kFrameHeight = 400;
 constexpr int kControlX = 210;
+// The thumb's left edge at volume 0, relative to the rail; the automated
+// player's drag aims by it.
+constexpr int kThumbOffsetX = -12;
+
+int gClosedThisRun = 0;
+
+// The volume the automated player moves the music to: well away from the
+// current one, so that the change shows in the save.
+int musicVolumeChoice(int current) {
+    return current >= 50 ? current - 30 : current + 30;
+}
 
 DisplayControl* display() {
     GameApp* app = GameApp::instance();
@@ -57,6 +69,7 @@ OptionsMenu::OptionsMenu()
       fullScreen_(GameSave::setting<char>(saveGame(), GameSave::FullScreen)),
       customCursor_(GameSave::setting<char>(saveGame(), GameSave::HardwareCursor)),
       events_(globalEvents()) {
+    musicAtOpen_ = musicVolume_ ? musicVolume_->value() : -1;
     if (events_) {
         listenerId_ = events_->registerListener(this);
         events_->subscribe(listenerId_, GlobalEventManager::VideoModeChanged);
@@ -131,7 +144,7 @@ void OptionsMenu::buildWidgets() {
             sliderIds[i], this, x + kControlX, top + 4, resources().getTexture("OPT_SLIDER_RAIL"),
             resources().getTexture("OPT_SLIDER_THUMB"));
         slider->setFillTexture(resources().getTexture("OPT_SLIDER_FILL"), 2, 5);
-        slider->setThumbOffset(-12, -6);
+        slider->setThumbOffset(kThumbOffsetX, -6);
         const int volume = volumes[i] ? volumes[i]->value() : GameSave::DefaultVolume;
         slider->setValue(float(volume) / 100.0f);
         slider->setName(applicationLabel(sliderKeys[i]));
@@ -206,6 +219,7 @@ void OptionsMenu::onCheckChanged(int checkBoxId, bool ticked) {
             screen->useCustomCursor(ticked);
         }
     }
+    GameSave::saveNow();
 }
 
 void OptionsMenu::onGlobalEvent(int event, int) {
@@ -219,6 +233,9 @@ void OptionsMenu::buttonEvent(int id, int code) {
     if (code != ButtonClicked || id != OkButton || !ok_) {
         return;
     }
+    // On the disk before the closing animation: a game killed meanwhile keeps
+    // the volumes chosen.
+    GameSave::saveNow();
     playClosing(ClosedExitCode);
 }
 
@@ -302,9 +319,40 @@ void OptionsMenu::onClosed(int) {
     }
     engineLog() << "Options closed, sound " << (soundVolume_ ? soundVolume_->value() : -1)
                 << ", music " << (musicVolume_ ? musicVolume_->value() : -1) << '\n';
+    ++gClosedThisRun;
     DialogScreen::onClosed(ClosedExitCode);
 }
 
+int OptionsMenu::closedThisRun() {
+    return gClosedThisRun;
+}
+
+void OptionsMenu::resetClosedThisRun() {
+    gClosedThisRun = 0;
+}
+
 PlayerMove OptionsMenu::suggestMove() {
-    return isClosing() ? PlayerMove::wait() : clickOn(ok_, "OK");
+    if (isClosing()) {
+        return PlayerMove::wait();
+    }
+    const CustomSliderWidget* music = sliders_[MusicSlider];
+    if (gClosedThisRun == 0 && music && musicVolume_ && musicVolume_->value() == musicAtOpen_) {
+        // The slider takes a drag when it would take a click.
+        const PlayerMove ready = clickOn(music);
+        const GLTexture* thumb = music->thumbTexture();
+        if (ready.kind != PlayerMove::Click || !thumb || music->width() <= 0) {
+            return ready;
+        }
+        const int target = musicVolumeChoice(musicAtOpen_);
+        // The hand holds the thumb by its middle, as the slider measures it;
+        // aiming half a step past the volume's own pixel keeps float
+        // rounding from giving the one below.
+        const int grab = thumb->imageWidth() / 2;
+        const int left = offsetX() + music->x() + grab;
+        const int along = int(std::lround((target + 0.5) * music->width() / 100.0));
+        const int y = offsetY() + music->y() + music->height() / 2;
+        return PlayerMove::drag(music->name() + " to " + std::to_string(target),
+                                left + music->thumbX(), y, left + kThumbOffsetX + along, y);
+    }
+    return clickOn(ok_, "OK");
 }

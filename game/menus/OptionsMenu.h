@@ -42,8 +42,14 @@ public:
     void onCheckChanged(int checkBoxId, bool ticked) override;
     void onSliderChanged(int sliderId, float value) override;
     void onGlobalEvent(int event, int argument) override;
-    // OK, leaving the options as they are.
+    // Once a run the music slider is dragged to another volume (named in the
+    // move as "<slider> to <volume>"); then OK.
     PlayerMove suggestMove() override;
+
+    // Times the options were closed in this run; the automated player opens
+    // them while this is 0.
+    static int closedThisRun();
+    static void resetClosedThisRun();
 
     // The version as "YYMMDD " from a date written like "Apr 11 2012" (the
     // compiler's date); empty, with a diagnostic line, for a foreign month.
@@ -74,6 +80,7 @@ private:
     CustomSliderWidget* sliders_[2] = {nullptr, nullptr};
     CheckBoxWidget* checkBoxes_[2] = {nullptr, nullptr};
     QuillButton* ok_ = nullptr;
+    int musicAtOpen_ = -1;
     const char* hoverKey_ = nullptr;
     int hoverMs_ = 0;
     std::string tooltip_;

@@ -274,8 +274,7 @@ protected:
                 file, damaged(bytesOf(fs::path("content") / file), damage, seed++, kindOf(file)));
         }
         ChildProcess game({"sh", "-c", "cd \"$1\" && exec \"$0\"", QUILL_GAME_PATH, content.root()},
-                          user / "game.log",
-                          {"APPDATA=" + user.path(), game_programs::noLeakCheck()});
+                          user / "game.log", {"APPDATA=" + user.path()});
         const bool started = waitUntil(
             [&] {
                 const std::string log = game.output();

@@ -1,6 +1,7 @@
 // The real quill-game playing itself in fixed steps from a fresh user folder:
 // the screens it meets in order, where it stops, the save it leaves, its
 // screenshots, and a second run with the same seed that plays the same way.
+#include "tests/support/AutoplayRuns.h"
 #include "tests/support/GamePrograms.h"
 #include "tests/support/Subprocess.h"
 #include "tests/support/TemporaryDirectory.h"
@@ -11,15 +12,17 @@
 #include <csignal>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
 using namespace std::chrono_literals;
+
+using namespace autoplay_runs;
 
 struct AutoplayRun {
     int exitCode = -1;
@@ -28,45 +31,24 @@ struct AutoplayRun {
 };
 
 AutoplayRun autoplay(const std::string& userFolder, std::vector<std::string> extraArguments) {
-    // One frame in a hundred is drawn (and every screenshot): the play is the
-    // same, the run much shorter.
-    std::vector<std::string> argv = {QUILL_GAME_PATH, "--autoplay", "--fixed-step", "--draw-every",
-                                     "100"};
-    argv.insert(argv.end(), extraArguments.begin(), extraArguments.end());
-    const std::string logPath = userFolder + "/autoplay.log";
-    ChildProcess game(
-        argv, logPath,
-        {"APPDATA=" + userFolder, "QUILL_SEED=20261208", game_programs::noLeakCheck()});
+    ChildProcess game(command(extraArguments), userFolder + "/autoplay.log",
+                      environment(userFolder, 20261208));
     AutoplayRun run;
     // Generous for the sanitizer build on a busy machine.
     run.exitCode = game.waitForExit(420s);
     run.log = game.output();
-    run.save = userFolder + "/LanternInn/profiles.sav";
+    run.save = savePath(userFolder);
     return run;
 }
 
-// The lines the automated player wrote, in order.
-std::vector<std::string> autoplayLines(const std::string& log) {
-    std::vector<std::string> lines;
-    std::istringstream in(log);
-    for (std::string line; std::getline(in, line);) {
-        if (line.rfind("Autoplay: ", 0) == 0) {
-            lines.push_back(line);
-        }
+// A volume attribute of the demo's config.xml: the first-run value.
+int firstRunVolume(const std::string& attribute) {
+    const std::string config = TemporaryDirectory::readFile("content/config/config.xml");
+    std::smatch match;
+    if (!std::regex_search(config, match, std::regex(attribute + R"re(="(\d+)")re"))) {
+        return -1;
     }
-    return lines;
-}
-
-std::vector<std::string> screensMet(const std::string& log) {
-    std::vector<std::string> screens;
-    const std::regex screenLine(R"(Autoplay: screen \d+: (\w+) at )");
-    for (const std::string& line : autoplayLines(log)) {
-        std::smatch match;
-        if (std::regex_search(line, match, screenLine)) {
-            screens.push_back(match[1]);
-        }
-    }
-    return screens;
+    return std::stoi(match[1]);
 }
 
 TEST(AutoplayTest, PlaysTheWholeGameFromAFreshUserFolderAndRepeatsWithItsSeed) {
@@ -76,6 +58,7 @@ TEST(AutoplayTest, PlaysTheWholeGameFromAFreshUserFolderAndRepeatsWithItsSeed) {
     ASSERT_EQ(0, run.exitCode) << run.log;
     // Each scene: three goals, a hint, a miss, then MENU and YES; Play and
     // Continue on the main menu; the rest of the goals and the completion dialog.
+    // The first time back on the main menu, once a run, the options.
     // The puzzles are solved from their own data, but for the planned skip.
     const std::vector<std::string> expected = {
         "LogoSeqManager",     // clicked away
@@ -87,7 +70,9 @@ TEST(AutoplayTest, PlaysTheWholeGameFromAFreshUserFolderAndRepeatsWithItsSeed) {
         "StoryScreen",        // the intro, skipped
         "TransitionScreen",   // "Chapter 1 - The Taproom", clicked away
         // clang-format off
-        "Scene1", "MainMenu", "Scene1", // the Taproom
+        "Scene1", "MainMenu",           // the Taproom
+        "OptionsMenu", "MainMenu",      // the music slider moved, OK
+        "Scene1",
         "MG_Screen2", "Scene1",         // the pipes: the tap tried first, a flood
         "MG_Screen5",                   // the safe: a wrong code, then the note's
         "StoryScreen",                  // a locket piece in the safe
@@ -125,6 +110,15 @@ TEST(AutoplayTest, PlaysTheWholeGameFromAFreshUserFolderAndRepeatsWithItsSeed) {
     EXPECT_EQ(0, profile["resumeStep"]);
     EXPECT_EQ(3, profile["completedScenes"]); // -1 before the first scene, +1 each
     EXPECT_EQ(1, profile["hintFlags"]);       // a hint was taken
+    // The music volume the player dragged to, not the first run's; the sound
+    // left alone.
+    const int firstMusic = firstRunVolume("musicVolume");
+    ASSERT_GE(firstMusic, 0) << "config.xml names the first-run volumes";
+    const std::optional<int> music = musicChosen(run.log);
+    ASSERT_TRUE(music.has_value()) << run.log;
+    EXPECT_NE(firstMusic, *music);
+    EXPECT_EQ(*music, save["volumes"]["music"]) << save.dump();
+    EXPECT_EQ(firstRunVolume("soundVolume"), save["volumes"]["sound"]) << save.dump();
     // A finished scene keeps only what is drawn and never found: its room
     // scenery (group 6) and foreground props (group 5).
     // Each scene's rules put its three foreground props (typeIds 501 to 503)
@@ -168,9 +162,8 @@ TEST(AutoplayTest, PlaysTheWholeGameFromAFreshUserFolderAndRepeatsWithItsSeed) {
 TEST(AutoplayTest, ATerminationMidSceneKeepsWhatWasFoundAndTheNextStartFinishesTheScene) {
     TemporaryDirectory user;
     {
-        ChildProcess game({QUILL_GAME_PATH, "--autoplay", "--fixed-step", "--draw-every", "10"},
-                          user.path() + "/first.log",
-                          {"APPDATA=" + user.path(), "QUILL_SEED=5", game_programs::noLeakCheck()});
+        ChildProcess game(command({"--draw-every", "10"}), user.path() + "/first.log",
+                          environment(user.path(), 5));
         // Two goals clicked in the Taproom, then the system ends the game.
         auto clicksInScene = [&game] {
             const std::string log = game.output();
@@ -186,25 +179,22 @@ TEST(AutoplayTest, ATerminationMidSceneKeepsWhatWasFoundAndTheNextStartFinishesT
         // Saved and ended cleanly; the automated player says its play was cut short.
         EXPECT_EQ(5, game.waitForExit(60s)) << game.output();
     }
-    const nlohmann::json saved =
-        game_programs::decodeSave(user.path() + "/LanternInn/profiles.sav");
+    const nlohmann::json saved = game_programs::decodeSave(savePath(user.path()));
     ASSERT_FALSE(saved.is_discarded());
-    int found = 0; // collected goals and thinned coins alike are in group 3
-    for (const nlohmann::json& block : saved["profiles"][0]["itemGroups"]) {
-        found += block["group"] == 3 ? block["count"].get<int>() : 0;
-    }
+    // Collected goals and thinned coins alike are in group 3.
+    const int found = itemsIn(saved["profiles"][0], 3);
     EXPECT_GE(found, 1) << saved.dump();
 
-    ChildProcess again({QUILL_GAME_PATH, "--autoplay", "--fixed-step", "--draw-every", "100"},
-                       user.path() + "/second.log",
-                       {"APPDATA=" + user.path(), "QUILL_SEED=6", game_programs::noLeakCheck()});
+    ChildProcess again(command(), user.path() + "/second.log", environment(user.path(), 6));
     EXPECT_EQ(0, again.waitForExit(420s)) << again.output();
     const std::vector<std::string> screens = screensMet(again.output());
-    // No profile to make this time: the main menu continues the scene.
-    ASSERT_GE(screens.size(), 3u) << again.output();
-    EXPECT_EQ("MainMenu", screens[1]);
-    EXPECT_EQ("Scene1", screens[2]);
-    const nlohmann::json done = game_programs::decodeSave(user.path() + "/LanternInn/profiles.sav");
+    // No profile to make this time: the options once, then the main menu
+    // continues the scene.
+    const std::vector<std::string> opening = {"LogoSeqManager", "MainMenu", "OptionsMenu",
+                                              "MainMenu", "Scene1"};
+    ASSERT_GE(screens.size(), opening.size()) << again.output();
+    EXPECT_EQ(opening, std::vector<std::string>(screens.begin(), screens.begin() + 5));
+    const nlohmann::json done = game_programs::decodeSave(savePath(user.path()));
     EXPECT_EQ(true, done["profiles"][0]["finished"]) << "played to the end";
 }
 
@@ -217,9 +207,16 @@ TEST(AutoplayTest, CommandLineMistakesGetOneLineAndExitCode2) {
     const CommandResult noCount = runCommand({QUILL_GAME_PATH, "--draw-every", "0"});
     EXPECT_EQ(2, noCount.exitCode);
     EXPECT_NE(noCount.err.find("--draw-every needs a number from 1 to 1000"), std::string::npos);
+    // A replay is the recorded input alone.
+    const CommandResult both = runCommand({QUILL_GAME_PATH, "--replay", "x.journal", "--autoplay"});
+    EXPECT_EQ(2, both.exitCode);
+    EXPECT_NE(both.err.find("not with --autoplay or --record"), std::string::npos) << both.err;
+    const CommandResult noFrames = runCommand({QUILL_GAME_PATH, "--frame-shots", "shots"});
+    EXPECT_EQ(2, noFrames.exitCode);
     const CommandResult help = runCommand({QUILL_GAME_PATH, "--help"});
     EXPECT_EQ(0, help.exitCode);
     EXPECT_NE(help.out.find("--fixed-step"), std::string::npos);
+    EXPECT_NE(help.out.find("--replay FILE"), std::string::npos);
 }
 
 } // namespace

@@ -56,8 +56,7 @@ class GameProcess {
 public:
     explicit GameProcess(const std::string& userFolder)
         : userPath(userFolder), logPath(userFolder + "/game" + std::to_string(++starts) + ".log"),
-          child({QUILL_GAME_PATH}, logPath,
-                {"APPDATA=" + userFolder, game_programs::noLeakCheck()}) {}
+          child({QUILL_GAME_PATH}, logPath, {"APPDATA=" + userFolder}) {}
 
     std::string log() const { return child.output(); }
     std::string save() const { return userPath + "/LanternInn/profiles.sav"; }

@@ -25,9 +25,8 @@ ChildProcess startGame(const std::string& userFolder, std::vector<std::string> a
                        const std::string& logName) {
     std::vector<std::string> argv = {QUILL_GAME_PATH};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
-    return ChildProcess(
-        argv, userFolder + "/" + logName,
-        {"APPDATA=" + userFolder, "QUILL_SEED=20261208", game_programs::noLeakCheck()});
+    return ChildProcess(argv, userFolder + "/" + logName,
+                        {"APPDATA=" + userFolder, "QUILL_SEED=20261208"});
 }
 
 TEST(RecordReplayTest, AReplayDrawsTheRecordedFramesAgainAndLeavesTheSameSave) {
