@@ -19,8 +19,10 @@ const std::vector<List>& lists() {
         {"startup",
          {{"GTEX_BTN_PH_N", "content/images/menus/BtnPlaceholderN.png"},
           {"GTEX_BTN_PH_O", "content/images/menus/BtnPlaceholderO.png"},
-          {"GTEX_BTN_BASE", kButtonBase},
-          {"GTEX_BRICKS", "content/images/menus/bricks.png"}}},
+          {"GTEX_BTN_BASE", kButtonBase}}},
+        // The brick wall around the game on a wide screen: a large picture,
+        // loaded when a wide mode first needs it rather than at start-up.
+        {"widescreenFrame", {{"GTEX_BRICKS", "content/images/menus/bricks.png"}}},
         {"transitionScreen",
          {{"TRANSITION_SCREEN_TITLE_CONTAINER", kTitleContainer},
           {"TRANSITION_SCREEN_BG", "content/images/menus/transition/Bg.png"}}},
@@ -134,6 +136,9 @@ void registerStartupFonts(ResourceManager& resources) {
 
 void registerStartupTextures(ResourceManager& resources) {
     registerTextures(resources, "startup");
+}
+void registerWidescreenFrameTextures(ResourceManager& resources) {
+    registerTextures(resources, "widescreenFrame");
 }
 void registerTransitionScreenTextures(ResourceManager& resources) {
     registerTextures(resources, "transitionScreen");

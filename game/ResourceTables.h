@@ -28,6 +28,7 @@ bool registerTextures(ResourceManager& resources, const std::string& listName);
 
 void registerStartupFonts(ResourceManager& resources);
 void registerStartupTextures(ResourceManager& resources);
+void registerWidescreenFrameTextures(ResourceManager& resources);
 void registerTransitionScreenTextures(ResourceManager& resources);
 void registerFreeplayMenuTextures(ResourceManager& resources);
 void registerMiniGameTextures(ResourceManager& resources);

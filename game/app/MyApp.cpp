@@ -351,6 +351,9 @@ bool MyApp::afterVideoModeChange(int, int, bool fullScreen) {
     const auto [x, y] = wide ? centringOffsets(width(), height(), config.width(), config.height())
                              : std::pair<int, int>(0, 0);
     frameShown_ = wide;
+    if (wide && !getResources().getTexture("GTEX_BRICKS")) {
+        resource_tables::registerWidescreenFrameTextures(getResources());
+    }
     config.setOffset(x, y);
     for (std::size_t i = 0; i < screenCount(); ++i) {
         if (auto* screen = dynamic_cast<ScreenBase*>(screenAt(i))) {
