@@ -29,9 +29,8 @@ int main(int, char**) {
     glClear(GL_COLOR_BUFFER_BIT);
     SDL_GL_SwapBuffers();
     // Same wording as the game's --timings line, so one parser reads both.
-    const double ms = std::chrono::duration<double, std::milli>(
-                          std::chrono::steady_clock::now() - start)
-                          .count();
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     std::printf("Timing: %.1f first frame drawn\n", ms);
     SDL_Quit();
     return 0;
