@@ -63,7 +63,6 @@ public:
     int stepFor(std::uint64_t frame) const;
     // The frame at which the replay ends.
     std::uint64_t endFrame() const { return endFrame_; }
-    bool hasEndLine() const { return hasEnd_; }
     std::size_t eventCount() const { return eventCount_; }
 
     // One event as its journal line without the frame; empty for events

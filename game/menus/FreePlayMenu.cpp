@@ -146,19 +146,6 @@ void FreePlayMenu::readFile() {
     }
 }
 
-int FreePlayMenu::slotX(int index) const {
-    const GLTexture* background = resources().getTexture("FREEPLAY_BG");
-    const int width = background && background->imageWidth() > 0 ? background->imageWidth() : 1024;
-    return (AppConfig::instance().width() - width) / 2 + kColumnX[index % 3];
-}
-
-int FreePlayMenu::slotY(int index) const {
-    const GLTexture* background = resources().getTexture("FREEPLAY_BG");
-    const int height =
-        background && background->imageHeight() > 0 ? background->imageHeight() : 768;
-    return (AppConfig::instance().height() - height) / 2 + kRowY[index / 3];
-}
-
 void FreePlayMenu::createWidgets() {
     const PlayerProfile* profile = PlayerProfiles::instance().currentProfile();
     scenes_ = offeredScenes(GameFlow::instance(), profile && profile->finished);
@@ -181,23 +168,24 @@ void FreePlayMenu::createWidgets() {
     previousButton_ = makeButton(PreviousId, "PREVIOUS", 10);
     nextButton_ = makeButton(NextId, "NEXT", screenWidth - bw - 10);
 
+    // Slots stand at fixed places on the background, centred in the game area.
     const GLTexture* background = resources().getTexture("FREEPLAY_BG");
-    const int bgY =
-        (screenHeight -
-         (background && background->imageHeight() > 0 ? background->imageHeight() : 768)) /
-        2;
+    const bool sized = background && background->imageWidth() > 0;
+    const int bgX = (screenWidth - (sized ? background->imageWidth() : 1024)) / 2;
+    const int bgY = (screenHeight - (sized ? background->imageHeight() : 768)) / 2;
     const GLTexture* empty = resources().getTexture("FREEPLAY_EMPTY_TEXTURE");
     const Font* font = applicationFont("FONT_CheltenhamBT20");
     for (int i = 0; i < SlotsPerPage; ++i) {
         auto slot = std::make_unique<ClickableImageWidget>(empty);
-        slot->setBounds(slotX(i), slotY(i), SlotWidth, SlotHeight);
+        const int x = bgX + kColumnX[i % 3];
+        slot->setBounds(x, bgY + kRowY[i / 3], SlotWidth, SlotHeight);
         slot->setPixelPrecise(true);
         slot->setListener(this);
         slot->setId(i + 1);
         slots_[std::size_t(i)] = addWidget(std::move(slot));
         auto name = std::make_unique<TextLabel>("", font, TextLabel::Centred, kWhite,
                                                 Color(255, 255, 255, 0), kBlack);
-        name->setBounds(slotX(i), bgY - frameOffsetY_ + kNameOffsetY[i / 3], SlotWidth,
+        name->setBounds(x, bgY - frameOffsetY_ + kNameOffsetY[i / 3], SlotWidth,
                         font ? font->lineHeight() : 24);
         names_[std::size_t(i)] = addWidget(std::move(name));
     }
@@ -266,7 +254,8 @@ void FreePlayMenu::drawForeground(Graphics& graphics) {
     for (int i = 0; i < SlotsPerPage; ++i) {
         const std::size_t index = std::size_t((currentPage_ - 1) * SlotsPerPage + i);
         if (frame_ && index < scenes_.size()) {
-            graphics.drawTexture(slotX(i) + frameOffsetX_, slotY(i) + frameOffsetY_, frame_,
+            const ClickableImageWidget* slot = slots_[std::size_t(i)];
+            graphics.drawTexture(slot->x() + frameOffsetX_, slot->y() + frameOffsetY_, frame_,
                                  kWhite);
         }
     }

@@ -62,8 +62,6 @@ private:
     void fillPage();
     void updatePageButtons();
     void playSlot(int slotIndex);
-    int slotX(int index) const;
-    int slotY(int index) const;
 
     std::string context_;
     int currentPage_ = 1;

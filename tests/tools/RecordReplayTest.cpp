@@ -1,6 +1,7 @@
 // A run of the real quill-game recorded with --record and played again with
 // --replay: the same frames drawn, the same save at the end, and a first line
 // that says whether the content is still the recording's.
+#include "tests/support/AutoplayRuns.h"
 #include "tests/support/ContentCopy.h"
 #include "tests/support/GamePrograms.h"
 #include "tests/support/Subprocess.h"
@@ -26,7 +27,7 @@ ChildProcess startGame(const std::string& userFolder, std::vector<std::string> a
     std::vector<std::string> argv = {QUILL_GAME_PATH};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
     return ChildProcess(argv, userFolder + "/" + logName,
-                        {"APPDATA=" + userFolder, "QUILL_SEED=20261208"});
+                        autoplay_runs::environment(userFolder, 20261208));
 }
 
 TEST(RecordReplayTest, AReplayDrawsTheRecordedFramesAgainAndLeavesTheSameSave) {
