@@ -3,6 +3,7 @@
 #include "engine/anim/ActionClock.h"
 #include "engine/app/AppConfig.h"
 #include "engine/app/GlobalEventManager.h"
+#include "engine/core/DeferableResource.h"
 #include "engine/persist/LabelManager.h"
 #include "engine/persist/SaveGame.h"
 #include "engine/resources/ResourceManager.h"
@@ -93,6 +94,9 @@ void GameApp::exitAllScreens() {
 void GameApp::pushScreen(std::unique_ptr<GameState> screen) {
     if (!screen) {
         return;
+    }
+    if (!screen->showsWhileLoading()) {
+        DeferableResource::loadPendingResources();
     }
     if (!screens_.empty()) {
         screens_.back()->onCovered(*this);

@@ -36,6 +36,9 @@ public:
     // What a player would do next here; the automated player acts it out.
     // Screens that do not know wait, and the player reports them stuck.
     virtual PlayerMove suggestMove() { return PlayerMove::wait(); }
+    // Whether the screen may show while resources created with deferred
+    // loading still load behind it; any other screen starts with them loaded.
+    virtual bool showsWhileLoading() const { return false; }
     // The screen's name in logs and reports.
     virtual std::string screenName() const { return "an unnamed screen"; }
 

@@ -8,6 +8,7 @@
 #include "engine/app/InputJournal.h"
 #include "engine/audio/SDLSoundSystem.h"
 #include "engine/audio/SfxContainer.h"
+#include "engine/core/DeferableResource.h"
 #include "engine/core/Log.h"
 #include "engine/graphics/GLCheck.h"
 #include "engine/graphics/GLGraphics.h"
@@ -99,7 +100,7 @@ bool SDLGameApp::openVideo(int width, int height, int bitDepth, bool fullScreen)
     Uint32 extraFlags = fullScreen ? (SDL_FULLSCREEN | SDL_DOUBLEBUF) : 0;
 
     if (!sdlOpen_) {
-        if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
+        if (SDL_Init(SDL_INIT_VIDEO) < 0) {
             std::printf("SDL_Init: %s\n", SDL_GetError());
             onError(0);
             return false;
@@ -108,16 +109,6 @@ bool SDLGameApp::openVideo(int width, int height, int bitDepth, bool fullScreen)
     }
     SDL_EnableUNICODE(1);
     SDL_EnableKeyRepeat(500, 30);
-
-    if (!audioOpen_) {
-        if (openAudio()) {
-            audioOpen_ = true;
-        } else {
-            onError(1);
-            std::printf("Unable to open audio!\n");
-            audioAvailable_ = false;
-        }
-    }
 
     setWindowIcon();
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
@@ -134,6 +125,21 @@ bool SDLGameApp::openVideo(int width, int height, int bitDepth, bool fullScreen)
     SDL_WM_SetCaption(caption_.c_str(), nullptr);
     systemCursor_ = SDL_GetCursor();
     graphics_->init(width, height, DepthRange);
+    // The window shows black at once, not whatever it held, while the rest
+    // of the start loads: the first screens fade in from black anyway.
+    presentFrame(*graphics_);
+
+    // Opened once the window shows: a sound server can take a while to answer.
+    // Without a device the game goes on silent.
+    if (!audioOpen_) {
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && openAudio()) {
+            audioOpen_ = true;
+        } else {
+            onError(1);
+            std::printf("Unable to open audio!\n");
+            audioAvailable_ = false;
+        }
+    }
     return true;
 }
 
@@ -582,7 +588,17 @@ void SDLGameApp::deliverMouseEvent(const MouseEvent& event) {
     toEnabledScreensTopDown(*this, [&](GameState& screen) { screen.mouseEvent(event); });
 }
 
+void SDLGameApp::loadInBackground() {
+    if (DeferableResource::pendingResources().empty()) {
+        return;
+    }
+    const std::uint32_t start = tickSource().ticks();
+    DeferableResource::loadPendingWhile(
+        [&] { return tickSource().ticks() - start < std::uint32_t(BackgroundLoadMs); });
+}
+
 void SDLGameApp::update(int elapsedMs) {
+    loadInBackground();
     preUpdate(elapsedMs);
     // By index, re-reading the count: a screen may pop itself and push others.
     for (std::size_t i = 0; i < screenCount(); ++i) {
@@ -642,6 +658,10 @@ void SDLGameApp::renderFrame(Graphics& graphics) {
             }
         }
     }
+    presentFrame(graphics);
+}
+
+void SDLGameApp::presentFrame(Graphics& graphics) {
     graphics.present();
     if (timings_ && !firstFrameDrawn_ && &graphics == graphics_.get()) {
         firstFrameDrawn_ = true;

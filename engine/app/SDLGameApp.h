@@ -25,6 +25,9 @@ public:
     static constexpr int InactivePumpMs = 100;
     static constexpr int DepthRange = 1000;
     static constexpr int MixerChannels = 16;
+    // Resources created with deferred loading load behind the frames, for
+    // about this long per frame (by the tick source: all at once in fixed steps).
+    static constexpr int BackgroundLoadMs = 8;
 
     explicit SDLGameApp(std::unique_ptr<TickSource> ticks = nullptr);
     ~SDLGameApp() override;
@@ -162,6 +165,9 @@ private:
     // Puts the system pointer back and frees the invisible one; SDL must
     // still be open.
     void releasePointers();
+    void loadInBackground();
+    // Shows the frame just drawn; the first one is timed.
+    void presentFrame(Graphics& graphics);
 
     std::unique_ptr<GLGraphics> graphics_;
     std::unique_ptr<SoundSystem> soundSystem_;

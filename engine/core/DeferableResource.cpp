@@ -42,6 +42,21 @@ int DeferableResource::loadPendingResources() {
     return int(waiting.size());
 }
 
+int DeferableResource::loadPendingWhile(const std::function<bool()>& more) {
+    int loaded = 0;
+    // A resource's `load` takes it off the list, and may in principle add others.
+    while (!pendingList().empty() && (loaded == 0 || more())) {
+        DeferableResource* next = pendingList().front();
+        next->load();
+        if (!pendingList().empty() && pendingList().front() == next) {
+            // A load that left itself listed must not hold up the rest.
+            next->markLoaded();
+        }
+        ++loaded;
+    }
+    return loaded;
+}
+
 bool DeferableResource::deferIfRequested() {
     if (!deferred) {
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,9 @@ public:
     static const std::vector<DeferableResource*>& pendingResources();
     // Loads every pending resource; returns how many were loaded.
     static int loadPendingResources();
+    // Loads pending resources in order, the first always and each further
+    // one while `more` says so (a time budget); returns how many were loaded.
+    static int loadPendingWhile(const std::function<bool()>& more);
 
 protected:
     DeferableResource() = default;

@@ -202,9 +202,12 @@ void MyApp::init() {
     }
     seed_ = hasFixedSeed_ ? fixedSeed_ : platform::randomSeed();
     std::srand(seed_);
+    // Loaded behind the logos; the first other screen waits for them.
+    DeferableResource::setDeferredLoading(true);
     resource_tables::registerStartupFonts(getResources());
     resource_tables::registerStartupTextures(getResources());
     startAudio();
+    DeferableResource::setDeferredLoading(false);
     if (!fullScreen) {
         windowHooks_.addMaximiseBox();
     }

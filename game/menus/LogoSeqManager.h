@@ -25,6 +25,9 @@ public:
     explicit LogoSeqManager(LogoSequenceHost* host);
     ~LogoSeqManager() override;
 
+    // The logos draw only their own pictures: the menus' fonts, pictures and
+    // sounds load behind them.
+    bool showsWhileLoading() const override { return true; }
     void onStart() override {}
     void createWidgets() override {}
     void onShown() override;

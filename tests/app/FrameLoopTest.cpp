@@ -2,6 +2,7 @@
 // a fake clock and events pushed through SDL's queue.
 #include "engine/app/FadeTransition.h"
 #include "engine/audio/SfxContainer.h"
+#include "engine/core/DeferableResource.h"
 #include "engine/platform/Termination.h"
 #include "engine/resources/ResourceManager.h"
 #include "tests/support/AppFixture.h"
@@ -233,6 +234,44 @@ TEST_F(FrameLoopTest, ScreensAndEffectsFreeTheirSoundsBeforeTheMixerCloses) {
     EXPECT_GT(openAtFree, 0) << "the screen's sound went while the mixer was open";
     EXPECT_EQ(nullptr, SfxContainer::instance().sound("CLICK_0")) << "the effects' too";
     SfxContainer::reset();
+}
+
+// A resource created while deferred loading is on, taking 3 ms of the clock to load.
+struct SlowResource : DeferableResource {
+    explicit SlowResource(FakeTickSource& ticks) : DeferableResource("slow"), ticks_(ticks) {
+        deferIfRequested();
+    }
+    void load() override {
+        if (isPending()) {
+            markLoaded();
+            ticks_.advance(3);
+        }
+    }
+    FakeTickSource& ticks_;
+};
+
+TEST_F(FrameLoopTest, DeferredResourcesLoadASliceEachFrameAndAllBeforeAScreenThatNeedsThem) {
+    DeferableResource::setDeferredLoading(true);
+    std::vector<std::unique_ptr<SlowResource>> slow;
+    for (int i = 0; i < 10; ++i) {
+        slow.push_back(std::make_unique<SlowResource>(app->ticks()));
+    }
+    DeferableResource::setDeferredLoading(false);
+    ASSERT_EQ(10u, DeferableResource::pendingResources().size());
+
+    // Loads start at 0, 3 and 6 ms of the frame; at 9 ms the 8 ms budget is spent.
+    app->step();
+    EXPECT_EQ(7u, DeferableResource::pendingResources().size());
+    app->step();
+    EXPECT_EQ(4u, DeferableResource::pendingResources().size());
+
+    auto logos = std::make_unique<TestScreen>(&journal, "logos");
+    logos->drawsWhileLoading = true;
+    app->pushScreen(std::move(logos));
+    EXPECT_EQ(4u, DeferableResource::pendingResources().size()) << "a screen that can wait";
+    app->pushScreen(std::make_unique<TestScreen>(&journal, "menu"));
+    EXPECT_TRUE(DeferableResource::pendingResources().empty()) << "a screen that cannot";
+    EXPECT_FALSE(slow.back()->isPending());
 }
 
 // A logout with the game in the background: the unfocused loop only pumps

@@ -1,9 +1,13 @@
 // The game application started for real in a window of its own.
 #include "engine/app/GlobalEventManager.h"
+#include "engine/core/DeferableResource.h"
+#include "engine/graphics/Font.h"
+#include "engine/resources/ResourceManager.h"
 #include "engine/persist/FileSaveGame.h"
 #include "engine/persist/GenericEntry.h"
 #include "game/menus/GlobalGamePauseScreen.h"
 #include "game/menus/LogoSeqManager.h"
+#include "game/menus/MainMenu.h"
 #include "tests/support/ContentCopy.h"
 #include "tests/support/RunningGame.h"
 
@@ -53,6 +57,17 @@ TEST_F(MyAppTest, StartsWindowedWithTheLogosAndTheSavedVolumes) {
     const int music = app->saveGame()->entry<GenericEntry<int>>("MUSIC_VOLUME")->value();
     ASSERT_TRUE(app->isAudioAvailable()) << "SDL's dummy audio driver always opens";
     EXPECT_EQ(music, Mix_VolumeMusic(-1));
+
+    // The window showed before the menus' fonts and sounds loaded: they wait
+    // behind the logos, and the main menu after a click finds them loaded.
+    const Font* items = app->getResources().getFont("FONT_ITEMS");
+    ASSERT_NE(nullptr, items);
+    EXPECT_TRUE(items->isPending());
+    EXPECT_FALSE(DeferableResource::pendingResources().empty());
+    clickAt(512, 384);
+    ASSERT_NE(nullptr, waitFor<MainMenu>());
+    EXPECT_FALSE(items->isPending());
+    EXPECT_TRUE(DeferableResource::pendingResources().empty());
 }
 
 // The flow is read before the save, so a profile saved at a place the flow

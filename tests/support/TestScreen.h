@@ -25,6 +25,7 @@ public:
     void onUncovered(GameApp& app) override;
     void onAppShutdown(GameApp&) override { note("shutdown"); }
     void mousePressed(const MouseEvent& event) override;
+    bool showsWhileLoading() const override { return drawsWhileLoading; }
 
     std::vector<int> updates;
     std::vector<KeyEvent> keys;
@@ -35,6 +36,8 @@ public:
     int lastExitCode = -1;
     // A fill over the whole screen drawn as background, when set.
     bool fillBackground = false;
+    // Whether the screen may show before deferred resources have loaded.
+    bool drawsWhileLoading = false;
     Color background = Color(200, 30, 30);
 
     std::function<void()> onCreateWidgets;
