@@ -39,6 +39,9 @@ public:
     // Whether the screen may show while resources created with deferred
     // loading still load behind it; any other screen starts with them loaded.
     virtual bool showsWhileLoading() const { return false; }
+    // Whether the screen's drawing hides the whole window: the screens under
+    // it are then not drawn.
+    virtual bool coversWindow() const { return false; }
     // The screen's name in logs and reports.
     virtual std::string screenName() const { return "an unnamed screen"; }
 

@@ -628,7 +628,13 @@ void SDLGameApp::renderFrame(Graphics& graphics) {
     graphics.resetTransform();
     graphics.clear();
     preRender(graphics);
-    for (std::size_t i = 0; i < screenCount(); ++i) {
+    // What the topmost covering screen hides is not drawn at all.
+    std::size_t first = screenCount();
+    while (first > 0 && !screenAt(first - 1)->coversWindow()) {
+        --first;
+    }
+    first = first > 0 ? first - 1 : 0;
+    for (std::size_t i = first; i < screenCount(); ++i) {
         screenAt(i)->draw(graphics);
     }
     postRender(graphics);

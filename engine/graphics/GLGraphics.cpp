@@ -8,6 +8,8 @@
 #include <GL/glu.h>
 #include <SDL.h>
 
+#include <cmath>
+
 // Stencil wrap-around arrived with GL 1.4; old headers lack the name.
 #ifndef GL_INCR_WRAP
 #define GL_INCR_WRAP 0x8507
@@ -61,10 +63,25 @@ void GLGraphics::init(int width, int height, int depth) {
     GL_CHECK(glEnable(GL_ALPHA_TEST));
     disableCommonTests();
     GL_CHECK(glLoadIdentity());
+    resetPlacement();
 }
 
 void GLGraphics::resetTransform() {
     GL_CHECK(glLoadIdentity());
+    resetPlacement();
+}
+
+void GLGraphics::resetPlacement() {
+    placement_ = Placement();
+}
+
+void GLGraphics::chooseFilter(const GLTexture* texture, int width, int height,
+                              const Rect& source) const {
+    const bool wholePixels = placement_.translationOnly &&
+                             placement_.x == std::floor(placement_.x) &&
+                             placement_.y == std::floor(placement_.y);
+    texture->useNearestFilter(wholePixels && float(width) == source.right - source.left &&
+                              float(height) == source.bottom - source.top);
 }
 
 void GLGraphics::clear() {
@@ -81,6 +98,7 @@ void GLGraphics::begin2D(int width, int height, int depth) {
     GL_CHECK(glEnable(GL_ALPHA_TEST));
     disableCommonTests();
     GL_CHECK(glLoadIdentity());
+    resetPlacement();
 }
 
 void GLGraphics::begin3D(int width, int height, int) {
@@ -103,6 +121,9 @@ void GLGraphics::begin3D(int width, int height, int) {
     GL_CHECK(glDisable(GL_SCISSOR_TEST));
     GL_CHECK(glEnable(GL_COLOR_MATERIAL));
     GL_CHECK(glLoadIdentity());
+    // Perspective: nothing lands pixel for pixel.
+    placement_ = Placement();
+    placement_.translationOnly = false;
 }
 
 void GLGraphics::present() {
@@ -135,7 +156,8 @@ void GLGraphics::strokeRect(int x, int y, int width, int height, const Color& co
 void GLGraphics::drawTextureRegionScaled(int x, int y, int width, int height,
                                          const GLTexture* texture, const Rect& source,
                                          const Color& color) {
-    if (!isDrawable(texture)) {
+    // Nothing to cover (a space in a text, say): not worth a trip through GL.
+    if (!isDrawable(texture) || width == 0 || height == 0) {
         return;
     }
     const float tw = float(texture->textureWidth());
@@ -153,6 +175,7 @@ void GLGraphics::drawTextureRegionScaled(int x, int y, int width, int height,
     setColor(color);
     GL_CHECK(glEnable(GL_TEXTURE_2D));
     GL_CHECK(texture->bind());
+    chooseFilter(texture, width, height, source);
     // The strip covers (x, y)-(x + width, y + height). Corners are given
     // directly rather than about the centre plus a matrix translation: the
     // same pixels, without a matrix push and pop (and a driver flush) per quad.
@@ -177,11 +200,16 @@ void GLGraphics::setBlending(bool enabled) {
 
 void GLGraphics::pushTransform() {
     GL_CHECK(glPushMatrix());
+    placements_.push_back(placement_);
     countPush();
 }
 
 void GLGraphics::popTransform() {
     GL_CHECK(glPopMatrix());
+    if (!placements_.empty()) {
+        placement_ = placements_.back();
+        placements_.pop_back();
+    }
     countPop();
 }
 
@@ -215,14 +243,22 @@ void GLGraphics::setClipping(bool enabled) {
 
 void GLGraphics::translate(float dx, float dy) {
     GL_CHECK(glTranslatef(dx, dy, 0.0f));
+    placement_.x += dx;
+    placement_.y += dy;
 }
 
 void GLGraphics::rotate(float angle, float axisX, float axisY, float axisZ) {
     GL_CHECK(glRotatef(angle, axisX, axisY, axisZ));
+    if (std::fmod(angle, 360.0f) != 0.0f) {
+        placement_.translationOnly = false;
+    }
 }
 
 void GLGraphics::scale(float sx, float sy) {
     GL_CHECK(glScalef(sx, sy, 1.0f));
+    if (sx != 1.0f || sy != 1.0f) {
+        placement_.translationOnly = false;
+    }
 }
 
 void GLGraphics::markOutlineStencil(int x, int y, const GLTexture* texture, int thickness,
@@ -310,6 +346,7 @@ void GLGraphics::drawTextureQuad(const GLTexture* texture, const Point& topLeft,
     setColor(color);
     GL_CHECK(glEnable(GL_TEXTURE_2D));
     GL_CHECK(texture->bind());
+    texture->useNearestFilter(false);
     glBegin(GL_QUADS);
     glTexCoord2f(left, top);
     glVertex3f(topLeft.x, topLeft.y, z);

@@ -3,6 +3,7 @@
 #include "engine/graphics/Graphics.h"
 
 #include <array>
+#include <vector>
 
 // Graphics drawn with fixed-function OpenGL 1.x into the current SDL window.
 class GLGraphics : public Graphics {
@@ -54,6 +55,21 @@ private:
     void markOutlineStencil(int x, int y, const GLTexture* texture, int thickness,
                             float alphaThreshold, int width, int height, const Rect& source);
     void endOutlineStencil();
+    // Picks the texture's filter for a draw: nearest when the picture lands
+    // pixel for pixel on the window (the same pixels as linear, and much
+    // cheaper on a software renderer), linear otherwise.
+    void chooseFilter(const GLTexture* texture, int width, int height, const Rect& source) const;
+    void resetPlacement();
+
+    // What the model-view matrix does, followed alongside GL's own: whether
+    // it only moves by whole pixels, and by how much.
+    struct Placement {
+        bool translationOnly = true;
+        float x = 0.0f;
+        float y = 0.0f;
+    };
+    Placement placement_;
+    std::vector<Placement> placements_;
 
     // Reserved matrix storage; nothing reads it yet.
     std::array<float, 16> projectionMatrix_{};

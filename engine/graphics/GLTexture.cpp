@@ -114,6 +114,7 @@ void GLTexture::clearPicture() {
     sourceWidth_ = sourceHeight_ = 0;
     byteCount_ = 0;
     uploaded_ = false;
+    opaque_ = false;
 }
 
 void GLTexture::loadFromPath() {
@@ -265,7 +266,31 @@ void GLTexture::applyJpegMask(SDLSurfaceImage& picture) {
     SDL_FreeSurface(grey);
 }
 
+namespace {
+
+// Whether the top-left width x height of a 32-bit surface has alpha 255 throughout.
+bool allOpaque(const SDL_Surface* surface, int width, int height) {
+    const SDL_PixelFormat* f = surface->format;
+    if (f->BytesPerPixel != 4 || f->Amask == 0) {
+        return f->Amask == 0 && width > 0 && height > 0;
+    }
+    for (int y = 0; y < height && y < surface->h; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(
+            static_cast<const std::uint8_t*>(surface->pixels) + y * surface->pitch);
+        for (int x = 0; x < width && x < surface->w; ++x) {
+            if ((row[x] & f->Amask) != f->Amask) {
+                return false;
+            }
+        }
+    }
+    return width > 0 && height > 0;
+}
+
+} // namespace
+
 bool GLTexture::upload(SDLSurfaceImage& picture) {
+    opaque_ = allOpaque(picture.surface(), imageWidth_, imageHeight_);
+    nearest_ = false;
     const std::unique_ptr<OGLTextureRecord> record = OGL_FromSurface(picture.surface());
     if (!record) {
         engineLog() << "Cannot upload image '" << (path_.empty() ? "(in memory)" : path_)
@@ -296,6 +321,17 @@ void GLTexture::applyKeepMode() {
 
 void GLTexture::bind() const {
     GL_CHECK(glBindTexture(GL_TEXTURE_2D, glName_));
+}
+
+void GLTexture::useNearestFilter(bool nearest) const {
+    // A texture uploaded by other code keeps the filter that code chose.
+    if (nearest == nearest_ || glName_ == 0 || !uploaded_) {
+        return;
+    }
+    nearest_ = nearest;
+    const GLint filter = nearest ? GL_NEAREST : GL_LINEAR;
+    GL_CHECK(glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter));
+    GL_CHECK(glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter));
 }
 
 void GLTexture::deleteGLTexture() {

@@ -63,6 +63,13 @@ public:
     // The GL texture name; 0 when there is nothing on the card to draw.
     unsigned glName() const { return glName_; }
     bool hasGLTexture() const { return glName_ != 0; }
+    // Every pixel of the picture is fully opaque: drawn over the window, it
+    // hides what is under it.
+    bool isOpaque() const { return opaque_; }
+    // Samples the bound texture nearest (a picture drawn pixel for pixel) or
+    // linear (moved by parts of a pixel, scaled or turned); GL is told only
+    // when the choice changes. Only for pictures this class uploaded.
+    void useNearestFilter(bool nearest) const;
 
     // The pixel-exact hit test: (x, y) lies inside the picture and the kept
     // image has a non-zero alpha there. Without a kept image nothing is hit.
@@ -83,6 +90,7 @@ protected:
     int textureWidth_ = 0;
     int textureHeight_ = 0;
     unsigned glName_ = 0;
+    bool opaque_ = false;
 
 private:
     void loadFromPath();
@@ -104,4 +112,6 @@ private:
     long byteCount_ = 0;
     std::vector<unsigned char> maskAlpha_;
     int keepMode_ = KeepFullImage;
+    // The filter the GL texture has now; uploads start linear.
+    mutable bool nearest_ = false;
 };

@@ -4,6 +4,7 @@
 #include "engine/app/AppConfig.h"
 #include "engine/app/GameApp.h"
 #include "engine/core/Log.h"
+#include "engine/graphics/GLTexture.h"
 #include "engine/graphics/Graphics.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/ui/MessageDialogSimple.h"
@@ -173,6 +174,13 @@ void ScreenBase::update(int elapsedMs) {
             onClosed(exitCode_);
         }
     }
+}
+
+bool ScreenBase::coversWindow() const {
+    const GLTexture* picture = backdrop();
+    const AppConfig& config = AppConfig::instance();
+    return picture && picture->hasGLTexture() && picture->isOpaque() &&
+           picture->imageWidth() >= config.width() && picture->imageHeight() >= config.height();
 }
 
 void ScreenBase::releaseGpuResources() {

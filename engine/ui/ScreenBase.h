@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class GLTexture;
 class MouseListeningWidget;
 class ResourceManager;
 class Widget;
@@ -44,6 +45,11 @@ public:
     virtual void onUpdate(int /*elapsedMs*/) {}
     virtual void drawForeground(Graphics& /*graphics*/) {}
     virtual void drawBackground(Graphics& /*graphics*/) {}
+    // The picture drawBackground lays first at the screen's origin, if any.
+    // When it is opaque and fills the game's area the screen covers the
+    // window, and the screens under it are not drawn.
+    virtual const GLTexture* backdrop() const { return nullptr; }
+    bool coversWindow() const override;
     virtual void onShown() {}
     virtual void onClosed(int /*exitCode*/) {}
 

@@ -231,6 +231,10 @@ std::string FreePlayMenu::pageText() const {
     return std::to_string(currentPage_) + " / " + std::to_string(pageCount_);
 }
 
+const GLTexture* FreePlayMenu::backdrop() const {
+    return resources().getTexture("FREEPLAY_BG");
+}
+
 void FreePlayMenu::drawBackground(Graphics& graphics) {
     const GLTexture* background = resources().getTexture("FREEPLAY_BG");
     if (background) {

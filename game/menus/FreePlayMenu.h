@@ -36,6 +36,7 @@ public:
     void onStart() override;
     void createWidgets() override;
     void drawBackground(Graphics& graphics) override;
+    const GLTexture* backdrop() const override;
     void drawForeground(Graphics& graphics) override;
     void onClosed(int exitCode) override;
     void onUncovered(GameApp& app) override;

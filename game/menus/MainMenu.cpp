@@ -156,6 +156,10 @@ void MainMenu::onUncovered(GameApp& gameApp) {
     setEnabled(true);
 }
 
+const GLTexture* MainMenu::backdrop() const {
+    return resources().getTexture("MAIN_BG");
+}
+
 void MainMenu::drawBackground(Graphics& graphics) {
     graphics.drawTexture(0, 0, resources().getTexture("MAIN_BG"), Color());
     if (highlighted_ >= 0) {

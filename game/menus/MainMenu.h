@@ -32,6 +32,7 @@ public:
     void onShown() override;
     void onUncovered(GameApp& app) override;
     void drawBackground(Graphics& graphics) override;
+    const GLTexture* backdrop() const override;
     void onClosed(int exitCode) override;
     void buttonEvent(int id, int code) override;
     void onQuestionAnswered(int dialogId, int answer) override;

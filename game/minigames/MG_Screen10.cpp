@@ -73,6 +73,10 @@ void MG_Screen10::mousePressed(const MouseEvent& event) {
     }
 }
 
+const GLTexture* MG_Screen10::backdrop() const {
+    return resources().getTexture("MG_10BG");
+}
+
 void MG_Screen10::drawBackground(Graphics& graphics) {
     MiniGameBase::drawBackground(graphics);
     graphics.drawTexture(0, 0, resources().getTexture("MG_10BG"), Color(255, 255, 255, 255));

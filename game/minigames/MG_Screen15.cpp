@@ -117,6 +117,10 @@ void MG_Screen15::readFile() {
     }
 }
 
+const GLTexture* MG_Screen15::backdrop() const {
+    return background_;
+}
+
 void MG_Screen15::drawBackground(Graphics& graphics) {
     MiniGameBase::drawBackground(graphics);
     drawPicture(graphics, background_);

@@ -22,6 +22,7 @@ public:
 
     void createWidgets() override;
     void drawBackground(Graphics& graphics) override;
+    const GLTexture* backdrop() const override;
     void onUpdate(int elapsedMs) override;
     void mouseMoved(const MouseEvent& event) override;
     PlayerMove suggestMove() override;

@@ -111,6 +111,10 @@ void MG_Screen18::mouseReleased(const MouseEvent& event) {
     }
 }
 
+const GLTexture* MG_Screen18::backdrop() const {
+    return background_;
+}
+
 void MG_Screen18::drawBackground(Graphics& graphics) {
     MiniGameBase::drawBackground(graphics);
     const Color white(255, 255, 255, 255);

@@ -29,6 +29,7 @@ public:
 
     void createWidgets() override;
     void drawBackground(Graphics& graphics) override;
+    const GLTexture* backdrop() const override;
     void mouseReleased(const MouseEvent& event) override;
     PlayerMove suggestMove() override;
 

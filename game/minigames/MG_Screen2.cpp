@@ -256,6 +256,10 @@ void MG_Screen2::onUpdate(int elapsedMs) {
     pour_.advance(elapsedMs);
 }
 
+const GLTexture* MG_Screen2::backdrop() const {
+    return resources().getTexture("MG_2BG");
+}
+
 void MG_Screen2::drawBackground(Graphics& graphics) {
     MiniGameBase::drawBackground(graphics);
     graphics.drawTexture(0, 0, resources().getTexture("MG_2BG"), Color(255, 255, 255, 255));

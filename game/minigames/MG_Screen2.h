@@ -60,6 +60,7 @@ public:
     void onStart() override;
     void createWidgets() override;
     void drawBackground(Graphics& graphics) override;
+    const GLTexture* backdrop() const override;
     void drawForeground(Graphics& graphics) override;
     void onUpdate(int elapsedMs) override;
     void buttonEvent(int id, int code) override;

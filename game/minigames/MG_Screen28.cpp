@@ -133,6 +133,10 @@ void MG_Screen28::buttonEvent(int id, int code) {
     }
 }
 
+const GLTexture* MG_Screen28::backdrop() const {
+    return resources().getTexture("SCR28_BG");
+}
+
 void MG_Screen28::drawBackground(Graphics& graphics) {
     MiniGameBase::drawBackground(graphics);
     graphics.drawTexture(0, 0, resources().getTexture("SCR28_BG"), Color(255, 255, 255, 255));

@@ -36,6 +36,7 @@ public:
     void onStart() override;
     void createWidgets() override;
     void drawBackground(Graphics& graphics) override;
+    const GLTexture* backdrop() const override;
     void buttonEvent(int id, int code) override;
     PlayerMove suggestMove() override;
 

@@ -121,6 +121,10 @@ void MG_Screen5::onUpdate(int elapsedMs) {
     }
 }
 
+const GLTexture* MG_Screen5::backdrop() const {
+    return resources().getTexture(opened_ ? "SCR5_BG_OPEN" : "SCR5_BG");
+}
+
 void MG_Screen5::drawBackground(Graphics& graphics) {
     MiniGameBase::drawBackground(graphics);
     const Color white(255, 255, 255, 255);

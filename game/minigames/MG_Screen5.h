@@ -31,6 +31,7 @@ public:
     void onStart() override;
     void createWidgets() override;
     void drawBackground(Graphics& graphics) override;
+    const GLTexture* backdrop() const override;
     void onUpdate(int elapsedMs) override;
     // Keys (ids 0-15) and the MENU and SKIP buttons.
     void buttonEvent(int id, int code) override;

@@ -150,6 +150,10 @@ void PlacePiecesPuzzle::dropped(int id) {
     }
 }
 
+const GLTexture* PlacePiecesPuzzle::backdrop() const {
+    return background_;
+}
+
 void PlacePiecesPuzzle::drawBackground(Graphics& graphics) {
     MiniGameBase::drawBackground(graphics);
     const Color white(255, 255, 255, 255);

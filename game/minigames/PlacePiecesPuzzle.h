@@ -28,6 +28,7 @@ public:
 
     void createWidgets() override;
     void drawBackground(Graphics& graphics) override;
+    const GLTexture* backdrop() const override;
     // Pieces (their ids) and the MENU and SKIP buttons.
     void buttonEvent(int id, int code) override;
     PlayerMove suggestMove() override;

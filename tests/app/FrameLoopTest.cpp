@@ -3,10 +3,12 @@
 #include "engine/app/FadeTransition.h"
 #include "engine/audio/SfxContainer.h"
 #include "engine/core/DeferableResource.h"
+#include "engine/graphics/GLTexture.h"
 #include "engine/platform/Termination.h"
 #include "engine/resources/ResourceManager.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/CountingSound.h"
+#include "tests/support/PictureFiles.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TemporaryDirectory.h"
 #include "tests/support/TestScreen.h"
@@ -234,6 +236,34 @@ TEST_F(FrameLoopTest, ScreensAndEffectsFreeTheirSoundsBeforeTheMixerCloses) {
     EXPECT_GT(openAtFree, 0) << "the screen's sound went while the mixer was open";
     EXPECT_EQ(nullptr, SfxContainer::instance().sound("CLICK_0")) << "the effects' too";
     SfxContainer::reset();
+}
+
+// The screen on top declares its backdrop without drawing it, so the window
+// shows black wherever the red screen under it was left out.
+TEST_F(FrameLoopTest, ScreensUnderAnOpaqueBackdropOverTheWholeWindowAreNotDrawn) {
+    screen->fillBackground = true;
+    auto top = std::make_unique<TestScreen>(&journal, "puzzle");
+    TestScreen* puzzle = top.get();
+    app->pushScreen(std::move(top));
+    const auto pictureOf = [](int width, int height, const Color& color) {
+        auto image = paintedImage(width, height, flat(color));
+        return std::make_unique<GLTexture>(image->surface(), width, height);
+    };
+    const auto redShows = [&] {
+        app->step();
+        return app->pixel(512, 384) == Color(200, 30, 30);
+    };
+    EXPECT_TRUE(redShows()) << "no backdrop";
+
+    const auto wall = pictureOf(1024, 768, Color(0, 0, 200));
+    puzzle->backdropPicture = wall.get();
+    EXPECT_FALSE(redShows()) << "an opaque picture the window's size";
+    const auto glass = pictureOf(1024, 768, Color(0, 0, 200, 254));
+    puzzle->backdropPicture = glass.get();
+    EXPECT_TRUE(redShows()) << "a picture with some see-through";
+    const auto band = pictureOf(1024, 767, Color(0, 0, 200));
+    puzzle->backdropPicture = band.get();
+    EXPECT_TRUE(redShows()) << "a picture one row short";
 }
 
 // A resource created while deferred loading is on, taking 3 ms of the clock to load.

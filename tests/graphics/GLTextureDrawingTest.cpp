@@ -2,6 +2,7 @@
 #include "engine/graphics/GLTexture.h"
 #include "tests/graphics/UploadedTexture.h"
 #include "tests/support/GLWindowTest.h"
+#include "tests/support/PictureFiles.h"
 #include "tests/support/PixelImage.h"
 
 #include <GL/gl.h>
@@ -72,6 +73,43 @@ TEST_F(GLTextureDrawingTest, ScaledRegionMapsEachTexelUprightToItsPlace) {
     // The model-view matrix is left as it was.
     EXPECT_EQ(1, intState(GL_MODELVIEW_STACK_DEPTH));
     EXPECT_EQ(0, graphics.pushCount());
+}
+
+// A picture landing pixel for pixel is sampled nearest (the same pixels,
+// cheaper); moved by part of a pixel, scaled or turned, it is sampled linear.
+TEST_F(GLTextureDrawingTest, FilterIsNearestOnlyWhenThePictureLandsPixelForPixel) {
+    auto surface = paintedImage(2, 1, [](int x, int) { return x == 0 ? kRed : kBlue; });
+    GLTexture texture(surface->surface(), 2, 1);
+    const auto filter = [&] {
+        texture.bind();
+        GLint value = 0;
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &value);
+        return value;
+    };
+    graphics.pushTransform();
+    graphics.translate(10.0f, 20.0f);
+    graphics.drawTexture(0, 0, &texture, kWhite);
+    EXPECT_EQ(GL_NEAREST, filter());
+    EXPECT_EQ(kRed, pixelAt(10, 20));
+    EXPECT_EQ(kBlue, pixelAt(11, 20));
+
+    graphics.translate(0.5f, 0.0f);
+    graphics.drawTexture(0, 10, &texture, kWhite);
+    EXPECT_EQ(GL_LINEAR, filter());
+    // Half a pixel to the right: the pixel centre at 11.5 samples halfway between red and blue.
+    EXPECT_NEAR(128, pixelAt(11, 30).r, 2);
+    EXPECT_NEAR(128, pixelAt(11, 30).b, 2);
+    graphics.popTransform();
+
+    graphics.drawTexture(40, 40, &texture, kWhite);
+    EXPECT_EQ(GL_NEAREST, filter()) << "the pop brought back the whole-pixel placement";
+    graphics.drawTextureRegionScaled(40, 50, 4, 1, &texture, Rect(0, 0, 2, 1), kWhite);
+    EXPECT_EQ(GL_LINEAR, filter()) << "scaled";
+    graphics.pushTransform();
+    graphics.rotate(90.0f, 0, 0, 1);
+    graphics.drawTexture(60, -60, &texture, kWhite);
+    EXPECT_EQ(GL_LINEAR, filter()) << "turned";
+    graphics.popTransform();
 }
 
 TEST_F(GLTextureDrawingTest, ScaledRegionDrawsOnlyTheSourceRegion) {

@@ -205,6 +205,23 @@ TEST_F(GLTextureLoadingTest, JpegWithoutMaskIsOpaque) {
     EXPECT_EQ(Color(30, 60, 90), pixelAt(19, 9));
 }
 
+// Opaque pictures let the screens under them go undrawn: one clear pixel
+// anywhere in the picture (not in the padding) makes it see-through.
+TEST_F(GLTextureLoadingTest, APictureIsOpaqueOnlyWhenEveryPixelIs) {
+    EXPECT_TRUE(GLTexture(jpeg("Wall.jpg", 20, 10, flat(kRed))).isOpaque()) << "no mask";
+    EXPECT_TRUE(GLTexture(png("Full.png", 20, 10, flat(kRed))).isOpaque()) << "padded to 32x16";
+    const PixelRule cornerNearlyClear = [](int x, int y) {
+        return x == 19 && y == 9 ? Color(255, 0, 0, 254) : kRed;
+    };
+    EXPECT_FALSE(GLTexture(png("Corner.png", 20, 10, cornerNearlyClear)).isOpaque());
+    const std::string masked = jpeg("Window.jpg", 20, 10, flat(kRed));
+    jpeg("Window_.jpg", 20, 10, flat(kWhite));
+    EXPECT_TRUE(GLTexture(masked).isOpaque()) << "a white mask";
+    jpeg("Window_.jpg", 10, 10, flat(kWhite));
+    EXPECT_FALSE(GLTexture(masked).isOpaque()) << "a mask narrower than the picture";
+    EXPECT_FALSE(GLTexture(folder / "Missing.png").isOpaque());
+}
+
 TEST_F(GLTextureLoadingTest, MaskNameKeepsTheExtensionAsWritten) {
     const std::string path = jpeg("Photo.JPG", 8, 8, flat(kWhite));
     jpeg("Photo_.JPG", 8, 8, flat(Color(0, 0, 0)));

@@ -26,6 +26,8 @@ public:
     void onAppShutdown(GameApp&) override { note("shutdown"); }
     void mousePressed(const MouseEvent& event) override;
     bool showsWhileLoading() const override { return drawsWhileLoading; }
+    // Declared only: the screen does not draw it.
+    const GLTexture* backdrop() const override { return backdropPicture; }
 
     std::vector<int> updates;
     std::vector<KeyEvent> keys;
@@ -38,6 +40,7 @@ public:
     bool fillBackground = false;
     // Whether the screen may show before deferred resources have loaded.
     bool drawsWhileLoading = false;
+    const GLTexture* backdropPicture = nullptr;
     Color background = Color(200, 30, 30);
 
     std::function<void()> onCreateWidgets;
