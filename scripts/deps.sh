@@ -12,6 +12,7 @@ QUILL_BUILD_PACKAGES=(
 )
 QUILL_TEST_PACKAGES=(
     googletest libgtest-dev xvfb xauth x11-utils x11-xkb-utils xdotool
+    appstream desktop-file-utils dpkg-dev
 )
 
 quill_install_packages() {

@@ -167,6 +167,25 @@ bool renameFile(const std::string& from, const std::string& to) {
     return true;
 }
 
+std::string currentDirectory() {
+    std::error_code error;
+    const std::filesystem::path here = std::filesystem::current_path(error);
+    if (error) {
+        std::cout << "platform: cannot read the working folder: " << error.message() << std::endl;
+        return ".";
+    }
+    return here.string();
+}
+
+bool changeDirectory(const std::string& path) {
+    if (::chdir(path.c_str()) != 0) {
+        std::cout << "platform: cannot change to the folder '" << path
+                  << "': " << std::strerror(errno) << std::endl;
+        return false;
+    }
+    return true;
+}
+
 std::string executableDirectory() {
     std::vector<char> buffer(256);
     for (;;) {

@@ -42,4 +42,10 @@ std::vector<std::string> filesUnder(const std::string& folder);
 // Folder holding the running executable; "." when it cannot be found.
 std::string executableDirectory();
 
+// The working folder, absolute; "." when it cannot be read.
+std::string currentDirectory();
+
+// Makes `path` the working folder. False (after one line) when it cannot.
+bool changeDirectory(const std::string& path);
+
 } // namespace platform

@@ -49,6 +49,8 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments) {
             line.fixedStep = true;
         } else if (argument == "--help" || argument == "-h") {
             line.help = true;
+        } else if (argument == "--version") {
+            line.version = true;
         } else {
             line.error = "unknown option \"" + argument + "\"";
             return line;
@@ -58,6 +60,10 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments) {
         line.error = "--replay plays the recorded input alone: not with --autoplay or --record";
     }
     return line;
+}
+
+std::string CommandLine::versionLine() {
+    return std::string("quill-game ") + QUILL_VERSION;
 }
 
 const char* CommandLine::usage() {
@@ -72,6 +78,7 @@ const char* CommandLine::usage() {
            "  --timings               wall-clock timings of the first frame, each screen and\n"
            "                          every frame's work, for benchmarks\n"
            "  --help                  this text\n"
+           "  --version               the game's version\n"
            "QUILL_SEED=<integer> makes a run repeat exactly.\n"
            "Exit codes: 0 played to the end (or a player quit), 1 no window, 2 bad option,\n"
            "3 the automated player was stuck, 4 the game cannot go on, 5 the automated\n"

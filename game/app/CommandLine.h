@@ -25,9 +25,12 @@ struct CommandLine {
     // frame's work on standard output.
     bool timings = false;
     bool help = false;
+    bool version = false;
     // Why the command line was refused; empty when it was taken.
     std::string error;
 
     static CommandLine parse(const std::vector<std::string>& arguments);
     static const char* usage();
+    // "quill-game <version>".
+    static std::string versionLine();
 };

@@ -1,11 +1,14 @@
+#include "engine/app/AppConfig.h"
 #include "engine/app/AutoPlayer.h"
 #include "engine/app/FrameTimings.h"
 #include "engine/app/GameClock.h"
 #include "engine/app/InputJournal.h"
 #include "engine/persist/FileSaveGame.h"
+#include "engine/platform/FileSystem.h"
 #include "engine/platform/GraphicsDrivers.h"
 #include "engine/platform/Termination.h"
 #include "game/app/CommandLine.h"
+#include "game/app/GameFolder.h"
 #include "game/app/MyApp.h"
 
 #include <cstdio>
@@ -24,6 +27,26 @@ int main(int argc, char** argv) {
     if (options.help) {
         std::fputs(CommandLine::usage(), stdout);
         return 0;
+    }
+    if (options.version) {
+        std::printf("%s\n", CommandLine::versionLine().c_str());
+        return 0;
+    }
+    // Every file is read relative to the game's folder, wherever the game was
+    // started from.
+    const std::string working = platform::currentDirectory();
+    const std::string executable = platform::executableDirectory();
+    std::string gameFolder = GameFolder::find(working, executable);
+    if (gameFolder.empty()) {
+        std::string looked;
+        for (const std::string& folder : GameFolder::candidates(working, executable)) {
+            looked += (looked.empty() ? "" : ", ") + folder;
+        }
+        std::printf("The game's files were not found: no %s in %s; the game starts without them\n",
+                    GameFolder::Marker, looked.c_str());
+        gameFolder = working;
+    } else if (gameFolder != working && !platform::changeDirectory(gameFolder)) {
+        gameFolder = working;
     }
     std::unique_ptr<InputJournal> replay;
     std::string contentDigest;
@@ -55,6 +78,9 @@ int main(int argc, char** argv) {
     platform::installTerminationHandler();
     const bool fixedStep = options.fixedStep || replay;
     MyApp app(fixedStep ? std::make_unique<SteppedTickSource>() : nullptr);
+    // So that a player reporting a problem can say where things are.
+    std::printf("Content folder: %s/content; save folder: %s/%s\n", gameFolder.c_str(),
+                platform::userFolder().c_str(), AppConfig::instance().saveFolder().c_str());
     if (replay) {
         app.useSeed(replay->header().seed);
     }

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <regex>
 #include <string>
@@ -125,6 +126,65 @@ TEST_F(GameStartTest, TerminationSavesTheGameAndEndsCleanly) {
     ASSERT_FALSE(decoded.is_discarded());
     EXPECT_EQ("VELT_RA001", decoded["productId"]);
     EXPECT_EQ(0, decoded["flags"]["fullScreen"]) << "the configuration says windowed";
+}
+
+// Installed into a folder of the test's own and started the way its desktop
+// launcher starts it, from another folder.
+TEST_F(GameStartTest, TheInstalledGameStartsFromItsLauncherInAnyFolderAndSaysWhereThingsAre) {
+    namespace fs = std::filesystem;
+    TemporaryDirectory prefix;
+    TemporaryDirectory elsewhere;
+    const CommandResult install =
+        runCommand({"cmake", "--install", QUILL_BUILD_DIR, "--prefix", prefix.path()});
+    ASSERT_EQ(0, install.exitCode) << install.out << install.err;
+    const std::string id = QUILL_APP_ID;
+    const std::string launcher = prefix / ("share/applications/" + id + ".desktop");
+    const std::string metainfo = prefix / ("share/metainfo/" + id + ".metainfo.xml");
+    EXPECT_TRUE(fs::exists(prefix / "share/quill-game/content/config/config.xml"));
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const std::string side = std::to_string(size);
+        EXPECT_TRUE(fs::exists(
+            prefix / ("share/icons/hicolor/" + side + "x" + side + "/apps/" + id + ".png")))
+            << size;
+    }
+    const CommandResult desktop = runCommand({"desktop-file-validate", launcher});
+    EXPECT_EQ(0, desktop.exitCode) << desktop.out << desktop.err;
+    const CommandResult appstream = runCommand({"appstreamcli", "validate", "--no-net", metainfo});
+    EXPECT_EQ(0, appstream.exitCode) << appstream.out << appstream.err;
+
+    std::ifstream entry(launcher);
+    std::string line;
+    std::string command;
+    while (std::getline(entry, line)) {
+        if (line.rfind("Exec=", 0) == 0) {
+            command = line.substr(5);
+        }
+    }
+    ASSERT_EQ("quill-game", command) << "a launcher command the PATH finds";
+    ChildProcess game(
+        {"sh", "-c", "cd '" + elsewhere.path() + "' && exec " + command}, user / "game.log",
+        {"APPDATA=" + user.path(), "PATH=" + prefix / "bin" + ":" + std::getenv("PATH")});
+    ASSERT_TRUE(game.waitForOutput("Name entry open", kStartTimeout)) << game.output();
+    EXPECT_NE(std::string::npos, game.output().find("Content folder: " + prefix.path() +
+                                                    "/share/quill-game/content; save folder: " +
+                                                    user.path() + "/LanternInn\n"))
+        << game.output();
+    ASSERT_EQ(0, kill(game.pid(), SIGTERM));
+    EXPECT_EQ(0, game.waitForExit(30s)) << game.output();
+    EXPECT_TRUE(fs::exists(user / "LanternInn/profiles.sav"));
+}
+
+TEST_F(GameStartTest, VersionHelpAndUnknownOptionsEachTakeOneCall) {
+    const CommandResult version = runCommand({QUILL_GAME_PATH, "--version"});
+    EXPECT_EQ(0, version.exitCode);
+    EXPECT_EQ(std::string("quill-game ") + QUILL_VERSION + "\n", version.out);
+    const CommandResult help = runCommand({QUILL_GAME_PATH, "--help"});
+    EXPECT_EQ(0, help.exitCode);
+    EXPECT_NE(std::string::npos, help.out.find("--version"));
+    const CommandResult unknown = runCommand({QUILL_GAME_PATH, "--windowed"});
+    EXPECT_EQ(2, unknown.exitCode);
+    EXPECT_EQ("quill-game: unknown option \"--windowed\" (try --help)\n", unknown.err);
+    EXPECT_TRUE(unknown.out.empty());
 }
 
 TEST_F(GameStartTest, CloseRequestAsksAndOkSavesAndEnds) {

@@ -1062,6 +1062,19 @@ def window_icon():
     return big.resize((32, 32), Image.Resampling.LANCZOS)
 
 
+def desktop_icon(size):
+    """The lantern for the desktop's icon theme at size x size: painted large, then reduced."""
+    def paint():
+        big = lantern((max(128, 2 * size),) * 2, True, 2)
+        return big.resize((size, size), Image.Resampling.LANCZOS)
+    return paint
+
+
+# The installed game's icon in the sizes desktops look for (hicolor theme).
+for _size in (16, 24, 32, 48, 64, 128, 256):
+    asset("Icon/hicolor/%d.png" % _size)(desktop_icon(_size))
+
+
 @asset("images/cursors/Arrow.png")
 def cursor_arrow():
     # The hot spot is the top-left pixel: the tip is painted solid at (0, 0).
