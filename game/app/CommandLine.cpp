@@ -62,6 +62,14 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments) {
     return line;
 }
 
+void CommandLine::anchorPaths(const std::string& folder) {
+    for (std::string* path : {&shotsFolder, &recordPath, &replayPath, &frameShotFolder}) {
+        if (!path->empty() && path->front() != '/') {
+            *path = folder + "/" + *path;
+        }
+    }
+}
+
 std::string CommandLine::versionLine() {
     return std::string("quill-game ") + QUILL_VERSION;
 }

@@ -30,6 +30,9 @@ struct CommandLine {
     std::string error;
 
     static CommandLine parse(const std::vector<std::string>& arguments);
+    // Makes the files and folders given relative to `folder` absolute: the
+    // game changes its working folder to its own before it uses them.
+    void anchorPaths(const std::string& folder);
     static const char* usage();
     // "quill-game <version>".
     static std::string versionLine();

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     // Started first, so that the timings count from the program's start.
     auto timings = std::make_unique<FrameTimings>();
-    const CommandLine options = CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc));
+    CommandLine options = CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc));
     if (!options.error.empty()) {
         std::fprintf(stderr, "quill-game: %s (try --help)\n", options.error.c_str());
         return 2;
@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
     // Every file is read relative to the game's folder, wherever the game was
     // started from.
     const std::string working = platform::currentDirectory();
+    options.anchorPaths(working);
     const std::string executable = platform::executableDirectory();
     std::string gameFolder = GameFolder::find(working, executable);
     if (gameFolder.empty()) {
