@@ -236,8 +236,7 @@ const GLTexture* FreePlayMenu::backdrop() const {
 }
 
 void FreePlayMenu::drawBackground(Graphics& graphics) {
-    const GLTexture* background = resources().getTexture("FREEPLAY_BG");
-    if (background) {
+    if (const GLTexture* background = backdrop()) {
         graphics.drawTexture((AppConfig::instance().width() - background->imageWidth()) / 2,
                              (AppConfig::instance().height() - background->imageHeight()) / 2,
                              background, kWhite);

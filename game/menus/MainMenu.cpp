@@ -161,7 +161,7 @@ const GLTexture* MainMenu::backdrop() const {
 }
 
 void MainMenu::drawBackground(Graphics& graphics) {
-    graphics.drawTexture(0, 0, resources().getTexture("MAIN_BG"), Color());
+    graphics.drawTexture(0, 0, backdrop(), Color());
     if (highlighted_ >= 0) {
         graphics.drawTexture(-5, 90 + ButtonStep * highlighted_,
                              resources().getTexture("MAIN_MENU_CHOICE"), Color());

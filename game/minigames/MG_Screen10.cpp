@@ -79,7 +79,7 @@ const GLTexture* MG_Screen10::backdrop() const {
 
 void MG_Screen10::drawBackground(Graphics& graphics) {
     MiniGameBase::drawBackground(graphics);
-    graphics.drawTexture(0, 0, resources().getTexture("MG_10BG"), Color(255, 255, 255, 255));
+    graphics.drawTexture(0, 0, backdrop(), Color(255, 255, 255, 255));
     for (const Slot& slot : slots_) {
         graphics.drawTexture(slot.x, slot.y, slot.texture,
                              slot.selected ? Color(255, 255, 255, 255) : Color(200, 200, 200, 255));

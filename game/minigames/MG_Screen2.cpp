@@ -262,7 +262,7 @@ const GLTexture* MG_Screen2::backdrop() const {
 
 void MG_Screen2::drawBackground(Graphics& graphics) {
     MiniGameBase::drawBackground(graphics);
-    graphics.drawTexture(0, 0, resources().getTexture("MG_2BG"), Color(255, 255, 255, 255));
+    graphics.drawTexture(0, 0, backdrop(), Color(255, 255, 255, 255));
 }
 
 void MG_Screen2::drawForeground(Graphics& graphics) {

@@ -139,7 +139,7 @@ const GLTexture* MG_Screen28::backdrop() const {
 
 void MG_Screen28::drawBackground(Graphics& graphics) {
     MiniGameBase::drawBackground(graphics);
-    graphics.drawTexture(0, 0, resources().getTexture("SCR28_BG"), Color(255, 255, 255, 255));
+    graphics.drawTexture(0, 0, backdrop(), Color(255, 255, 255, 255));
     if (dragged_ < 0) {
         return;
     }

@@ -128,11 +128,10 @@ const GLTexture* MG_Screen5::backdrop() const {
 void MG_Screen5::drawBackground(Graphics& graphics) {
     MiniGameBase::drawBackground(graphics);
     const Color white(255, 255, 255, 255);
+    graphics.drawTexture(0, 0, backdrop(), white);
     if (opened_) {
-        graphics.drawTexture(0, 0, resources().getTexture("SCR5_BG_OPEN"), white);
         return;
     }
-    graphics.drawTexture(0, 0, resources().getTexture("SCR5_BG"), white);
     graphics.drawTexture(163, 200, resources().getTexture("SCR5_OPEN_OFF"), white);
     graphics.drawTexture(163, 366, resources().getTexture("SCR5_LOCKED_ON"), white);
     graphics.drawTexture(330, 230, resources().getTexture("SCR5_NUMBERS"), white);
