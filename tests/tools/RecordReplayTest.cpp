@@ -69,9 +69,9 @@ TEST(RecordReplayTest, AReplayDrawsTheRecordedFramesAgainAndLeavesTheSameSave) {
             << name << " differs";
         ++compared;
     }
-    // The Taproom comes after the profile, the intro and the chapter card:
-    // well past a thousand frames.
-    EXPECT_GE(compared, 4);
+    // The Taproom starts after the profile, the intro and the chapter card,
+    // about 14 s of play (frame 890): the shots at 250, 500 and 750 at least.
+    EXPECT_GE(compared, 3);
     // Both runs saved the same profile and the same items found.
     const nlohmann::json first =
         game_programs::decodeSave(recorded.path() + "/LanternInn/profiles.sav");
