@@ -85,7 +85,11 @@ std::unique_ptr<GameState> GameFlow::next(bool advance) {
         return nullptr;
     }
     const Entry& entry = entries_[std::size_t(position_)];
-    return createScreen(entry.type, entry.attributes);
+    std::unique_ptr<GameState> screen = createScreen(entry.type, entry.attributes);
+    if (screen) {
+        screen->setSourceEntry(position_);
+    }
+    return screen;
 }
 
 bool GameFlow::requireAttributes(const Attributes& attributes,

@@ -47,7 +47,12 @@ public:
 
     bool isEnabled() const { return enabled_; }
     void setEnabled(bool enabled) { enabled_ = enabled; }
+    // The position of the entry in the game's list of screens that built this
+    // screen; -1 for a screen built otherwise (menus, dialogs, replays).
+    int sourceEntry() const { return sourceEntry_; }
+    void setSourceEntry(int position) { sourceEntry_ = position; }
 
 private:
     bool enabled_ = true;
+    int sourceEntry_ = -1;
 };

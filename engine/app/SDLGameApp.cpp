@@ -482,6 +482,9 @@ void SDLGameApp::handleKeyEvent(const SDL_Event& sdlEvent) {
         deliverKeyEvent(event);
         return;
     }
+    if (interceptKey(sym.sym, sym.mod)) {
+        return;
+    }
     const bool alt = (sym.mod & KMOD_ALT) != 0;
     if (sym.sym == SDLK_RETURN && alt) {
         if (!altEnterEnabled_) {

@@ -68,6 +68,9 @@ public:
     virtual void disableKeyboardHook() {}
     // The window manager resized the window (only a resizable window is).
     virtual void onWindowResized(int /*width*/, int /*height*/) {}
+    // A key pressed, before the screens see it: true when the application
+    // took it for itself (the screens then get nothing).
+    virtual bool interceptKey(int /*key*/, int /*modifiers*/) { return false; }
     virtual void showCursor() { cursorVisible_ = true; }
     virtual void hideCursor() { cursorVisible_ = false; }
 

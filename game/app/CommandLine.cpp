@@ -45,6 +45,8 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments) {
             i += 2;
         } else if (argument == "--timings") {
             line.timings = true;
+        } else if (argument == "--author") {
+            line.author = true;
         } else if (argument == "--fixed-step") {
             line.fixedStep = true;
         } else if (argument == "--help" || argument == "-h") {
@@ -85,6 +87,9 @@ const char* CommandLine::usage() {
            "  --frame-shots N DIR     a screenshot of every N-th frame in DIR\n"
            "  --timings               wall-clock timings of the first frame, each screen and\n"
            "                          every frame's work, for benchmarks\n"
+           "  --author                for content authors: F5 rebuilds the screen from its\n"
+           "                          files, F6 shows the scenes' item boxes, F7 goes to the\n"
+           "                          next screen; the caption names the screen and its files\n"
            "  --help                  this text\n"
            "  --version               the game's version\n"
            "QUILL_SEED=<integer> makes a run repeat exactly.\n"

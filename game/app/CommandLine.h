@@ -24,6 +24,8 @@ struct CommandLine {
     // Benchmarks: wall-clock timings of the first frame, the screens and every
     // frame's work on standard output.
     bool timings = false;
+    // Content authors' keys and caption.
+    bool author = false;
     bool help = false;
     bool version = false;
     // Why the command line was refused; empty when it was taken.

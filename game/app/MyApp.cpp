@@ -20,6 +20,7 @@
 #include "game/GameParameters.h"
 #include "game/GameSave.h"
 #include "game/ResourceTables.h"
+#include "game/app/AuthorMode.h"
 #include "game/menus/GlobalGamePauseScreen.h"
 #include "game/menus/MainMenu.h"
 #include "game/menus/OpeningCredits.h"
@@ -305,7 +306,20 @@ void MyApp::onWindowResized(int width, int height) {
     }
 }
 
+void MyApp::enableAuthorMode() {
+    authorMode_ = std::make_unique<AuthorMode>(*this, AppConfig::instance().caption());
+    engineLog() << "Author mode: F5 rebuilds the screen from its files, F6 shows the scenes' "
+                   "item boxes, F7 goes to the next screen of the game flow\n";
+}
+
+bool MyApp::interceptKey(int key, int) {
+    return authorMode_ && authorMode_->keyPressed(key);
+}
+
 void MyApp::preUpdate(int) {
+    if (authorMode_) {
+        authorMode_->update();
+    }
     if (windowResized_) {
         windowResized_ = false;
         restoreWindowSize();

@@ -7,6 +7,7 @@
 #include "engine/platform/WindowHooks.h"
 #include "game/menus/LogoSeqManager.h"
 
+class AuthorMode;
 class FileSaveGame;
 
 // The game's application: reads the configuration, labels, parameters and
@@ -51,6 +52,10 @@ public:
     void preUpdate(int elapsedMs) override;
     void onWindowResized(int width, int height) override;
     void preRender(Graphics& graphics) override;
+    // The author keys (F5, F6, F7) and the caption naming the screen on top.
+    void enableAuthorMode();
+    AuthorMode* authorMode() const { return authorMode_.get(); }
+    bool interceptKey(int key, int modifiers) override;
     void enableKeyboardHook() override;
     void disableKeyboardHook() override;
 
@@ -89,6 +94,7 @@ private:
     // The window manager resized the window to a size that is no maximise.
     bool windowResized_ = false;
     ModeLister modeLister_ = listSdlModes;
+    std::unique_ptr<AuthorMode> authorMode_;
     platform::KeyboardHookLibrary keyboardHook_;
     platform::WindowHooks windowHooks_;
 };

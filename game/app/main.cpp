@@ -112,6 +112,9 @@ int main(int argc, char** argv) {
         }
         app.setInputJournal(std::move(journal));
     }
+    if (options.author) {
+        app.enableAuthorMode();
+    }
     app.setDrawEvery(options.drawEvery);
     if (options.frameShotEvery > 0) {
         app.setFrameShots(options.frameShotEvery, options.frameShotFolder);

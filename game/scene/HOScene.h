@@ -72,9 +72,15 @@ public:
     AnimationPlayer& animationPlayer() { return *animationPlayer_; }
     bool allStepsDone() const { return allStepsDone_; }
 
+    // For content authors: every scene then draws each shown item's box with
+    // its index, typeId and group over the picture. Off unless turned on.
+    static void setDebugOverlay(bool shown);
+    static bool isDebugOverlayShown();
+
 protected:
-    // Hooks for the game's scene.
-    virtual void drawDebug(Graphics& /*graphics*/) {}
+    // Hooks for the game's scene. The debug drawing draws nothing unless the
+    // debug overlay is on.
+    virtual void drawDebug(Graphics& graphics);
     virtual void registerSceneResources() {}
     virtual void setupScreen() {}
     virtual void afterKeyEvent(const KeyEvent& /*event*/) {}

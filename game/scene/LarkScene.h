@@ -65,7 +65,9 @@ protected:
     // MENU in a puzzle this scene opened: as the leave dialog's YES, so the
     // profile comes back to the puzzle's step next time.
     void onLaunchedScreenLeftToMenu() override;
-    void drawForeground(Graphics&) override {}
+    // Neither a black cover nor anything else over the scene, but the
+    // authors' debug drawing when it is on.
+    void drawForeground(Graphics& graphics) override { drawDebug(graphics); }
 
 private:
     // Forwards the simple buttons' reports, which share the signature of

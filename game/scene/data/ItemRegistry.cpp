@@ -311,6 +311,17 @@ void ItemRegistry::attachDescriptions(const SceneLoader& load) {
     }
 }
 
+void ItemRegistry::reloadDescriptions(int sceneId, const SceneLoader& load) {
+    for (auto& [group, items] : groups_) {
+        for (auto& item : items) {
+            if (item->sceneId == sceneId) {
+                item->description = nullptr;
+            }
+        }
+    }
+    attachDescriptions(load);
+}
+
 void ItemRegistry::adoptDescriptions(ItemDescriptions descriptions) {
     std::unordered_set<const ItemDescription*> used;
     for (const auto& [group, items] : groups_) {
