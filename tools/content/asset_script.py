@@ -74,11 +74,13 @@ def load(rel):
 
 def paint_all(assets, only=(), width=52):
     """Paint and save the matching assets under content/, one line per file."""
-    for rel, fn in assets.matching(only):
+    chosen = assets.matching(only)
+    for n, (rel, fn) in enumerate(chosen, 1):
         img = fn()
         path = os.path.join(CONTENT, rel)
         P.save(img, path)
-        print("%-*s %4d x %-4d %8d bytes" % (width, rel, img.size[0], img.size[1], os.path.getsize(path)))
+        print("%-*s %4d x %-4d %8d bytes (%d/%d)" % (width, rel, img.size[0], img.size[1], os.path.getsize(path),
+                                                     n, len(chosen)), flush=True)
 
 
 def run(assets, doc, preview=None, preview_paths=(), width=52, argv=None):

@@ -725,8 +725,10 @@ def write_loop(relative, mixed, serial):
     path = os.path.join(ROOT, relative)
     os.makedirs(os.path.dirname(path), exist_ok=True)
     best = None
+    starts = quiet_starts(mixed)
+    print("encoding %s from %d candidate starts" % (relative, len(starts)), flush=True)
     with tempfile.TemporaryDirectory() as work:
-        for k, shift in enumerate(quiet_starts(mixed)):
+        for k, shift in enumerate(starts):
             candidate = os.path.join(work, "candidate%d.ogg" % k)
             encode(candidate, np.roll(mixed, shift, axis=0), serial, work)
             error = joint_error(candidate)
@@ -745,7 +747,9 @@ def table():
 
 
 def main():
-    for file, composer, serial, rms_db in THEMES:
+    for n, (file, composer, serial, rms_db) in enumerate(THEMES, 1):
+        # A theme takes ten seconds or more to compose and mix before it is encoded.
+        print("composing %s%s (%d/%d)" % (MUSIC_DIR, file, n, len(THEMES)), flush=True)
         loop = composer()
         mixed = master(reverb(loop.out, serial), rms_db)
         jump, shift = write_loop(MUSIC_DIR + file, mixed, serial)

@@ -1782,6 +1782,13 @@ def write_scene_files(scene, config_folder, stages, renderer_rules=(), files=Non
     -> picture or text (an animation and its frames, say)."""
     files = files or {}
     folder = os.path.join(ROOT, scene.folder)
+    written = []
+
+    def wrote(relative):
+        # The pictures take most of a scene's writing time: a line each shows it moving.
+        written.append(relative)
+        print("wrote %s (%d/%d)" % (relative, len(written), len(scene.images) + len(files) + 5), flush=True)
+
     os.makedirs(folder, exist_ok=True)
     for stale in os.listdir(folder):
         if stale.endswith((".png", ".jpg", ".xml")) and stale not in scene.images and stale not in files and \
@@ -1789,18 +1796,22 @@ def write_scene_files(scene, config_folder, stages, renderer_rules=(), files=Non
             os.remove(os.path.join(folder, stale))
     for name, picture in sorted(scene.images.items()):
         P.save(picture, os.path.join(folder, name))
+        wrote(scene.folder + name)
     for name, thing in sorted(files.items()):
         if isinstance(thing, str):
             write_text(scene.folder + name, thing)
         else:
             P.save(thing, os.path.join(folder, name))
-    write_text(scene.folder + scene.name + ".xml", scene.xml("en"))
-    write_text(scene.folder + scene.name + "DE.xml", scene.xml("de"))
+        wrote(scene.folder + name)
+    for name, column in ((scene.name + ".xml", "en"), (scene.name + "DE.xml", "de")):
+        write_text(scene.folder + name, scene.xml(column))
+        wrote(scene.folder + name)
     types = sorted({it["typeId"] for it in scene.items}, key=lambda t: (-group_of(t), t))
     groups = ['<?xml version="1.0" encoding="UTF-8"?>', "<ItemGroupRules>"]
     groups += ['  <Rule groupId="%d" typeId="%d" type="0"/>' % (group_of(t), t) for t in types]
     groups.append("</ItemGroupRules>")
     write_text(config_folder + "ItemGroups.xml", "\n".join(groups) + "\n")
+    wrote(config_folder + "ItemGroups.xml")
     write_text(config_folder + "Renderers.xml", "\n".join([
         '<?xml version="1.0" encoding="UTF-8"?>',
         "<ItemRendererRules>"] + ['  <Rule renderer="%d" typeId="%d"/>' % rule for rule in renderer_rules] + [
@@ -1808,6 +1819,7 @@ def write_scene_files(scene, config_folder, stages, renderer_rules=(), files=Non
         '  <Rule renderer="1" groupId="%d"/>' % GROUP_PROP,
         '  <Rule renderer="0"/>',
         "</ItemRendererRules>"]) + "\n")
+    wrote(config_folder + "Renderers.xml")
     mech = ['<?xml version="1.0" encoding="UTF-8"?>', "<SceneMechanics>"]
     for stage in stages:
         if stage is None:
@@ -1822,6 +1834,7 @@ def write_scene_files(scene, config_folder, stages, renderer_rules=(), files=Non
         mech.append("  </CollectGroup>")
     mech.append("</SceneMechanics>")
     write_text(config_folder + "Mechanics.xml", "\n".join(mech) + "\n")
+    wrote(config_folder + "Mechanics.xml")
 
 
 def write_scene_index(entries):
@@ -1829,6 +1842,7 @@ def write_scene_index(entries):
     rows += ['  <Index id="%d" fileName="%s" path="%s"/>' % e for e in entries]
     rows.append("</Indexes>")
     write_text("content/config/scene/sceneIndex.xml", "\n".join(rows) + "\n")
+    print("wrote content/config/scene/sceneIndex.xml")
 
 
 # ================================================================ the taproom: its items
@@ -2038,6 +2052,7 @@ def main():
         sys.exit("the contact sheet does not belong in content/")
     start = time.time()
     index = []
+    painting = [name for _id, name, _fn in SCENES if not args.only or args.only == name]
     for scene_id, name, fn in SCENES:
         module = getattr(fn, "module", None)
         if module and not os.path.exists(os.path.join(os.path.dirname(os.path.abspath(__file__)), module + ".py")):
@@ -2046,6 +2061,9 @@ def main():
         index.append((scene_id, name, "content/scenes/%s/" % name))
         if args.only and args.only != name:
             continue
+        # Painting a room and its items takes seconds before the first file is written.
+        print("%s (%d/%d): painting the room and its items" % (name, painting.index(name) + 1, len(painting)),
+              flush=True)
         sc = fn()
         counts = {}
         for it in sc.items:

@@ -902,30 +902,41 @@ def check_slide(img, path):
 
 def main():
     only = sys.argv[1:]
+
+    def wanted(name):
+        return not only or any(o in name for o in only)
+
+    # Gathered first as (path, painter, is a slide), so each line can say how far the run is.
+    pictures = []
+    texts = []
     for name, slides in STORIES.items():
         folder = os.path.join(ROOT, "content", "story", name)
         entries = []
         for i, (fn, delay) in enumerate(slides):
             fname = "%02d.png" % (i + 1)
             entries.append((fname, ' delay="%d" caption="STORY_%s_%d"' % (delay, name.upper(), i + 1)))
-            if only and not any(o in name + fname for o in only):
-                continue
-            img = fn()
-            check_slide(img, fname)
-            P.save(img, os.path.join(folder, fname))
-        write_text(os.path.join(folder, "slides.xml"), slides_xml(entries))
+            if wanted(name + fname):
+                pictures.append((os.path.join(folder, fname), fn, True))
+        texts.append((os.path.join(folder, "slides.xml"), slides_xml(entries)))
     entries = []
     for i, lines in enumerate(CREDITS):
         fname = "%02d.png" % (i + 1)
         entries.append(("../../story/credits/" + fname, ""))
-        if only and not any(o in "credits" + fname for o in only):
-            continue
-        img = credits_slide(lines, 141 + i * 10)
-        check_slide(img, fname)
-        P.save(img, os.path.join(ROOT, "content", "story", "credits", fname))
-    write_text(os.path.join(ROOT, "content", "config", "credits", "slides.xml"), slides_xml(entries))
-    if not only or any(o in "transition" for o in only):
-        P.save(chapter_card(), os.path.join(ROOT, "content", "images", "menus", "transition", "Bg.png"))
+        if wanted("credits" + fname):
+            pictures.append((os.path.join(ROOT, "content", "story", "credits", fname),
+                             lambda lines=lines, seed=141 + i * 10: credits_slide(lines, seed), True))
+    texts.append((os.path.join(ROOT, "content", "config", "credits", "slides.xml"), slides_xml(entries)))
+    if wanted("transition"):
+        pictures.append((os.path.join(ROOT, "content", "images", "menus", "transition", "Bg.png"), chapter_card, False))
+    for n, (path, fn, slide) in enumerate(pictures, 1):
+        img = fn()
+        if slide:
+            check_slide(img, path)
+        P.save(img, path)
+        print("wrote %s (%d/%d)" % (os.path.relpath(path, ROOT), n, len(pictures)), flush=True)
+    for path, text in texts:
+        write_text(path, text)
+        print("wrote", os.path.relpath(path, ROOT))
 
 
 if __name__ == "__main__":

@@ -2121,14 +2121,14 @@ def main():
     ap.add_argument("--sheet", help="also write a contact sheet PNG to this path (outside content/)")
     args = ap.parse_args()
     painted = []
-    for rel, fn in ASSETS:
-        if args.only and not any(o in rel for o in args.only):
-            continue
+    chosen = [(rel, fn) for rel, fn in ASSETS if not args.only or any(o in rel for o in args.only)]
+    for n, (rel, fn) in enumerate(chosen, 1):
         img = fn()
         out = os.path.join(ROOT, "content", rel)
         P.save(img, out)
         painted.append((rel, Image.open(out)))
-        print("%-52s %4d x %-4d %8d bytes" % (rel, img.size[0], img.size[1], os.path.getsize(out)))
+        print("%-52s %4d x %-4d %8d bytes (%d/%d)" % (rel, img.size[0], img.size[1], os.path.getsize(out),
+                                                     n, len(chosen)), flush=True)
     if args.sheet:
         if os.path.abspath(args.sheet).startswith(os.path.join(ROOT, "content")):
             sys.exit("the contact sheet does not belong in content/")
