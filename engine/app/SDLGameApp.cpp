@@ -40,8 +40,10 @@ SDLGameApp::SDLGameApp(std::unique_ptr<TickSource> ticks)
     : GameApp(std::move(ticks)), graphics_(std::make_unique<GLGraphics>()),
       soundSystem_(std::make_unique<SDLSoundSystem>()) {
     IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
-    Mix_Init(MIX_INIT_OGG);
-    std::printf("Mix_Init: %s\n", SDL_GetError());
+    if ((Mix_Init(MIX_INIT_OGG) & MIX_INIT_OGG) == 0) {
+        std::printf("Mix_Init: no Ogg Vorbis decoder (%s); the music stays silent\n",
+                    Mix_GetError());
+    }
     // SDL_mixer 1.2 does not survive Mix_Quit followed by another Mix_Init, so
     // the decoders are shut down once, when the process ends.
     static const bool registered = std::atexit(quitDecoderLibraries) == 0;

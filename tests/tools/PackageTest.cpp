@@ -38,11 +38,13 @@ TEST(PackageTest, CpackBuildsADebianPackageOfTheGameItsFilesAndItsLauncher) {
                                     "./usr/share/icons/hicolor/256x256/apps/" + id + ".png"}) {
         EXPECT_NE(std::string::npos, files.find(" " + file + "\n")) << file << " in\n" << files;
     }
-    // Worked out from the program's libraries, plus the GL driver named by hand.
+    // Worked out from the program's libraries, plus GL and its driver named by hand.
     const std::string depends = runCommand({"dpkg-deb", "--field", package, "Depends"}).out;
     EXPECT_NE(std::string::npos, depends.find("libsdl1.2debian")) << depends;
     EXPECT_NE(std::string::npos, depends.find("libsdl-mixer1.2")) << depends;
     EXPECT_NE(std::string::npos, depends.find("libgl1-mesa-dri")) << depends;
+    // SDL loads libGL.so.1 itself: the package itself, not only its driver.
+    EXPECT_NE(std::string::npos, (", " + depends).find(", libgl1,")) << depends;
     EXPECT_EQ("games\n", runCommand({"dpkg-deb", "--field", package, "Section"}).out);
 }
 
