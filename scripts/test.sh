@@ -28,6 +28,10 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:detect_odr_violation=0
 # dynamic TLS; what only TLS holds is suppressed in tests/lsan.supp.
 export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0:use_tls=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# The game speaks the desktop's language when it has it: the tests expect the
+# configuration's own starting language unless they set these themselves.
+unset LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 
 log=$(mktemp)
 run_ctest() {

@@ -103,7 +103,9 @@ bool AppConfig::load(const std::string& path) {
             startingLanguage_ = text(list, "startingLanguage");
             for (const TiXmlElement* e = list->FirstChildElement("Language"); e;
                  e = e->NextSiblingElement("Language")) {
-                languages_.push_back({text(e, "active"), text(e, "labels"), text(e, "flag")});
+                const std::string name = text(e, "name");
+                languages_.push_back({text(e, "active"), text(e, "labels"), text(e, "flag"),
+                                      name.empty() ? text(e, "active") : name});
                 if (languages_.back().code == startingLanguage_) {
                     labelsFile_ = languages_.back().labels;
                     activeLanguage_ = startingLanguage_;

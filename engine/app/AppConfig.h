@@ -23,6 +23,8 @@ public:
         std::string code;
         std::string labels;
         std::string flag;
+        // The language's name in itself ("Deutsch"); the code without one.
+        std::string name;
     };
     enum FullscreenMode { ModeUnset = -1, ModeAuto = 0, ModeWindowed = 1, ModeFullScreen = 2 };
 

@@ -44,6 +44,11 @@ bool GameApp::selectLanguageByIndex(int index) {
 bool GameApp::reloadLabels() {
     labels_->clear();
     labels_->load(AppConfig::instance().labelsFile());
+    onLanguageSelected();
+    // By index: a screen may change the stack while it lays out again.
+    for (std::size_t i = 0; i < screens_.size(); ++i) {
+        screens_[i]->onLanguageChanged();
+    }
     return true;
 }
 

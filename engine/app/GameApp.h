@@ -40,6 +40,8 @@ public:
     virtual void onExit() {}
     virtual std::string getProductId() const { return "UNIMPLEMENTED"; }
     virtual void saveScreenshot(const std::string& /*path*/) {}
+    // Another language's labels are loaded; the screens are told next.
+    virtual void onLanguageSelected() {}
 
     // The screen stack; the stack owns its screens.
     void pushScreen(std::unique_ptr<GameState> screen);
@@ -82,8 +84,9 @@ public:
     // Application-wide events (a change of the video mode, ...).
     GlobalEventManager& globalEvents() { return *globalEvents_; }
 
-    // Makes the configuration's language with that code the active one and
-    // loads its labels; false, with nothing changed, for the current or an
+    // Makes the configuration's language with that code the active one, loads
+    // its labels and tells the application, then every screen on the stack
+    // (bottom first); false, with nothing changed, for the current or an
     // unlisted code.
     bool selectLanguage(const std::string& code);
     // The same by the language's position in the configuration's list.
@@ -110,7 +113,8 @@ protected:
 
 private:
     void retire(std::unique_ptr<GameState> screen);
-    // The active language's labels in place of the current ones; true.
+    // The active language's labels in place of the current ones, and everyone
+    // told; true.
     bool reloadLabels();
 
     std::unique_ptr<SaveGame> saveGame_;

@@ -19,6 +19,7 @@
 #include "game/GameFlow.h"
 #include "game/GameParameters.h"
 #include "game/GameSave.h"
+#include "game/LanguageChoice.h"
 #include "game/ResourceTables.h"
 #include "game/app/AuthorMode.h"
 #include "game/menus/GlobalGamePauseScreen.h"
@@ -36,6 +37,7 @@
 #include "game/minigames/MG_Screen32.h"
 #include "game/minigames/MG_Screen5.h"
 #include "game/scene/LarkScene.h"
+#include "game/scene/data/ItemRegistry.h"
 #include "game/scene/data/SceneIndex.h"
 
 #include <SDL_image.h>
@@ -59,6 +61,8 @@ MyApp::MyApp(std::unique_ptr<TickSource> ticks) : SDLGameApp(std::move(ticks)) {
         config.setCaption("Lantern Inn: The Broken Locket");
         config.setSaveLocation("LanternInn", "profiles.sav");
     }
+    config.selectLanguage(
+        language_choice::startingCode(config, language_choice::choicePath(config)));
     if (!config.labelsFile().empty()) {
         getLabels().load(config.labelsFile());
     }
@@ -257,6 +261,13 @@ void MyApp::onExit() {
     if (SaveGame* save = getSaveGame()) {
         save->save();
     }
+}
+
+void MyApp::onLanguageSelected() {
+    const AppConfig& config = AppConfig::instance();
+    language_choice::remember(language_choice::choicePath(config), config.activeLanguage());
+    ItemRegistry::instance().reloadDescriptions(-1);
+    engineLog() << "Language: " << config.activeLanguage() << " chosen\n";
 }
 
 std::string MyApp::getProductId() const {

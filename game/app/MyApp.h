@@ -41,6 +41,9 @@ public:
     // Writes the save game as the program ends.
     void onExit() override;
     std::string getProductId() const override;
+    // The choice is kept for the next starts, and the items of the scenes
+    // visited take their names from the new language's scene files.
+    void onLanguageSelected() override;
     void setWindowIcon() override;
     // After the logos, the main menu.
     void logosDone() override;

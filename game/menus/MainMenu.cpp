@@ -58,6 +58,21 @@ void MainMenu::onStart() {
     resource_tables::registerMainMenuTextures(resources());
 }
 
+void MainMenu::onLanguageChanged() {
+    for (std::size_t id = 0; id < buttons_.size(); ++id) {
+        buttons_[id]->setLabel(applicationLabel(kButtonLabels[id]));
+    }
+    if (welcome_ && name_) {
+        // The name follows the greeting, whatever its length now.
+        const std::string welcome = applicationLabel("WELCOME");
+        const Font* font = applicationFont("FONT_CheltenhamBT22");
+        const int width = font ? font->textWidth(welcome) : 0;
+        welcome_->setText(welcome);
+        welcome_->setBounds(ButtonX, welcome_->y(), width, welcome_->height());
+        name_->setBounds(ButtonX + width, name_->y(), name_->width(), name_->height());
+    }
+}
+
 QuillButton* MainMenu::button(int id) const {
     return id >= 0 && id < int(buttons_.size()) ? buttons_[std::size_t(id)] : nullptr;
 }

@@ -29,6 +29,8 @@ public:
 
     void onStart() override;
     void createWidgets() override;
+    // The buttons and the greeting in the new language.
+    void onLanguageChanged() override;
     void onShown() override;
     void onUncovered(GameApp& app) override;
     void drawBackground(Graphics& graphics) override;

@@ -1,5 +1,6 @@
 #include "game/menus/OpeningCredits.h"
 
+#include "engine/app/AppConfig.h"
 #include "engine/app/FadeTransition.h"
 #include "engine/app/GameApp.h"
 #include "engine/audio/AudioEngine.h"
@@ -8,6 +9,7 @@
 #include "engine/graphics/Graphics.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/ui/QuillButton.h"
+#include "game/LanguageChoice.h"
 #include "game/menus/FlowNavigation.h"
 
 #include <algorithm>
@@ -28,8 +30,11 @@ OpeningCredits::OpeningCredits(std::string folder, std::string fileName)
 }
 
 void OpeningCredits::createWidgets() {
-    slides_ = readSlides(folder_ + fileName_);
-    engineLog() << "Credits \"" << folder_ + fileName_ << "\": " << slides_.size() << " slide(s)\n";
+    // The credits have their text painted in: each language its own pictures.
+    const std::string file =
+        language_choice::localisedFile(folder_ + fileName_, AppConfig::instance().activeLanguage());
+    slides_ = readSlides(file);
+    engineLog() << "Credits \"" << file << "\": " << slides_.size() << " slide(s)\n";
     // Slide 0 becomes the one below, slide 1 the one that fades in.
     advance();
     advance();

@@ -11,6 +11,7 @@
 #include "engine/persist/GenericEntry.h"
 #include "engine/persist/SaveGame.h"
 #include "engine/resources/ResourceManager.h"
+#include "engine/ui/ClickableImageWidget.h"
 #include "engine/ui/DefaultResources.h"
 #include "engine/ui/QuillButton.h"
 #include "engine/ui/TextLabel.h"
@@ -27,6 +28,9 @@ namespace {
 constexpr int kFrameWidth = 460;
 constexpr int kFrameHeight = 400;
 constexpr int kControlX = 210;
+constexpr int kFlagGap = 8;
+constexpr int kOkTop = 292;
+constexpr int kOkHeight = 64;
 // The thumb's left edge at volume 0, relative to the rail; the automated
 // player's drag aims by it.
 constexpr int kThumbOffsetX = -12;
@@ -168,7 +172,27 @@ void OptionsMenu::buildWidgets() {
 
     const GLTexture* base = resources().getTexture("OPT_BTN_BASE");
     ok_ = addDialogWidget(makeParchmentButton(this, OkButton, base, applicationLabel("OK")));
-    ok_->setBounds(x + (kFrameWidth - 128) / 2, y + 292, 128, 64);
+    ok_->setBounds(x + (kFrameWidth - 128) / 2, y + kOkTop, 128, kOkHeight);
+
+    // The languages' flags right of OK, the chosen one framed (drawForeground).
+    const std::vector<AppConfig::Language>& languages = AppConfig::instance().languages();
+    for (std::size_t i = 0; i < languages.size(); ++i) {
+        const std::string& path = languages[i].flag;
+        GLTexture* picture = resources().getTexture(path);
+        if (!picture && !path.empty()) {
+            picture = resources().addTexture(path, std::make_unique<GLTexture>(path));
+        }
+        auto flag = std::make_unique<ClickableImageWidget>(picture);
+        const int width = picture && picture->imageWidth() > 0 ? picture->imageWidth() : 52;
+        const int height = picture && picture->imageHeight() > 0 ? picture->imageHeight() : 36;
+        const int fromRight = int(languages.size() - i);
+        flag->setBounds(x + kFrameWidth - 34 - fromRight * (width + kFlagGap) + kFlagGap,
+                        y + kOkTop + (kOkHeight - height) / 2, width, height);
+        flag->setListener(this);
+        flag->setId(FirstFlag + int(i));
+        flag->setName(languages[i].name);
+        flags_.push_back(addDialogWidget(std::move(flag)));
+    }
 
     auto version = std::make_unique<TextLabel>(applicationLabel("VERSION") + buildVersion(),
                                                applicationFont("FONT_CheltenhamBT16"),
@@ -182,7 +206,8 @@ void OptionsMenu::onWidgetsRemoved() {
     sliders_[0] = sliders_[1] = nullptr;
     checkBoxes_[0] = checkBoxes_[1] = nullptr;
     ok_ = nullptr;
-    hoverKey_ = nullptr;
+    flags_.clear();
+    hovered_.clear();
     tooltip_.clear();
 }
 
@@ -229,7 +254,23 @@ void OptionsMenu::onGlobalEvent(int event, int) {
     }
 }
 
+void OptionsMenu::onLanguageChanged() {
+    if (isFrameShown() && !isClosing()) {
+        removeDialogWidgets();
+        buildWidgets();
+    }
+}
+
 void OptionsMenu::buttonEvent(int id, int code) {
+    const std::size_t language = std::size_t(id - FirstFlag);
+    if (id >= FirstFlag && language < flags_.size()) {
+        // On the release, as a button would.
+        GameApp* app = GameApp::instance();
+        if (code == ButtonClicked && app) {
+            app->selectLanguage(AppConfig::instance().languages()[language].code);
+        }
+        return;
+    }
     if (code != ButtonClicked || id != OkButton || !ok_) {
         return;
     }
@@ -239,10 +280,10 @@ void OptionsMenu::buttonEvent(int id, int code) {
     playClosing(ClosedExitCode);
 }
 
-const char* OptionsMenu::hoveredTooltip() const {
+std::string OptionsMenu::hoveredTooltip() const {
     GameApp* app = GameApp::instance();
     if (!app || !isFrameShown()) {
-        return nullptr;
+        return {};
     }
     int mx = 0;
     int my = 0;
@@ -253,33 +294,58 @@ const char* OptionsMenu::hoveredTooltip() const {
                                      checkBoxes_[FullScreenBox]};
     const char* const keys[] = {"TOOLTIP_SLIDER_SOUND", "TOOLTIP_SLIDER_MUSIC",
                                 "TOOLTIP_CHECKBOX_FULL_SCREEN"};
+    const auto under = [mx, my](const Widget* w) {
+        return w && mx >= w->x() && mx < w->x() + w->width() && my >= w->y() &&
+               my < w->y() + w->height();
+    };
     for (int i = 0; i < 3; ++i) {
-        const Widget* w = targets[i];
-        if (w && mx >= w->x() && mx < w->x() + w->width() && my >= w->y() &&
-            my < w->y() + w->height()) {
-            return keys[i];
+        if (under(targets[i])) {
+            return applicationLabel(keys[i]);
         }
     }
-    return nullptr;
+    // A language is named in itself, so that a player finds their own.
+    for (const ClickableImageWidget* flag : flags_) {
+        if (under(flag)) {
+            return flag->name();
+        }
+    }
+    return {};
 }
 
 void OptionsMenu::onUpdate(int elapsedMs) {
-    const char* key = hoveredTooltip();
-    if (key != hoverKey_) {
-        hoverKey_ = key;
+    const std::string text = hoveredTooltip();
+    if (text != hovered_) {
+        hovered_ = text;
         hoverMs_ = 0;
         tooltip_.clear();
         return;
     }
-    if (key && tooltip_.empty()) {
+    if (!text.empty() && tooltip_.empty()) {
         hoverMs_ += elapsedMs;
         if (hoverMs_ >= TooltipDelayMs) {
-            tooltip_ = applicationLabel(key);
+            tooltip_ = text;
         }
     }
 }
 
 void OptionsMenu::drawForeground(Graphics& graphics) {
+    const std::vector<AppConfig::Language>& languages = AppConfig::instance().languages();
+    for (std::size_t i = 0; i < flags_.size() && i < languages.size(); ++i) {
+        if (languages[i].code != AppConfig::instance().activeLanguage()) {
+            continue;
+        }
+        // The chosen language's flag in a gold frame.
+        const Widget& chosen = *flags_[i];
+        const Color gold(214, 170, 60, 255);
+        const int left = chosen.x() - 3;
+        const int top = chosen.y() - 3;
+        const int w = chosen.width() + 6;
+        const int h = chosen.height() + 6;
+        graphics.fillRect(left, top, w, 2, gold);
+        graphics.fillRect(left, top + h - 2, w, 2, gold);
+        graphics.fillRect(left, top, 2, h, gold);
+        graphics.fillRect(left + w - 2, top, 2, h, gold);
+    }
     const Font* font = applicationFont("FONT_CheltenhamBT16");
     GameApp* app = GameApp::instance();
     if (tooltip_.empty() || !font || !app) {

@@ -9,11 +9,13 @@
 #include <string>
 #include <vector>
 
+class ClickableImageWidget;
 class QuillButton;
 template <typename T> class GenericEntry;
 
-// The settings dialog over the main menu: sound and music volumes and the
-// custom cursor take effect at once; full screen is applied when it closes.
+// The settings dialog over the main menu: sound and music volumes, the custom
+// cursor and the language (a flag for each) take effect at once; full screen
+// is applied when it closes.
 // The save game is written on close. The full-screen box follows mode
 // changes made meanwhile (Alt+Enter).
 class OptionsMenu : public DialogScreen,
@@ -25,6 +27,8 @@ public:
     enum SliderId { MusicSlider = 0, SoundSlider = 1 };
     enum CheckBoxId { FullScreenBox = 0, CursorBox = 1 };
     static constexpr int OkButton = 0;
+    // The flag of the configuration's language i has id FirstFlag + i.
+    static constexpr int FirstFlag = 100;
     static constexpr int ClosedExitCode = 0;
     static constexpr int TooltipDelayMs = 1500;
     static constexpr const char* OpenAnimation = "content/animations/OptionsMenu/DialogStart.xml";
@@ -42,6 +46,8 @@ public:
     void onCheckChanged(int checkBoxId, bool ticked) override;
     void onSliderChanged(int sliderId, float value) override;
     void onGlobalEvent(int event, int argument) override;
+    // The dialog's widgets are built again with the new labels.
+    void onLanguageChanged() override;
     // Once a run the music slider is dragged to another volume (named in the
     // move as "<slider> to <volume>"); then OK.
     PlayerMove suggestMove() override;
@@ -59,6 +65,10 @@ public:
     CustomSliderWidget* slider(int id) const { return sliders_[id]; }
     CheckBoxWidget* checkBox(int id) const { return checkBoxes_[id]; }
     QuillButton* okButton() const { return ok_; }
+    // The flag of the configuration's language `index`; none.
+    ClickableImageWidget* flag(std::size_t index) const {
+        return index < flags_.size() ? flags_[index] : nullptr;
+    }
     // The tooltip showing now, or an empty text.
     const std::string& tooltip() const { return tooltip_; }
     int listenerId() const { return listenerId_; }
@@ -68,8 +78,8 @@ protected:
     void onWidgetsRemoved() override;
 
 private:
-    // The tooltip key of the widget under the pointer, or none.
-    const char* hoveredTooltip() const;
+    // The text of the tooltip of the widget under the pointer; empty.
+    std::string hoveredTooltip() const;
 
     GenericEntry<int>* soundVolume_ = nullptr;
     GenericEntry<int>* musicVolume_ = nullptr;
@@ -80,8 +90,9 @@ private:
     CustomSliderWidget* sliders_[2] = {nullptr, nullptr};
     CheckBoxWidget* checkBoxes_[2] = {nullptr, nullptr};
     QuillButton* ok_ = nullptr;
+    std::vector<ClickableImageWidget*> flags_;
     int musicAtOpen_ = -1;
-    const char* hoverKey_ = nullptr;
+    std::string hovered_;
     int hoverMs_ = 0;
     std::string tooltip_;
 };

@@ -4,6 +4,7 @@
 #include "engine/persist/FileSaveGame.h"
 #include "engine/persist/GenericEntry.h"
 #include "engine/ui/CheckBoxWidget.h"
+#include "engine/ui/ClickableImageWidget.h"
 #include "engine/ui/CustomSliderWidget.h"
 #include "engine/ui/DefaultResources.h"
 #include "engine/ui/QuillButton.h"
@@ -146,6 +147,44 @@ TEST_F(OptionsMenuTest, TooltipAfterRestingOnTheSlider) {
     sdl_input::pushMotion(*app, 10, 10);
     frame();
     EXPECT_EQ("", options->tooltip());
+}
+
+// German is the configuration's second language. A click on its flag: the
+// main menu under the dialog and the dialog itself speak German at once, the
+// flag is framed, and the next start keeps the choice.
+TEST_F(OptionsMenuTest, AFlagClickSwitchesTheLanguageAtOnceAndTheNextStartKeepsIt) {
+    OptionsMenu* options = openOptions();
+    ASSERT_NE(nullptr, options);
+    ClickableImageWidget* german = options->flag(1);
+    ASSERT_NE(nullptr, german);
+    sdl_input::pushMotion(*app, german->x() + options->offsetX() + 5,
+                          german->y() + options->offsetY() + 5);
+    frames(1600); // past the tooltip's delay
+    EXPECT_EQ("Deutsch", options->tooltip()) << "a language is named in itself";
+
+    click(german);
+    frame();
+    EXPECT_EQ("DE", AppConfig::instance().activeLanguage());
+    MainMenu* menu = dynamic_cast<MainMenu*>(app->screenAt(0));
+    ASSERT_NE(nullptr, menu);
+    EXPECT_EQ("Spielen", menu->button(MainMenu::Play)->label());
+    ASSERT_NE(nullptr, options->slider(OptionsMenu::SoundSlider));
+    EXPECT_EQ("Soundeffekte", options->slider(OptionsMenu::SoundSlider)->name());
+    // The chosen flag's gold frame, 3 pixels out; none around the other.
+    german = options->flag(1);
+    ASSERT_NE(nullptr, german);
+    const Color gold(214, 170, 60, 255);
+    EXPECT_EQ(gold, shownPixel(german->x() + options->offsetX() - 3,
+                               german->y() + options->offsetY() + 10));
+    const ClickableImageWidget* english = options->flag(0);
+    EXPECT_NE(gold, shownPixel(english->x() + options->offsetX() - 3,
+                               english->y() + options->offsetY() + 10));
+
+    endGame();
+    startGame(false, initialProfiles());
+    menu = waitFor<MainMenu>();
+    ASSERT_NE(nullptr, menu);
+    EXPECT_EQ("Spielen", menu->button(MainMenu::Play)->label());
 }
 
 TEST(OptionsVersionTest, VersionIsTheBuildDateAsYearMonthDay) {

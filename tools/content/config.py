@@ -17,8 +17,8 @@ CONFIG_XML = """<?xml version="1.0" encoding="UTF-8"?>
   <Savegame folder="LanternInn" filename="profiles.sav"/>
   <Credits filename="content/config/credits/slides.xml"/>
   <SupportedLanguages startingLanguage="EN">
-    <Language active="EN" labels="content/config/labels/Labels.xml" flag="content/images/menus/flags/EN.png"/>
-    <Language active="DE" labels="content/config/labels/LabelsDE.xml" flag="content/images/menus/flags/DE.png"/>
+    <Language active="EN" labels="content/config/labels/Labels.xml" flag="content/images/menus/flags/EN.png" name="English"/>
+    <Language active="DE" labels="content/config/labels/LabelsDE.xml" flag="content/images/menus/flags/DE.png" name="Deutsch"/>
   </SupportedLanguages>
   <LogoScreens>
     <Screen type="ANIMATION" folder="content/animations/Logo/" filename="QuillGames.xml"/>

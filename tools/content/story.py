@@ -7,8 +7,8 @@ Writes (relative to the repository root)
     content/story/intro/   01.png .. 05.png and slides.xml
     content/story/safe/    01.png .. 02.png and slides.xml
     content/story/ending/  01.png .. 04.png and slides.xml
-    content/story/credits/ 01.png .. 05.png (text painted in)
-    content/config/credits/slides.xml       (points at the credits pictures)
+    content/story/credits/ 01.png .. 05.png (text painted in; DE/ the German ones)
+    content/config/credits/slides.xml       (points at the credits pictures; slidesDE.xml)
     content/images/menus/transition/Bg.png  (behind the chapter caption plate)
 
 Story slides carry no text: the story screen draws the caption from the label
@@ -801,6 +801,28 @@ CREDITS = [
     [("title", "Thank you"), ("title", "for playing!"), ("gap", ""), ("lantern", "")],
 ]
 
+# The same slides for German players: the game picks slidesDE.xml in German.
+CREDITS_DE = [
+    [("title", "Lantern Inn"), ("subtitle", "Das zerbrochene Medaillon"), ("gap", ""),
+     ("body", "ein Spiel von"), ("head", "Quill Games")],
+    [("head", "Quill Games"), ("gap", ""), ("body", "Programmierung, Grafik, Ton und Musik:"),
+     ("body", "das Team von Quill Games"), ("gap", ""),
+     ("small", "Alle Bilder, Kl\u00e4nge und Melodien entstanden"),
+     ("small", "mit unseren eigenen Generator-Skripten.")],
+    [("head", "Erstellt mit"), ("gap", ""),
+     ("small", "SDL 1.2 \u2013 GNU LGPL 2.1"), ("small", "SDL_image 1.2 \u2013 zlib-Lizenz"),
+     ("small", "SDL_mixer 1.2 \u2013 zlib-Lizenz"), ("small", "OpenGL \u00fcber Mesa \u2013 MIT-Lizenz"),
+     ("small", "GLU \u2013 SGI Free Software License B"), ("small", "TinyXML \u2013 zlib-Lizenz"),
+     ("small", "utfcpp \u2013 Boost Software License 1.0"), ("small", "libpng \u2013 libpng-Lizenz"),
+     ("small", "libjpeg \u2013 IJG-Lizenz")],
+    [("head", "Werkzeuge"), ("gap", ""),
+     ("small", "GCC und CMake"), ("small", "GoogleTest \u2013 BSD-Lizenz (3 Klauseln)"),
+     ("small", "nlohmann/json \u2013 MIT-Lizenz"), ("small", "Python mit Pillow \u2013 HPND-Lizenz"),
+     ("small", "und NumPy \u2013 BSD-Lizenz"), ("small", "vorbis-tools \u2013 BSD-Lizenz"),
+     ("gap", ""), ("body", "Schriften: DejaVu"), ("small", "Bitstream-Vera-Lizenz")],
+    [("title", "Danke"), ("title", "f\u00fcrs Spielen!"), ("gap", ""), ("lantern", "")],
+]
+
 STYLES = {  # font, px, colour, line height
     "title": (P.SERIF_BOLD, 54, P.BURGUNDY, 70),
     "subtitle": (P.SERIF, 36, P.INK, 50),
@@ -918,14 +940,17 @@ def main():
             if wanted(name + fname):
                 pictures.append((os.path.join(folder, fname), fn, True))
         texts.append((os.path.join(folder, "slides.xml"), slides_xml(entries)))
-    entries = []
-    for i, lines in enumerate(CREDITS):
-        fname = "%02d.png" % (i + 1)
-        entries.append(("../../story/credits/" + fname, ""))
-        if wanted("credits" + fname):
-            pictures.append((os.path.join(ROOT, "content", "story", "credits", fname),
-                             lambda lines=lines, seed=141 + i * 10: credits_slide(lines, seed), True))
-    texts.append((os.path.join(ROOT, "content", "config", "credits", "slides.xml"), slides_xml(entries)))
+    for suffix, credits in (("", CREDITS), ("DE", CREDITS_DE)):
+        sub = suffix + "/" if suffix else ""
+        entries = []
+        for i, lines in enumerate(credits):
+            fname = "%02d.png" % (i + 1)
+            entries.append(("../../story/credits/" + sub + fname, ""))
+            if wanted("credits" + sub + fname):
+                pictures.append((os.path.join(ROOT, "content", "story", "credits", sub + fname),
+                                 lambda lines=lines, seed=141 + i * 10: credits_slide(lines, seed), True))
+        texts.append((os.path.join(ROOT, "content", "config", "credits", "slides%s.xml" % suffix),
+                      slides_xml(entries)))
     if wanted("transition"):
         pictures.append((os.path.join(ROOT, "content", "images", "menus", "transition", "Bg.png"), chapter_card, False))
     for n, (path, fn, slide) in enumerate(pictures, 1):

@@ -314,7 +314,7 @@ void ItemRegistry::attachDescriptions(const SceneLoader& load) {
 void ItemRegistry::reloadDescriptions(int sceneId, const SceneLoader& load) {
     for (auto& [group, items] : groups_) {
         for (auto& item : items) {
-            if (item->sceneId == sceneId) {
+            if (sceneId == -1 || item->sceneId == sceneId) {
                 item->description = nullptr;
             }
         }

@@ -96,9 +96,10 @@ public:
     // Points every item without a description at the description with its
     // index, reading each scene file at most once.
     void attachDescriptions(const SceneLoader& load = SceneFile::loadSceneItems);
-    // Reads the scene's file again and points its items at the new
-    // descriptions, their groups unchanged (a scene file edited while the
-    // game runs). Items set aside keep theirs.
+    // Reads the scene's file again (every scene's for -1) and points its
+    // items at the new descriptions, their groups unchanged: a scene file
+    // edited while the game runs, or another language's. Items set aside
+    // keep theirs.
     void reloadDescriptions(int sceneId, const SceneLoader& load = SceneFile::loadSceneItems);
 
 private:
