@@ -177,6 +177,13 @@ const GLTexture* MainMenu::backdrop() const {
 
 void MainMenu::drawBackground(Graphics& graphics) {
     graphics.drawTexture(0, 0, backdrop(), Color());
+    // The title is painted into the picture; the subtitle under it is drawn
+    // in the player's language, with a shadow like the title's.
+    if (const Font* font = applicationFont("FONT_CheltenhamBT22")) {
+        const std::string subtitle = applicationLabel("SUBTITLE");
+        font->drawText(graphics, SubtitleX + 2, SubtitleY + 2, subtitle, Color(0, 0, 0, 170));
+        font->drawText(graphics, SubtitleX, SubtitleY, subtitle, Color(246, 232, 200, 255));
+    }
     if (highlighted_ >= 0) {
         graphics.drawTexture(-5, 90 + ButtonStep * highlighted_,
                              resources().getTexture("MAIN_MENU_CHOICE"), Color());

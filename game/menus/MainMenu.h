@@ -21,6 +21,9 @@ public:
     enum ExitCode { PlayCode = 0, FreePlayCode = 1, ExitCode = 4 };
     static constexpr int ButtonX = 75;
     static constexpr int FirstButtonY = 120;
+    // The subtitle under the title painted into the background.
+    static constexpr int SubtitleX = 50;
+    static constexpr int SubtitleY = 76;
     static constexpr int ButtonStep = 60;
     // The message dialog that tells the player the save was set aside.
     static constexpr int SetAsideNoticeId = 1;

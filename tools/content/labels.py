@@ -82,6 +82,7 @@ KINDS = {
     "title":    ("CheltenhamBT28",   "upper", DIALOG_TITLE_WIDTH,              22),
     "heading":  ("CheltenhamBT28",   "line",  300,                             24),
     "label":    ("CheltenhamBT20",   "line",  200,                             24),
+    "subtitle": ("CheltenhamBT22",   "line",  380,                             40),
     "tooltip":  ("CheltenhamBT20",   "line",  560,                             60),
     "message":  ("CheltenhamBT20",   "wrap",  (DIALOG_TEXT_WIDTH, DIALOG_TEXT_LINES), 170),
     "caption":  ("CheltenhamBT28",   "line",  560,                             40),
@@ -118,7 +119,8 @@ GROUPS = [
         ("CONTINUE", "button", "Continue", "Weiter"),
     ]),
 
-    # MainMenu: the five buttons, the welcome line and the play question.
+    # MainMenu: the five buttons, the welcome line, the game's subtitle under
+    # the painted title and the play question.
     ("Main menu", [
         ("PLAY", "button", "Play", "Spielen"),
         ("FREE_PLAY", "button", "Free Play", "Freies Spiel"),
@@ -126,6 +128,7 @@ GROUPS = [
         ("CHANGE_PROFILE", "button", "Profiles", "Profile"),
         ("EXIT_GAME", "button", "Quit", "Beenden"),
         ("WELCOME", "label", "Welcome, ", "Willkommen, "),
+        ("SUBTITLE", "subtitle", "The Broken Locket", "Das zerbrochene Medaillon"),
         ("PLAY_GAME_CHOICE", "message",
          "Would you like to carry on where you left off, or begin the story anew?",
          "Möchtest du dort weitermachen, wo du aufgehört hast, oder die "

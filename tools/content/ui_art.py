@@ -752,7 +752,7 @@ def main_menu_bg():
     P.vignette(img, 0.6, 0.45)
     P.emboss_text(img, (44, 12), "Lantern Inn", P.SERIF_BOLD, 54, P.GOLD, outline=(46, 20, 10),
                   gradient=[(0.0, (255, 240, 176)), (0.5, (238, 190, 92)), (1.0, (176, 112, 40))], shadow=0.7)
-    P.emboss_text(img, (50, 76), "The Broken Locket", P.SERIF, 22, (246, 232, 200), shadow=0.8)
+    # The subtitle below is the game's to draw, in the player's language.
     return img
 
 
