@@ -30,9 +30,13 @@ struct AutoplayRun {
     std::string save;
 };
 
-AutoplayRun autoplay(const std::string& userFolder, std::vector<std::string> extraArguments) {
-    ChildProcess game(command(extraArguments), userFolder + "/autoplay.log",
-                      environment(userFolder, 20261208));
+AutoplayRun autoplay(const std::string& userFolder, std::vector<std::string> extraArguments,
+                     const std::string& locale = "") {
+    std::vector<std::string> variables = environment(userFolder, 20261208);
+    if (!locale.empty()) {
+        variables.push_back("LANG=" + locale);
+    }
+    ChildProcess game(command(extraArguments), userFolder + "/autoplay.log", variables);
     AutoplayRun run;
     // Generous for the sanitizer build on a busy machine.
     run.exitCode = game.waitForExit(420s);
@@ -51,16 +55,13 @@ int firstRunVolume(const std::string& attribute) {
     return std::stoi(match[1]);
 }
 
-TEST(AutoplayTest, PlaysTheWholeGameFromAFreshUserFolderAndRepeatsWithItsSeed) {
-    TemporaryDirectory user;
-    const std::string shots = user.path() + "/shots";
-    const AutoplayRun run = autoplay(user.path(), {"--autoplay-shots", shots});
-    ASSERT_EQ(0, run.exitCode) << run.log;
+// The screens of the whole game in the order the automated player meets them.
+std::vector<std::string> wholeGameScreens() {
     // Each scene: three goals, a hint, a miss, then MENU and YES; Play and
     // Continue on the main menu; the rest of the goals and the completion dialog.
     // The first time back on the main menu, once a run, the options.
     // The puzzles are solved from their own data, but for the planned skip.
-    const std::vector<std::string> expected = {
+    return {
         "LogoSeqManager",     // clicked away
         "MainMenu",           // fading in, no profile yet
         "PlayerProfilesMenu", // opens the name entry at once
@@ -94,7 +95,14 @@ TEST(AutoplayTest, PlaysTheWholeGameFromAFreshUserFolderAndRepeatsWithItsSeed) {
         "FreePlayMenu", "Scene1", "MG_Screen2", "Scene1", "FreePlayMenu",
         "MainMenu", // "fromFreePlay": the end
     };
-    EXPECT_EQ(expected, screensMet(run.log)) << run.log;
+}
+
+TEST(AutoplayTest, PlaysTheWholeGameFromAFreshUserFolderAndRepeatsWithItsSeed) {
+    TemporaryDirectory user;
+    const std::string shots = user.path() + "/shots";
+    const AutoplayRun run = autoplay(user.path(), {"--autoplay-shots", shots});
+    ASSERT_EQ(0, run.exitCode) << run.log;
+    EXPECT_EQ(wholeGameScreens(), screensMet(run.log)) << run.log;
     // Every click took: none had to be made again.
     EXPECT_NE(run.log.find(" 0 misses, 10 keystrokes, "), std::string::npos) << run.log;
 
@@ -157,6 +165,18 @@ TEST(AutoplayTest, PlaysTheWholeGameFromAFreshUserFolderAndRepeatsWithItsSeed) {
     TemporaryDirectory again;
     EXPECT_EQ(autoplayLines(run.log),
               autoplayLines(autoplay(again.path(), {"--draw-every", "60"}).log));
+}
+
+// On a German desktop the game speaks German from the first start, and the
+// automated player goes through the same screens, clicking German buttons.
+TEST(AutoplayTest, PlaysTheWholeGameInTheDesktopsGerman) {
+    TemporaryDirectory user;
+    const AutoplayRun run = autoplay(user.path(), {"--draw-every", "60"}, "de_DE.UTF-8");
+    ASSERT_EQ(0, run.exitCode) << run.log;
+    EXPECT_NE(run.log.find("Language: DE, the desktop's (\"de_DE.UTF-8\")"), std::string::npos)
+        << run.log;
+    EXPECT_EQ(wholeGameScreens(), screensMet(run.log)) << run.log;
+    EXPECT_NE(run.log.find("Autoplay: click \"Spielen\""), std::string::npos) << run.log;
 }
 
 TEST(AutoplayTest, ATerminationMidSceneKeepsWhatWasFoundAndTheNextStartFinishesTheScene) {
