@@ -8,7 +8,6 @@
 
 #include <cctype>
 #include <fstream>
-#include <iterator>
 
 namespace language_choice {
 

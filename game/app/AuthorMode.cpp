@@ -4,12 +4,10 @@
 #include "engine/app/SDLGameApp.h"
 #include "engine/core/Log.h"
 #include "game/GameFlow.h"
-#include "game/GameSave.h"
 #include "game/PlayerProfile.h"
 #include "game/PlayerProfiles.h"
 #include "game/menus/FlowNavigation.h"
 #include "game/scene/HOScene.h"
-#include "game/scene/LarkScene.h"
 #include "game/scene/data/ItemRegistry.h"
 #include "game/scene/data/SceneIndex.h"
 
