@@ -1,5 +1,6 @@
 #include "game/minigames/MiniGameBase.h"
 
+#include "engine/app/AppConfig.h"
 #include "engine/app/FadeTransition.h"
 #include "engine/app/GameApp.h"
 #include "engine/audio/AudioEngine.h"
@@ -16,6 +17,7 @@
 #include "game/GameDialogs.h"
 #include "game/GameFlow.h"
 #include "game/GameParameters.h"
+#include "game/LanguageChoice.h"
 #include "game/minigames/PuzzlePlan.h"
 
 namespace {
@@ -215,7 +217,11 @@ const GLTexture* MiniGameBase::loadPicture(const std::string& path) {
     // Keys of their own: the puzzle's pictures live and reload with the
     // screen's other resources.
     const std::string key = "MG_PICTURE_" + std::to_string(pictures_++);
-    return resources().addTexture(key, std::make_unique<GLTexture>(path));
+    // A picture with words or letters painted in may have the language's own
+    // beside it ("BgDE.png").
+    const std::string file =
+        language_choice::localisedFile(path, AppConfig::instance().activeLanguage());
+    return resources().addTexture(key, std::make_unique<GLTexture>(file));
 }
 
 const TiXmlElement* MiniGameBase::readPuzzleFile(TiXmlDocument& document, const std::string& path,

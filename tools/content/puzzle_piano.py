@@ -5,6 +5,7 @@ Usage: tools/content/puzzle_piano.py [--only SUBSTRING ...] [--preview]
 
 Writes under content/images/minigames/screen18/ (relative to the repository root):
     Bg.png       the piano seen from the front, her tune on the music desk
+    BgDE.png     the same with the German note names (B is H)
     NoteLit.png  the golden mark laid over a sheet note once it has been played
 
 With --preview, also writes /tmp/piano_preview.png: the background with the
@@ -41,6 +42,8 @@ PREVIEW = "/tmp/piano_preview.png"
 KEY_X0, KEY_STEP, KEY_W = 192, 80, 78
 KEY_Y0, KEY_Y1 = 470, 700
 KEY_NAMES = "CDEFGABC"
+# German players call B "H": their picture, BgDE.png, is the game's in German.
+KEY_NAMES_DE = "CDEFGAHC"
 KEYS_X1 = KEY_X0 + 7 * KEY_STEP + KEY_W          # 830: right edge of the last key
 
 # The tune on the sheet.
@@ -69,8 +72,8 @@ def note_head_centre(k):
     return NOTE_X0 + NOTE_STEP * k, STAFF_BOTTOM - (TUNE[k] - 2) * 7
 
 
-def note_letter(p):
-    return KEY_NAMES[p]
+def note_letter(p, names=KEY_NAMES):
+    return names[p]
 
 
 # ================================================================ helpers
@@ -175,7 +178,7 @@ def upper_case(c):
         (126 * s, 368 * s, 898 * s, 390 * s), radius=3 * s, outline=255, width=int(1.2 * s))))
 
 
-def sheet_music(c):
+def sheet_music(c, names=KEY_NAMES):
     """The parchment with grandmother's tune: treble clef, eight quarter notes, letters."""
     x0, y0, x1, y1 = SHEET_BOX
     sw, sh = x1 - x0, y1 - y0
@@ -226,7 +229,7 @@ def sheet_music(c):
         cx, _ = note_head_centre(k)
         letters = ImageChops.lighter(letters, P.glyph_mask(SIZE, cx + rng.uniform(-1.5, 1.5),
                                                            NOTE_LETTER_Y + rng.uniform(-1.5, 1.5),
-                                                           note_letter(p), P.SERIF_ITALIC, 22, rng.uniform(-7, 5)))
+                                                           note_letter(p, names), P.SERIF_ITALIC, 22, rng.uniform(-7, 5)))
     # a little heart doodled in the top corner, and a flourish under the top edge
     heart = P.poly_mask(SIZE, heart_points(792, 200, 9))
     heart = ImageChops.subtract(heart, P.poly_mask(SIZE, heart_points(792, 200.6, 6.4)))
@@ -359,7 +362,7 @@ def cheeks_and_rail(c):
         [(100 * s, 709 * s), (924 * s, 709 * s)], fill=255, width=int(1.0 * s))))
 
 
-def ivory_key(c, i):
+def ivory_key(c, i, names=KEY_NAMES):
     """Key i: a big ivory key filling exactly its rectangle, its letter cut in near the bottom."""
     x0 = KEY_X0 + KEY_STEP * i
     y0, y1 = KEY_Y0, KEY_Y1
@@ -379,7 +382,7 @@ def ivory_key(c, i):
                                 (1.0, (40, 40, 40))]).convert("L")
     P.soft_light(key, side, 0.7)
     # the letter, engraved and inked in burgundy
-    lm = P.glyph_mask((kw, kh), kw / 2, kh - 52, KEY_NAMES[i], P.SERIF_BOLD, 40)
+    lm = P.glyph_mask((kw, kh), kw / 2, kh - 52, names[i], P.SERIF_BOLD, 40)
     P.engrave(key, lm, 1, light=0.6, ink=(112, 26, 40, 235))
     P.fill(key, (60, 10, 20, 90), ImageChops.subtract(P.shift(lm, -1, -1), lm))
     # a small gold dot over the letter, like a child's piano
@@ -404,15 +407,15 @@ def shade_keys(c):
 # ================================================================ pictures
 
 @asset("Bg.png")
-def piano_bg():
+def piano_bg(names=KEY_NAMES):
     c = Image.new("RGBA", SIZE, (0, 0, 0, 255))
     wallpaper(c)
     upper_case(c)
-    sheet_music(c)
+    sheet_music(c, names)
     fallboard(c)
     cheeks_and_rail(c)
     for i in range(8):
-        ivory_key(c, i)
+        ivory_key(c, i, names)
     shade_keys(c)
     for x in (60, 964):
         sconce_candle(c, x, 236, 1881 + x)
@@ -420,6 +423,11 @@ def piano_bg():
     P.glow_at(c, 512, 330, 560, (70, 44, 18), 0.7, 1.6, 420)
     P.vignette(c, 0.5, 0.45, cy=420)
     return c
+
+
+@asset("BgDE.png")
+def piano_bg_de():
+    return piano_bg(KEY_NAMES_DE)
 
 
 @asset("NoteLit.png")
