@@ -6,6 +6,13 @@ void Graphics::strokeRect(const WidgetRect& rect, const Color& color) {
     strokeRect(rect.x, rect.y, rect.width, rect.height, color);
 }
 
+void Graphics::frameRect(int x, int y, int width, int height, int thickness, const Color& color) {
+    fillRect(x, y, width, thickness, color);
+    fillRect(x, y + height - thickness, width, thickness, color);
+    fillRect(x, y, thickness, height, color);
+    fillRect(x + width - thickness, y, thickness, height, color);
+}
+
 void Graphics::drawTexture(int x, int y, const GLTexture* texture, const Color& color) {
     if (!texture) {
         return;

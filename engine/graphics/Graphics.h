@@ -23,6 +23,9 @@ public:
     // z of the widget rectangle is ignored.
     virtual void strokeRect(const WidgetRect& rect, const Color& color);
     virtual void strokeRect(int x, int y, int width, int height, const Color& color) = 0;
+    // A frame `thickness` pixels wide just inside the rectangle, made of
+    // filled edges: crisp, where smoothed lines blur across two pixels.
+    void frameRect(int x, int y, int width, int height, int thickness, const Color& color);
     // The whole picture at (x, y) in its own size.
     virtual void drawTexture(int x, int y, const GLTexture* texture, const Color& color);
     // The one textured-quad primitive: the source region stretched to width x height.

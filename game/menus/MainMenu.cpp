@@ -62,15 +62,20 @@ void MainMenu::onLanguageChanged() {
     for (std::size_t id = 0; id < buttons_.size(); ++id) {
         buttons_[id]->setLabel(applicationLabel(kButtonLabels[id]));
     }
-    if (welcome_ && name_) {
-        // The name follows the greeting, whatever its length now.
-        const std::string welcome = applicationLabel("WELCOME");
-        const Font* font = applicationFont("FONT_CheltenhamBT22");
-        const int width = font ? font->textWidth(welcome) : 0;
-        welcome_->setText(welcome);
-        welcome_->setBounds(ButtonX, welcome_->y(), width, welcome_->height());
-        name_->setBounds(ButtonX + width, name_->y(), name_->width(), name_->height());
+    layOutGreeting();
+}
+
+void MainMenu::layOutGreeting() {
+    if (!welcome_ || !name_) {
+        return;
     }
+    // The name follows the greeting, whatever its length in the language.
+    const std::string welcome = applicationLabel("WELCOME");
+    const Font* font = applicationFont("FONT_CheltenhamBT22");
+    const int width = font ? font->textWidth(welcome) : 0;
+    welcome_->setText(welcome);
+    welcome_->setBounds(ButtonX, GreetingY, width, 30);
+    name_->setBounds(ButtonX + width, GreetingY, 400, 30);
 }
 
 QuillButton* MainMenu::button(int id) const {
@@ -104,16 +109,11 @@ void MainMenu::createWidgets() {
     }
 
     const Font* font = applicationFont("FONT_CheltenhamBT22");
-    const std::string welcome = applicationLabel("WELCOME");
-    auto welcomeLabel = std::make_unique<TextLabel>(welcome, font, TextLabel::TopLeft, kWhite,
-                                                    Color(0, 0, 0, 0), Color(0, 0, 0, 160));
-    const int welcomeWidth = font ? font->textWidth(welcome) : 0;
-    welcomeLabel->setBounds(ButtonX, 604, welcomeWidth, 30);
-    welcome_ = addWidget(std::move(welcomeLabel));
-    auto nameLabel = std::make_unique<TextLabel>("", font, TextLabel::TopLeft, kGold,
-                                                 Color(0, 0, 0, 0), Color(0, 0, 0, 160));
-    nameLabel->setBounds(ButtonX + welcomeWidth, 604, 400, 30);
-    name_ = addWidget(std::move(nameLabel));
+    welcome_ = addWidget(std::make_unique<TextLabel>("", font, TextLabel::TopLeft, kWhite,
+                                                     Color(0, 0, 0, 0), Color(0, 0, 0, 160)));
+    name_ = addWidget(std::make_unique<TextLabel>("", font, TextLabel::TopLeft, kGold,
+                                                  Color(0, 0, 0, 0), Color(0, 0, 0, 160)));
+    layOutGreeting();
     updateNameLabel();
 
     // Coming back from free play keeps the music that is playing.

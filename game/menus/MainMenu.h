@@ -24,6 +24,7 @@ public:
     // The subtitle under the title painted into the background.
     static constexpr int SubtitleX = 50;
     static constexpr int SubtitleY = 76;
+    static constexpr int GreetingY = 604;
     static constexpr int ButtonStep = 60;
     // The message dialog that tells the player the save was set aside.
     static constexpr int SetAsideNoticeId = 1;
@@ -58,6 +59,8 @@ private:
     // Whether the flow can build a screen at the saved position.
     bool canPlay() const;
     void updateNameLabel();
+    // The greeting in the labels' language, the player's name right after it.
+    void layOutGreeting();
 
     std::string context_;
     int highlighted_ = -1;

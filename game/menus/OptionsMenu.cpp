@@ -336,15 +336,8 @@ void OptionsMenu::drawForeground(Graphics& graphics) {
         }
         // The chosen language's flag in a gold frame.
         const Widget& chosen = *flags_[i];
-        const Color gold(214, 170, 60, 255);
-        const int left = chosen.x() - 3;
-        const int top = chosen.y() - 3;
-        const int w = chosen.width() + 6;
-        const int h = chosen.height() + 6;
-        graphics.fillRect(left, top, w, 2, gold);
-        graphics.fillRect(left, top + h - 2, w, 2, gold);
-        graphics.fillRect(left, top, 2, h, gold);
-        graphics.fillRect(left + w - 2, top, 2, h, gold);
+        graphics.frameRect(chosen.x() - 3, chosen.y() - 3, chosen.width() + 6, chosen.height() + 6,
+                           2, Color(214, 170, 60, 255));
     }
     const Font* font = applicationFont("FONT_CheltenhamBT16");
     GameApp* app = GameApp::instance();

@@ -75,16 +75,9 @@ void HOScene::drawDebug(Graphics& graphics) {
         }
         const int group = registry.groupOf(item->index, sceneId_);
         const Color color = groupColor(group);
-        // Filled one-pixel edges: crisp, where smoothed lines would blur
-        // across two pixels.
         const int x = renderer->x();
         const int y = renderer->y();
-        const int w = renderer->width();
-        const int h = renderer->height();
-        graphics.fillRect(x, y, w, 1, color);
-        graphics.fillRect(x, y + h - 1, w, 1, color);
-        graphics.fillRect(x, y, 1, h, color);
-        graphics.fillRect(x + w - 1, y, 1, h, color);
+        graphics.frameRect(x, y, renderer->width(), renderer->height(), 1, color);
         const std::string text =
             "#" + std::to_string(item->index) + " t" +
             std::to_string(item->description ? item->description->typeId : -1) + " g" +
