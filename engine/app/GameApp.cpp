@@ -6,6 +6,7 @@
 #include "engine/core/DeferableResource.h"
 #include "engine/persist/LabelManager.h"
 #include "engine/persist/SaveGame.h"
+#include "engine/platform/Memory.h"
 #include "engine/resources/ResourceManager.h"
 
 namespace {
@@ -109,6 +110,8 @@ void GameApp::pushScreen(std::unique_ptr<GameState> screen) {
     GameState* raw = screen.get();
     screens_.push_back(std::move(screen));
     raw->onEnter(*this);
+    // What loading the screen's pictures decoded and padded is free now.
+    platform::returnFreeMemory();
 }
 
 void GameApp::popScreen() {
@@ -157,9 +160,13 @@ void GameApp::retire(std::unique_ptr<GameState> screen) {
 
 void GameApp::destroyRetiredScreens() {
     // Destroying a screen may pop or retire others; take the list first.
+    if (retired_.empty()) {
+        return;
+    }
     while (!retired_.empty()) {
         std::vector<std::unique_ptr<GameState>> doomed = std::move(retired_);
         retired_.clear();
         doomed.clear();
     }
+    platform::returnFreeMemory();
 }

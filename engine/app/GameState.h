@@ -42,6 +42,8 @@ public:
     // Whether the screen's drawing hides the whole window: the screens under
     // it are then not drawn.
     virtual bool coversWindow() const { return false; }
+    // A screen above covers the window: nothing of this one shows now.
+    virtual void onHidden() {}
     // The labels are now another language's: texts shown go over to it.
     virtual void onLanguageChanged() {}
     // The screen's name in logs and reports.

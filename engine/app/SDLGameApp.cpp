@@ -619,6 +619,9 @@ void SDLGameApp::render() {
     if (!screenSurface_) {
         return;
     }
+    for (std::size_t i = 0, first = firstShownScreen(); i < first; ++i) {
+        screenAt(i)->onHidden();
+    }
     // Automated runs may draw only some frames; a screenshot is always drawn.
     const bool drawn = drawEvery_ <= 1 || frameNumber_ % drawEvery_ == 0 || screenshotPending_ ||
                        !screenshotPath_.empty();
@@ -628,18 +631,21 @@ void SDLGameApp::render() {
     }
 }
 
-void SDLGameApp::renderFrame(Graphics& graphics) {
-    graphics.resetTransformCounters();
-    graphics.resetTransform();
-    graphics.clear();
-    preRender(graphics);
+std::size_t SDLGameApp::firstShownScreen() const {
     // What the topmost covering screen hides is not drawn at all.
     std::size_t first = screenCount();
     while (first > 0 && !screenAt(first - 1)->coversWindow()) {
         --first;
     }
-    first = first > 0 ? first - 1 : 0;
-    for (std::size_t i = first; i < screenCount(); ++i) {
+    return first > 0 ? first - 1 : 0;
+}
+
+void SDLGameApp::renderFrame(Graphics& graphics) {
+    graphics.resetTransformCounters();
+    graphics.resetTransform();
+    graphics.clear();
+    preRender(graphics);
+    for (std::size_t i = firstShownScreen(); i < screenCount(); ++i) {
         screenAt(i)->draw(graphics);
     }
     postRender(graphics);

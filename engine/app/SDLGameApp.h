@@ -140,6 +140,8 @@ public:
     bool dispatchEvent(const SDL_Event& event);
     // Draws one frame with the given renderer (the window's one in the game).
     void renderFrame(Graphics& graphics);
+    // The lowest screen drawn: the topmost one that covers the window, or 0.
+    std::size_t firstShownScreen() const;
     // The loop's closing steps: screens notified, game saved, audio and SDL closed.
     void shutdown();
 

@@ -345,6 +345,25 @@ void GLTexture::releaseGL() {
     deleteGLTexture();
 }
 
+void GLTexture::setAside() {
+    if (setAside_ || !uploaded_ || path_.empty()) {
+        return;
+    }
+    deleteGLTexture();
+    keptImage_.reset();
+    // Not uploaded while aside: a re-created GL context leaves it aside.
+    uploaded_ = false;
+    setAside_ = true;
+}
+
+void GLTexture::bringBack() {
+    if (!setAside_) {
+        return;
+    }
+    setAside_ = false;
+    loadFromPath();
+}
+
 void GLTexture::reupload() {
     if (!uploaded_) {
         return;

@@ -49,6 +49,13 @@ public:
     void bind() const override;
     void reupload() override;
     void releaseGL() override;
+    // A picture read from a file may be set aside while nothing shows it: its
+    // GL texture and kept copy are freed and its sizes stay, so the widgets
+    // that show it keep their layout. `bringBack` reads the file again. A
+    // picture made in memory has nowhere to come back from and stays.
+    void setAside();
+    void bringBack();
+    bool isSetAside() const { return setAside_; }
 
     int imageWidth() const { return imageWidth_; }
     int imageHeight() const { return imageHeight_; }
@@ -112,6 +119,7 @@ private:
     long byteCount_ = 0;
     std::vector<unsigned char> maskAlpha_;
     int keepMode_ = KeepFullImage;
+    bool setAside_ = false;
     // The filter the GL texture has now; uploads start linear.
     mutable bool nearest_ = false;
 };

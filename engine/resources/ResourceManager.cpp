@@ -153,6 +153,18 @@ void ResourceManager::reloadAll(int flags) {
     }
 }
 
+void ResourceManager::setTexturesAside() {
+    for (auto& texture : textures_) {
+        texture->setAside();
+    }
+}
+
+void ResourceManager::bringTexturesBack() {
+    for (auto& texture : textures_) {
+        texture->bringBack();
+    }
+}
+
 void ResourceManager::releaseAudio() {
     sounds_.clear();
     music_.clear();

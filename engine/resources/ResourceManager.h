@@ -52,6 +52,10 @@ public:
     void releaseAll(int flags);
     // Uploads them again, after the GL context was re-created.
     void reloadAll(int flags);
+    // Sets aside the textures read from files (see GLTexture::setAside), or
+    // brings them back.
+    void setTexturesAside();
+    void bringTexturesBack();
     // Frees music, sounds and streams now, while the mixer is still open.
     void releaseAudio();
 

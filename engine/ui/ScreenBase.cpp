@@ -95,6 +95,7 @@ void ScreenBase::onCovered(GameApp&) {
 }
 
 void ScreenBase::onUncovered(GameApp&) {
+    bringPicturesBack();
     setEnabled(true);
     widgetManager_->pointerReturned();
 }
@@ -121,7 +122,23 @@ template <typename Step> void ScreenBase::drawStep(Graphics& graphics, Step step
     graphics.popTransform();
 }
 
+void ScreenBase::onHidden() {
+    if (releasePicturesWhenHidden_ && !picturesSetAside_) {
+        resources_->setTexturesAside();
+        picturesSetAside_ = true;
+    }
+}
+
+void ScreenBase::bringPicturesBack() {
+    if (picturesSetAside_) {
+        picturesSetAside_ = false;
+        resources_->bringTexturesBack();
+    }
+}
+
 void ScreenBase::draw(Graphics& graphics) {
+    // Shown again while still covered (the screen above stopped covering).
+    bringPicturesBack();
     Transition* running = phase_ == Entering  ? inTransition_.get()
                           : phase_ == Leaving ? outTransition_.get()
                                               : nullptr;

@@ -50,6 +50,9 @@ public:
     // window, and the screens under it are not drawn.
     virtual const GLTexture* backdrop() const { return nullptr; }
     bool coversWindow() const override;
+    // A screen that releases its pictures when hidden sets its textures aside
+    // there and brings them back before it shows again.
+    void onHidden() override;
     virtual void onShown() {}
     virtual void onClosed(int /*exitCode*/) {}
 
@@ -86,6 +89,11 @@ public:
     // coordinates, written at the first update from which clicks reach them:
     // what a player's report or an outside test can click.
     void listControls() { controlsToLog_ = true; }
+    // For screens that may lie long under others (a menu under the game it
+    // started): hidden, they hold no pixels, at the price of reading their
+    // pictures again when uncovered.
+    void releasePicturesWhenHidden() { releasePicturesWhenHidden_ = true; }
+    bool picturesSetAside() const { return picturesSetAside_; }
 
     std::string screenName() const override { return name_.empty() ? "ScreenBase" : name_; }
     // A click on the widget's middle for the automated player, when a player
@@ -117,6 +125,7 @@ public:
 private:
     void adoptWidget(std::unique_ptr<Widget> widget);
     void showNow();
+    void bringPicturesBack();
     void logControls() const;
     // Runs one drawing step translated by the screen's offset.
     template <typename Step> void drawStep(Graphics& graphics, Step step);
@@ -135,4 +144,6 @@ private:
     int exitCode_ = 0;
     int phase_ = Entering;
     bool controlsToLog_ = false;
+    bool releasePicturesWhenHidden_ = false;
+    bool picturesSetAside_ = false;
 };

@@ -6,6 +6,7 @@
 #include "engine/persist/FileSaveGame.h"
 #include "engine/platform/FileSystem.h"
 #include "engine/platform/GraphicsDrivers.h"
+#include "engine/platform/Memory.h"
 #include "engine/platform/Termination.h"
 #include "game/app/CommandLine.h"
 #include "game/app/GameFolder.h"
@@ -77,6 +78,7 @@ int main(int argc, char** argv) {
     platform::keepGraphicsDriversLoaded();
 #endif
     platform::installTerminationHandler();
+    platform::keepLargeBlocksApart();
     const bool fixedStep = options.fixedStep || replay;
     MyApp app(fixedStep ? std::make_unique<SteppedTickSource>() : nullptr);
     // So that a player reporting a problem can say where things are.

@@ -62,6 +62,8 @@ FreePlayMenu::FreePlayMenu(std::string context)
     : ScreenBase("FreePlayMenu"), context_(std::move(context)) {
     setInTransition(std::make_unique<FadeInTransition>(500));
     setOutTransition(std::make_unique<FadeOutTransition>(500));
+    // The replayed scene lies over the menu for minutes.
+    releasePicturesWhenHidden();
 }
 
 FreePlayMenu::~FreePlayMenu() = default;

@@ -10,6 +10,7 @@
 #include "engine/ui/WidgetManager.h"
 #include "game/GameFlow.h"
 #include "game/scene/ItemGoalRenderer.h"
+#include "game/scene/TexItemRenderer.h"
 #include "game/scene/data/Item.h"
 #include "game/scene/data/ItemDescription.h"
 #include "game/scene/data/ItemRegistry.h"
@@ -368,6 +369,21 @@ void HOScene::drawBackground(Graphics& graphics) {
         graphics.popTransform();
     }
     afterDrawItems(graphics);
+}
+
+const GLTexture* HOScene::backdrop() const {
+    if (displayList_.empty()) {
+        return nullptr;
+    }
+    // Only a picture drawn at the origin in full colour hides what is under it.
+    const Item* first = displayList_.front();
+    const auto* picture = dynamic_cast<const TexItemRenderer*>(first->renderer.get());
+    const ItemDescription* at = first->description;
+    if (!picture || !picture->isVisible() || !at || at->x != 0 || at->y != 0 ||
+        ItemRenderer::channel(at->A) != 255) {
+        return nullptr;
+    }
+    return picture->texture();
 }
 
 void HOScene::drawForeground(Graphics& graphics) {

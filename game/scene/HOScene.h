@@ -37,6 +37,9 @@ public:
     void onUpdate(int elapsedMs) override;
     void drawBackground(Graphics& graphics) override;
     void drawForeground(Graphics& graphics) override;
+    // The scene's picture, drawn first: what lies under the scene (the free
+    // play menu) is then neither drawn nor kept in memory.
+    const GLTexture* backdrop() const override;
     void onKeyEvent(const KeyEvent& event) override;
     void mouseMoved(const MouseEvent& event) override;
     void mousePressed(const MouseEvent& event) override;

@@ -201,6 +201,12 @@ TEST_F(FreePlayMenuTest, AReplayStartsAfreshAndLeavesTheStoryAndTheSaveAsTheyWer
     ASSERT_NE(nullptr, scene);
     frames(700);
     EXPECT_TRUE(scene->isFreePlay());
+    // Under the scene's picture the menu holds no pixels of its own.
+    const GLTexture* background = menu->resources().getTexture("FREEPLAY_BG");
+    const GLTexture* thumbnail = menu->slot(0)->texture();
+    EXPECT_TRUE(menu->picturesSetAside());
+    EXPECT_FALSE(background->hasGLTexture());
+    EXPECT_EQ(nullptr, thumbnail->keptImage());
     // A first visit: goals on the list, the coins thinned out as ever.
     EXPECT_FALSE(registry.itemsOf(GROUP_GOAL, 1).empty());
     EXPECT_EQ(kept, registry.itemsOf(GROUP_DISPLAY_5, 1).size()) << "not registered twice";
@@ -220,6 +226,11 @@ TEST_F(FreePlayMenuTest, AReplayStartsAfreshAndLeavesTheStoryAndTheSaveAsTheyWer
     ASSERT_EQ(menu, waitFor<FreePlayMenu>(2000));
     frames(100);
     EXPECT_EQ(1, FreePlayMenu::replaysThisRun());
+    // Uncovered, it shows its pictures again and its slots answer clicks.
+    EXPECT_FALSE(menu->picturesSetAside());
+    EXPECT_TRUE(thumbnail->isOpaqueAt(100, 75));
+    const std::string backgroundPicture = "content/images/menus/freeplay/Bg.png";
+    EXPECT_EQ(picturePixel(backgroundPicture, 330, 100), shownPixel(330, 100));
     EXPECT_EQ(storyBlocks, registryBlocks());
     EXPECT_EQ(2, player().resumeStep);
     EXPECT_EQ(5, GameFlow::instance().position());

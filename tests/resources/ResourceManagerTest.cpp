@@ -3,6 +3,7 @@
 #include "engine/audio/Sound.h"
 #include "engine/graphics/AngelFont.h"
 #include "engine/graphics/GLTexture.h"
+#include "engine/graphics/SDLSurfaceImage.h"
 #include "tests/support/GLWindowTest.h"
 #include "tests/support/PictureFiles.h"
 #include "tests/support/PixelImage.h"
@@ -151,6 +152,37 @@ TEST_F(ResourceManagerGLTest, ReleasedAndReloadedTexturesAndFontsDrawAsBefore) {
     font->drawText(graphics, 10, 0, "A", Color());
     EXPECT_EQ(Color(255, 0, 0), pixelAt(1, 1));
     EXPECT_EQ(Color(0, 255, 0), pixelAt(11, 1));
+}
+
+TEST_F(ResourceManagerGLTest, TexturesSetAsideHoldNoPixelsKeepTheirSizesAndComeBackFromTheirFiles) {
+    TemporaryDirectory folder;
+    ASSERT_TRUE(writePngPicture(folder / "red.png", 4, 4, flat(Color(255, 0, 0))));
+    ResourceManager resources;
+    GLTexture* red = resources.addTexture("RED", std::make_unique<GLTexture>(folder / "red.png"));
+    GLTexture* blue = resources.addTexture(
+        "BLUE", std::make_unique<GLTexture>(paintedImage(2, 2, flat(Color(0, 0, 255)))));
+
+    resources.setTexturesAside();
+    EXPECT_TRUE(red->isSetAside());
+    EXPECT_FALSE(red->hasGLTexture());
+    EXPECT_EQ(nullptr, red->keptImage());
+    EXPECT_FALSE(red->isOpaqueAt(1, 1));
+    EXPECT_EQ(4, red->imageWidth()); // widgets keep their layout
+    // Made in memory, it has no file to come back from: it stays.
+    EXPECT_FALSE(blue->isSetAside());
+    EXPECT_TRUE(blue->hasGLTexture());
+    // A new GL context does not bring it back behind the screen's back.
+    resources.releaseAll(ResourceManager::Textures);
+    resources.reloadAll(ResourceManager::Textures);
+    EXPECT_FALSE(red->hasGLTexture());
+
+    resources.bringTexturesBack();
+    EXPECT_FALSE(red->isSetAside());
+    EXPECT_TRUE(red->isOpaqueAt(1, 1));
+    graphics.drawTexture(0, 0, red, Color());
+    graphics.drawTexture(10, 0, blue, Color());
+    EXPECT_EQ(Color(255, 0, 0), pixelAt(1, 1));
+    EXPECT_EQ(Color(0, 0, 255), pixelAt(11, 1));
 }
 
 } // namespace
