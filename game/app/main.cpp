@@ -15,6 +15,9 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    // Before the first picture is read: a large block once in the heap
+    // would serve the next ones there.
+    platform::keepLargeBlocksApart();
     // Diagnostics reach a log file line by line, so the last lines before a
     // crash or a kill are not lost in a buffer.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
@@ -78,7 +81,6 @@ int main(int argc, char** argv) {
     platform::keepGraphicsDriversLoaded();
 #endif
     platform::installTerminationHandler();
-    platform::keepLargeBlocksApart();
     const bool fixedStep = options.fixedStep || replay;
     MyApp app(fixedStep ? std::make_unique<SteppedTickSource>() : nullptr);
     // So that a player reporting a problem can say where things are.
