@@ -159,10 +159,10 @@ void GameApp::retire(std::unique_ptr<GameState> screen) {
 }
 
 void GameApp::destroyRetiredScreens() {
-    // Destroying a screen may pop or retire others; take the list first.
     if (retired_.empty()) {
         return;
     }
+    // Destroying a screen may pop or retire others; take the list first.
     while (!retired_.empty()) {
         std::vector<std::unique_ptr<GameState>> doomed = std::move(retired_);
         retired_.clear();
